@@ -1,0 +1,38 @@
+# Helpers that keep the engine libraries free of the GUI toolkit.
+
+set_property(GLOBAL PROPERTY BRUSHLY_ENGINE_TARGETS "")
+
+# brushly_engine_library(NAME SOURCES... [LINKS libs...])
+# An engine is a static library that must stay testable headless: it may link the
+# standard library, other engines and the plain platform layer, never QtGui or QtWidgets.
+function(brushly_engine_library name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+    add_library(${name} STATIC ${ARG_SOURCES})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} PUBLIC ${ARG_LINKS})
+    set_property(GLOBAL APPEND PROPERTY BRUSHLY_ENGINE_TARGETS ${name})
+endfunction()
+
+function(brushly_check_engine_links)
+    get_property(engines GLOBAL PROPERTY BRUSHLY_ENGINE_TARGETS)
+    foreach(engine IN LISTS engines)
+        set(pending ${engine})
+        set(seen "")
+        while(pending)
+            list(POP_FRONT pending current)
+            if(current IN_LIST seen)
+                continue()
+            endif()
+            list(APPEND seen ${current})
+            if(current MATCHES "Qt6?::(Gui|Widgets)")
+                message(FATAL_ERROR "Engine library ${engine} must not link ${current}")
+            endif()
+            if(TARGET ${current})
+                get_target_property(libs ${current} LINK_LIBRARIES)
+                if(libs)
+                    list(APPEND pending ${libs})
+                endif()
+            endif()
+        endwhile()
+    endforeach()
+endfunction()

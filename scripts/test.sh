@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Runs the whole test suite: installs what is missing, builds, runs every test in a normal
+# build and in an AddressSanitizer + UndefinedBehaviorSanitizer build, checks the format,
+# and fuzzes the archive reader for a bounded time. Exits non-zero when anything fails.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BRUSHLY_BUILD_DIR:-$root/build}
+fuzz_seconds=${BRUSHLY_FUZZ_SECONDS:-60}
+export QT_QPA_PLATFORM=offscreen
+export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache}
+jobs=$(nproc)
+logs=$(mktemp -d)
+trap 'rm -rf "$logs"' EXIT
+
+section() { printf '\n==== %s ====\n' "$*"; }
+
+# ctest with its output kept, so that the totals of both builds can be added up.
+run_ctest() {
+    local dir=$1 log=$2
+    shift 2
+    ctest --test-dir "$dir" --output-on-failure -j"$jobs" "$@" 2>&1 | tee "$log"
+    return "${PIPESTATUS[0]}"
+}
+
+"$root/scripts/install-deps.sh"
+
+section "Build"
+cmake -S "$root" -B "$build" -G Ninja -DBRUSHLY_WERROR=ON >/dev/null
+cmake --build "$build"
+
+section "Format"
+cmake --build "$build" --target format-check
+
+section "Tests"
+status=0
+run_ctest "$build" "$logs/plain.log" || status=1
+
+section "Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S "$root" -B "$build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRUSHLY_SANITIZE=ON \
+    -DBRUSHLY_WERROR=ON >/dev/null
+cmake --build "$build-asan"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+    LSAN_OPTIONS=suppressions=$root/.ci/lsan.supp:print_suppressions=0 \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    run_ctest "$build-asan" "$logs/asan.log" || status=1
+
+section "Fuzzing the archive reader for ${fuzz_seconds} s"
+cmake -S "$root" -B "$build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRUSHLY_FUZZ=ON \
+    -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+cmake --build "$build-fuzz"
+mkdir -p "$build-fuzz/corpus"
+fuzz_status=0
+"$build-fuzz/fuzz/archive_fuzz" -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 -max_len=4096 \
+    -print_final_stats=1 "$build-fuzz/corpus" "$build/fuzz-seeds/archive" \
+    >"$logs/fuzz.log" 2>&1 || fuzz_status=$?
+tail -n 15 "$logs/fuzz.log"
+if [ "$fuzz_status" -ne 0 ]; then
+    echo "The archive fuzzer found a failure (status $fuzz_status)"
+    status=1
+fi
+
+section "Summary"
+passed=0
+failed=0
+for log in "$logs/plain.log" "$logs/asan.log"; do
+    line=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1 || true)
+    if [ -z "$line" ]; then
+        failed=$((failed + 1))
+        continue
+    fi
+    total=$(sed -E 's/.*out of ([0-9]+).*/\1/' <<<"$line")
+    bad=$(sed -E 's/.* ([0-9]+) tests failed.*/\1/' <<<"$line")
+    passed=$((passed + total - bad))
+    failed=$((failed + bad))
+done
+[ "$fuzz_status" -eq 0 ] && passed=$((passed + 1)) || failed=$((failed + 1))
+echo "tests: $passed passed, $failed failed"
+[ "$failed" -eq 0 ] || status=1
+exit "$status"

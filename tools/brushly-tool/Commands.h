@@ -1,0 +1,11 @@
+#pragma once
+
+#include "CToolCommand.h"
+
+// The subcommands of brushly-tool, each defined in the file of its subsystem.
+namespace brushly::tool {
+
+extern const CToolCommand kKanaCommand;
+extern const CToolCommand kRomajiCommand;
+
+}  // namespace brushly::tool

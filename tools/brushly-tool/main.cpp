@@ -1,0 +1,11 @@
+#include <array>
+#include <iostream>
+
+#include "Commands.h"
+
+int main(int argc, char* argv[]) {
+    using namespace brushly::tool;
+    const std::array commands{kKanaCommand, kRomajiCommand};
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    return RunTool(commands, arguments, std::cout, std::cerr);
+}

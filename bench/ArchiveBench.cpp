@@ -52,5 +52,3 @@ BENCHMARK(BM_ReadTaggedObjects)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace brushly::testing
-
-BENCHMARK_MAIN();

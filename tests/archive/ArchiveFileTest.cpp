@@ -8,6 +8,7 @@
 
 #include "archive/ArchiveTestUtil.h"
 #include "archive/CDiskFile.h"
+#include "support/CTempDirectory.h"
 
 namespace brushly::testing {
 namespace {
@@ -16,22 +17,10 @@ namespace fs = std::filesystem;
 
 class ArchiveFile : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_directory = fs::temp_directory_path() /
-                      ("brushly-archive-" + std::to_string(::getpid()) + "-" +
-                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(m_directory);
-    }
-    void TearDown() override { fs::remove_all(m_directory); }
+    std::string PathOf(const std::string& name) const { return m_directory.File(name); }
+    static std::string Contents(const std::string& path) { return CTempDirectory::Read(path); }
 
-    std::string PathOf(const std::string& name) const { return (m_directory / name).string(); }
-
-    static std::string Contents(const std::string& path) {
-        std::ifstream stream(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-    }
-
-    fs::path m_directory;
+    CTempDirectory m_directory;
 };
 
 TEST_F(ArchiveFile, ObjectsRoundTripThroughADiskFile) {
@@ -79,7 +68,8 @@ TEST_F(ArchiveFile, AnUncommittedSaveLeavesTheOldFileAndNoLeftovers) {
         // The save fails here, before Commit().
     }
     EXPECT_EQ(Contents(path), "old contents");
-    EXPECT_EQ(std::distance(fs::directory_iterator(m_directory), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_directory.Path()), fs::directory_iterator()),
+              1);
 
     {
         CDiskFile file(path, CDiskFile::Mode::Create);
@@ -104,7 +94,7 @@ TEST_F(ArchiveFile, OpeningFailuresAreFileErrorsNamingTheFile) {
         EXPECT_NE(std::string(error.what()).find("missing.kdb"), std::string::npos);
         EXPECT_EQ(error.ErrorNumber(), ENOENT);
     }
-    EXPECT_THROW(CDiskFile(m_directory.string(), CDiskFile::Mode::Read), CFileException);
+    EXPECT_THROW(CDiskFile(m_directory.Path().string(), CDiskFile::Mode::Read), CFileException);
     EXPECT_THROW(CDiskFile(PathOf("no/such/dir/file"), CDiskFile::Mode::Create), CFileException);
 }
 

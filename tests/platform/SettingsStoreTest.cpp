@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "platform/CMemorySettingsStore.h"
 #include "platform/CQSettingsStore.h"
+#include "support/CTempDirectory.h"
 
 namespace brushly {
 namespace {
@@ -35,16 +35,8 @@ TEST(SettingsStore, MemoryStoreKeepsValuesAndDefaults) {
 
 class QSettingsStoreTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_directory =
-            fs::temp_directory_path() / ("brushly-settings-" + std::to_string(::getpid()));
-        fs::create_directories(m_directory);
-        m_path = QString::fromStdString((m_directory / "Brushly.ini").string());
-    }
-    void TearDown() override { fs::remove_all(m_directory); }
-
-    fs::path m_directory;
-    QString m_path;
+    testing::CTempDirectory m_directory;
+    QString m_path = QString::fromStdString(m_directory.File("Brushly.ini"));
 };
 
 TEST_F(QSettingsStoreTest, ValuesPersistInSectionSettings) {

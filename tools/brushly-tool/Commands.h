@@ -7,5 +7,6 @@ namespace brushly::tool {
 
 extern const CToolCommand kKanaCommand;
 extern const CToolCommand kRomajiCommand;
+extern const CToolCommand kKanjiCommand;
 
 }  // namespace brushly::tool

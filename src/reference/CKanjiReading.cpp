@@ -1,0 +1,291 @@
+#include "reference/CKanjiReading.h"
+
+#include <array>
+#include <string_view>
+#include <utility>
+
+#include "lookup/RomajiKana.h"
+#include "platform/ShiftJis.h"
+
+namespace brushly {
+
+const CRuntimeClass CKanjiReading::kRuntimeClass{"CKanjiReading", 1, false,
+                                                 &CreateObject<CKanjiReading>};
+
+namespace {
+
+constexpr int kVerbNone = 0;
+constexpr int kVerbIchidan = 2;
+constexpr int kVerbGodan = 3;
+constexpr int kVerbHonorific = 4;
+constexpr int kVerbSuru = 5;
+constexpr int kVerbSuruOn = 6;
+constexpr int kVerbKuru = 7;
+constexpr int kVerbAdjective = 8;
+
+constexpr std::array<std::string_view, 9> kVerbClassNames{"none", "-ru",       "-ru",  "-u", "-aru",
+                                                          "suru", "suru (ON)", "kuru", "adj"};
+
+constexpr std::array<std::string_view, 5> kHonorificVerbs{"gozaru", "kudasaru", "irassharu",
+                                                          "ossharu", "nasaru"};
+
+constexpr std::string_view kMarkers = "%$*#";
+constexpr std::string_view kWhiteSpace = " \t\r\n\v\f";
+
+// The characters of a text, each one byte or a Shift-JIS double-byte pair.
+std::vector<std::string_view> Characters(std::string_view text) {
+    std::vector<std::string_view> characters;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t length = sjis::CharLength(text, pos);
+        characters.push_back(text.substr(pos, length));
+        pos += length;
+    }
+    return characters;
+}
+
+bool IsOneOf(std::string_view character, std::string_view set) {
+    return character.size() == 1 && set.find(character[0]) != std::string_view::npos;
+}
+
+// The text with its ASCII letters in upper or lower case; double-byte characters unchanged.
+std::string AsciiCased(std::string_view text, bool upper) {
+    std::string result;
+    result.reserve(text.size());
+    for (const std::string_view character : Characters(text)) {
+        if (character.size() == 1) {
+            const char c = character[0];
+            if (upper && c >= 'a' && c <= 'z') {
+                result += static_cast<char>(c - 'a' + 'A');
+            } else if (!upper && c >= 'A' && c <= 'Z') {
+                result += static_cast<char>(c - 'A' + 'a');
+            } else {
+                result += c;
+            }
+        } else {
+            result += character;
+        }
+    }
+    return result;
+}
+
+// The text without its one-byte characters that are in removed.
+std::string WithoutChars(std::string_view text, std::string_view removed) {
+    std::string result;
+    result.reserve(text.size());
+    for (const std::string_view character : Characters(text)) {
+        if (!IsOneOf(character, removed)) result += character;
+    }
+    return result;
+}
+
+// Replaces every occurrence of the ASCII text from that starts at a character boundary,
+// scanning left to right.
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        if (text.substr(pos).starts_with(from)) {
+            result += to;
+            pos += from.size();
+        } else {
+            const std::size_t length = sjis::CharLength(text, pos);
+            result += text.substr(pos, length);
+            pos += length;
+        }
+    }
+    return result;
+}
+
+std::string Join(const std::vector<std::string>& texts, std::string_view separator) {
+    std::string result;
+    for (const std::string& text : texts) {
+        if (&text != &texts.front()) result += separator;
+        result += text;
+    }
+    return result;
+}
+
+// White space lies below the range of trail bytes, so trimming bytes is safe.
+std::string_view Trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(kWhiteSpace);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(kWhiteSpace) - first + 1);
+}
+
+// A Kun reading cut at its first "(": the stem before it (the whole reading without one) and
+// the okurigana after it, up to the next ")" or the end. "(" and ")" lie below the range of
+// trail bytes, so a byte search finds only real parentheses.
+struct CKunNotation {
+    std::string_view stem;
+    std::string_view okurigana;
+};
+
+CKunNotation CutKunReading(std::string_view reading) {
+    const std::size_t open = reading.find('(');
+    if (open == std::string_view::npos) return {reading, {}};
+    const std::string_view rest = reading.substr(open + 1);
+    return {reading.substr(0, open), rest.substr(0, rest.find(')'))};
+}
+
+// Appends tokens to a caller's list, at most CKanjiReading::kMaxTokens per operation.
+class CTokenSink {
+public:
+    explicit CTokenSink(std::vector<std::string>& tokens) : m_tokens(tokens) {}
+
+    bool Full() const { return m_added >= CKanjiReading::kMaxTokens; }
+    std::size_t Added() const { return m_added; }
+
+    // Appends a non-empty token while the operation has room for it.
+    void Add(std::string token) {
+        if (token.empty() || Full()) return;
+        m_tokens.push_back(std::move(token));
+        ++m_added;
+    }
+
+private:
+    std::vector<std::string>& m_tokens;
+    std::size_t m_added = 0;
+};
+
+// Cuts each text at the separator characters and gives each piece, possibly empty, to take.
+template <typename Take>
+void ForEachPiece(const std::vector<std::string>& texts, std::string_view separators, Take take) {
+    for (const std::string& text : texts) {
+        std::size_t start = 0;
+        std::size_t pos = 0;
+        while (pos < text.size()) {
+            const std::size_t length = sjis::CharLength(text, pos);
+            if (length == 1 && separators.find(text[pos]) != std::string_view::npos) {
+                take(std::string_view(text).substr(start, pos - start));
+                start = pos + 1;
+            }
+            pos += length;
+        }
+        take(std::string_view(text).substr(start));
+    }
+}
+
+std::size_t SplitPlain(const std::vector<std::string>& texts, std::string_view separators,
+                       std::vector<std::string>& tokens) {
+    CTokenSink sink(tokens);
+    ForEachPiece(texts, separators,
+                 [&](std::string_view piece) { sink.Add(AsciiCased(Trimmed(piece), false)); });
+    return sink.Added();
+}
+
+}  // namespace
+
+void CKanjiReading::Serialize(CArchive& archive) {
+    if (archive.IsStoring()) {
+        archive.WriteStringArray(kunReadings);
+        archive.WriteStringArray(onReadings);
+        archive.WriteStringArray(meanings);
+    } else {
+        archive.ReadStringArray(kunReadings);
+        archive.ReadStringArray(onReadings);
+        archive.ReadStringArray(meanings);
+    }
+}
+
+int CKanjiReading::VerbClass(std::size_t kunIndex) const {
+    if (kunIndex >= kunReadings.size()) return kVerbNone;
+    const std::string reading = AsciiCased(kunReadings[kunIndex], false);
+    const std::string plain = WithoutChars(reading, "()");
+    if (plain.size() == reading.size()) return kVerbNone;
+
+    const std::vector<std::string_view> characters = Characters(plain);
+    const std::size_t count = characters.size();
+    if (count == 0) return kVerbNone;
+    const std::string_view last = characters.back();
+    if (IsOneOf(last, "%#")) return kVerbGodan;
+    if (last == "$") return kVerbNone;
+    if (last == "*") return kVerbSuruOn;
+    if (last == "i") return kVerbAdjective;
+    if (plain == "kuru") return kVerbKuru;
+    if (CutKunReading(reading).okurigana == "suru") return kVerbSuru;
+    for (const std::string_view honorific : kHonorificVerbs) {
+        if (plain == honorific) return kVerbHonorific;
+    }
+    if (last != "u" || count < 2) return kVerbNone;
+    const std::string_view beforeLast = characters[count - 2];
+    if (IsOneOf(beforeLast, "abgikmnosu")) return kVerbGodan;
+    if (beforeLast != "r" || count < 3) return kVerbNone;
+    const std::string_view vowel = characters[count - 3];
+    if (IsOneOf(vowel, "aou")) return kVerbGodan;
+    if (IsOneOf(vowel, "ei")) return kVerbIchidan;
+    return kVerbNone;
+}
+
+std::string CKanjiReading::VerbClassName(int code) {
+    if (code < 0 || code >= static_cast<int>(kVerbClassNames.size())) return {};
+    return std::string(kVerbClassNames[static_cast<std::size_t>(code)]);
+}
+
+std::string CKanjiReading::DisplayText(int longOMode) const {
+    std::string readings = AsciiCased(Join(onReadings, ", "), true);
+    if (!onReadings.empty() && !kunReadings.empty()) readings += ", ";
+    readings += Join(kunReadings, ", ");
+    readings += " : ";
+    if (longOMode == 1) readings = ReplaceAll(ReplaceAll(readings, "oo", "ou"), "OO", "OU");
+    return WithoutChars(readings, "%$*#@2") + Join(meanings, "; ");
+}
+
+std::string CKanjiReading::MeaningsText() const {
+    return Join(meanings, ", ");
+}
+
+std::string CKanjiReading::OnKanaText(KanaKind kind) const {
+    const std::string romaji = AsciiCased(Join(onReadings, ", "), kind == KanaKind::Katakana);
+    return RomajiToKana(romaji, false, false);
+}
+
+std::string CKanjiReading::KunKanaText(bool dot, bool keepPlain) const {
+    std::vector<std::string> kana;
+    for (std::size_t i = 0; i < kunReadings.size(); ++i) {
+        if (!keepPlain && VerbClass(i) == kVerbSuruOn) {
+            const KunParts parts = SplitKunEntry(i, dot);
+            kana.push_back(parts.stem + parts.okurigana);
+            continue;
+        }
+        std::string romaji = WithoutChars(AsciiCased(kunReadings[i], false), kMarkers);
+        if (dot) romaji = ReplaceAll(WithoutChars(romaji, ")"), "(", ".");
+        kana.push_back(RomajiToKana(romaji, false, false));
+    }
+    return Join(kana, ",");
+}
+
+CKanjiReading::KunParts CKanjiReading::SplitKunEntry(std::size_t kunIndex, bool dot) const {
+    if (kunIndex >= kunReadings.size()) return {};
+    const CKunNotation notation = CutKunReading(kunReadings[kunIndex]);
+    KunParts parts;
+    parts.stem = RomajiToKana(AsciiCased(notation.stem, true) + "(", false, false);
+    if (dot && !parts.stem.empty()) {
+        parts.stem.resize(parts.stem.size() - Characters(parts.stem).back().size());
+        parts.stem += '.';
+    }
+    parts.okurigana = RomajiToKana(AsciiCased(notation.okurigana, false), false, false);
+    if (!dot) parts.okurigana += ')';
+    return parts;
+}
+
+std::size_t CKanjiReading::SplitOnReadings(std::vector<std::string>& tokens) const {
+    return SplitPlain(onReadings, ";,[]-'", tokens);
+}
+
+std::size_t CKanjiReading::SplitKunReadings(std::vector<std::string>& tokens) const {
+    CTokenSink sink(tokens);
+    ForEachPiece(kunReadings, ";,[]-'$%*#", [&](std::string_view piece) {
+        const std::string token = AsciiCased(Trimmed(WithoutChars(piece, "@ ")), false);
+        sink.Add(token);
+        if (token.empty() || token.find_first_of("()") == std::string::npos) return;
+        sink.Add(WithoutChars(token, "()"));
+        sink.Add(std::string(CutKunReading(token).stem));
+    });
+    return sink.Added();
+}
+
+std::size_t CKanjiReading::SplitMeanings(std::vector<std::string>& tokens) const {
+    return SplitPlain(meanings, ";, ()[]-'/", tokens);
+}
+
+}  // namespace brushly

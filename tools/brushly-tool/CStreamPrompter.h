@@ -1,0 +1,22 @@
+#pragma once
+
+#include <ostream>
+
+#include "platform/CPrompter.h"
+
+namespace brushly::tool {
+
+// The prompter of the command-line tool: every notice is printed as a line (in UTF-8) on
+// the given stream, prefixed with "brushly-tool: "; questions are answered No.
+class CStreamPrompter final : public CPrompter {
+public:
+    explicit CStreamPrompter(std::ostream& out) : m_out(out) {}
+
+    void Show(Kind kind, const std::string& text) override;
+    bool AskYesNo(const std::string& text) override;
+
+private:
+    std::ostream& m_out;
+};
+
+}  // namespace brushly::tool

@@ -1,0 +1,25 @@
+#include "ToolData.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace brushly::tool {
+
+std::string DataDirectory(const CCommandLine& line) {
+    if (const auto directory = line.Value(kDataOption.name)) return *directory;
+    if (const char* directory = std::getenv("BRUSHLY_DATA_DIR"); directory && *directory) {
+        return directory;
+    }
+    return BRUSHLY_DEFAULT_DATA_DIR;
+}
+
+std::unique_ptr<CKanjiLibrary> LoadKanjiLibrary(const std::string& directory, CPrompter& prompter) {
+    const std::filesystem::path folder(directory);
+    auto library = std::make_unique<CKanjiLibrary>();
+    if (!library->Load((folder / "MasterDB.kdb").string(), prompter)) return nullptr;
+    const std::filesystem::path jlptList = folder / "blyjlptsjis.txt";
+    if (std::filesystem::exists(jlptList)) library->LoadJlptList(jlptList.string(), prompter);
+    return library;
+}
+
+}  // namespace brushly::tool

@@ -71,6 +71,35 @@ std::string CCodeConverter::Convert(std::string_view input) {
     return output;
 }
 
+std::vector<std::string_view> Characters(std::string_view text) {
+    std::vector<std::string_view> characters;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t length = CharLength(text, pos);
+        characters.push_back(text.substr(pos, length));
+        pos += length;
+    }
+    return characters;
+}
+
+namespace {
+std::string AsciiCased(std::string_view text, char from, char to) {
+    std::string result(text);
+    for (std::size_t pos = 0; pos < result.size(); pos += CharLength(result, pos)) {
+        if (result[pos] >= from && result[pos] <= from + 25)
+            result[pos] = static_cast<char>(result[pos] - from + to);
+    }
+    return result;
+}
+}  // namespace
+
+std::string AsciiUpper(std::string_view text) {
+    return AsciiCased(text, 'a', 'A');
+}
+
+std::string AsciiLower(std::string_view text) {
+    return AsciiCased(text, 'A', 'a');
+}
+
 std::string ToUtf8(std::string_view sjis) {
     return CCodeConverter(kShiftJis, "UTF-8", kReplacementUtf8).Convert(sjis);
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Shift-JIS (code page 932) text helpers.
 //
@@ -38,6 +39,15 @@ constexpr bool IsKatakana(std::string_view text, std::size_t pos) {
            static_cast<unsigned char>(text[pos + 1]) >= 0x40 &&
            static_cast<unsigned char>(text[pos + 1]) <= 0x96;
 }
+
+// The characters of a text, each one byte or a double-byte pair (a lead byte cut off at
+// the end counts as one character).
+std::vector<std::string_view> Characters(std::string_view text);
+
+// The text with its ASCII letters in upper or lower case. Only single-byte characters
+// change: the trail byte of a double-byte character may look like a letter.
+std::string AsciiUpper(std::string_view text);
+std::string AsciiLower(std::string_view text);
 
 // A reusable iconv conversion between two encodings; cheaper than the free functions below
 // when many strings are converted (a dictionary import). Not copyable; one per thread.

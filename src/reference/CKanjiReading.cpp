@@ -32,47 +32,15 @@ constexpr std::array<std::string_view, 5> kHonorificVerbs{"gozaru", "kudasaru", 
 constexpr std::string_view kMarkers = "%$*#";
 constexpr std::string_view kWhiteSpace = " \t\r\n\v\f";
 
-// The characters of a text, each one byte or a Shift-JIS double-byte pair.
-std::vector<std::string_view> Characters(std::string_view text) {
-    std::vector<std::string_view> characters;
-    for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t length = sjis::CharLength(text, pos);
-        characters.push_back(text.substr(pos, length));
-        pos += length;
-    }
-    return characters;
-}
-
 bool IsOneOf(std::string_view character, std::string_view set) {
     return character.size() == 1 && set.find(character[0]) != std::string_view::npos;
-}
-
-// The text with its ASCII letters in upper or lower case; double-byte characters unchanged.
-std::string AsciiCased(std::string_view text, bool upper) {
-    std::string result;
-    result.reserve(text.size());
-    for (const std::string_view character : Characters(text)) {
-        if (character.size() == 1) {
-            const char c = character[0];
-            if (upper && c >= 'a' && c <= 'z') {
-                result += static_cast<char>(c - 'a' + 'A');
-            } else if (!upper && c >= 'A' && c <= 'Z') {
-                result += static_cast<char>(c - 'A' + 'a');
-            } else {
-                result += c;
-            }
-        } else {
-            result += character;
-        }
-    }
-    return result;
 }
 
 // The text without its one-byte characters that are in removed.
 std::string WithoutChars(std::string_view text, std::string_view removed) {
     std::string result;
     result.reserve(text.size());
-    for (const std::string_view character : Characters(text)) {
+    for (const std::string_view character : sjis::Characters(text)) {
         if (!IsOneOf(character, removed)) result += character;
     }
     return result;
@@ -169,7 +137,7 @@ std::size_t SplitPlain(const std::vector<std::string>& texts, std::string_view s
                        std::vector<std::string>& tokens) {
     CTokenSink sink(tokens);
     ForEachPiece(texts, separators,
-                 [&](std::string_view piece) { sink.Add(AsciiCased(Trimmed(piece), false)); });
+                 [&](std::string_view piece) { sink.Add(sjis::AsciiLower(Trimmed(piece))); });
     return sink.Added();
 }
 
@@ -189,11 +157,11 @@ void CKanjiReading::Serialize(CArchive& archive) {
 
 int CKanjiReading::VerbClass(std::size_t kunIndex) const {
     if (kunIndex >= kunReadings.size()) return kVerbNone;
-    const std::string reading = AsciiCased(kunReadings[kunIndex], false);
+    const std::string reading = sjis::AsciiLower(kunReadings[kunIndex]);
     const std::string plain = WithoutChars(reading, "()");
     if (plain.size() == reading.size()) return kVerbNone;
 
-    const std::vector<std::string_view> characters = Characters(plain);
+    const std::vector<std::string_view> characters = sjis::Characters(plain);
     const std::size_t count = characters.size();
     if (count == 0) return kVerbNone;
     const std::string_view last = characters.back();
@@ -222,7 +190,7 @@ std::string CKanjiReading::VerbClassName(int code) {
 }
 
 std::string CKanjiReading::DisplayText(int longOMode) const {
-    std::string readings = AsciiCased(Join(onReadings, ", "), true);
+    std::string readings = sjis::AsciiUpper(Join(onReadings, ", "));
     if (!onReadings.empty() && !kunReadings.empty()) readings += ", ";
     readings += Join(kunReadings, ", ");
     readings += " : ";
@@ -235,7 +203,9 @@ std::string CKanjiReading::MeaningsText() const {
 }
 
 std::string CKanjiReading::OnKanaText(KanaKind kind) const {
-    const std::string romaji = AsciiCased(Join(onReadings, ", "), kind == KanaKind::Katakana);
+    const std::string romaji = kind == KanaKind::Katakana
+                                   ? sjis::AsciiUpper(Join(onReadings, ", "))
+                                   : sjis::AsciiLower(Join(onReadings, ", "));
     return RomajiToKana(romaji, false, false);
 }
 
@@ -247,7 +217,7 @@ std::string CKanjiReading::KunKanaText(bool dot, bool keepPlain) const {
             kana.push_back(parts.stem + parts.okurigana);
             continue;
         }
-        std::string romaji = WithoutChars(AsciiCased(kunReadings[i], false), kMarkers);
+        std::string romaji = WithoutChars(sjis::AsciiLower(kunReadings[i]), kMarkers);
         if (dot) romaji = ReplaceAll(WithoutChars(romaji, ")"), "(", ".");
         kana.push_back(RomajiToKana(romaji, false, false));
     }
@@ -258,12 +228,12 @@ CKanjiReading::KunParts CKanjiReading::SplitKunEntry(std::size_t kunIndex, bool 
     if (kunIndex >= kunReadings.size()) return {};
     const CKunNotation notation = CutKunReading(kunReadings[kunIndex]);
     KunParts parts;
-    parts.stem = RomajiToKana(AsciiCased(notation.stem, true) + "(", false, false);
+    parts.stem = RomajiToKana(sjis::AsciiUpper(notation.stem) + "(", false, false);
     if (dot && !parts.stem.empty()) {
-        parts.stem.resize(parts.stem.size() - Characters(parts.stem).back().size());
+        parts.stem.resize(parts.stem.size() - sjis::Characters(parts.stem).back().size());
         parts.stem += '.';
     }
-    parts.okurigana = RomajiToKana(AsciiCased(notation.okurigana, false), false, false);
+    parts.okurigana = RomajiToKana(sjis::AsciiLower(notation.okurigana), false, false);
     if (!dot) parts.okurigana += ')';
     return parts;
 }
@@ -275,7 +245,7 @@ std::size_t CKanjiReading::SplitOnReadings(std::vector<std::string>& tokens) con
 std::size_t CKanjiReading::SplitKunReadings(std::vector<std::string>& tokens) const {
     CTokenSink sink(tokens);
     ForEachPiece(kunReadings, ";,[]-'$%*#", [&](std::string_view piece) {
-        const std::string token = AsciiCased(Trimmed(WithoutChars(piece, "@ ")), false);
+        const std::string token = sjis::AsciiLower(Trimmed(WithoutChars(piece, "@ ")));
         sink.Add(token);
         if (token.empty() || token.find_first_of("()") == std::string::npos) return;
         sink.Add(WithoutChars(token, "()"));

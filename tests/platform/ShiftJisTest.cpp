@@ -61,5 +61,15 @@ TEST(ShiftJis, ClassifiesLeadBytesAndKana) {
     EXPECT_FALSE(IsHiragana(text, 7));
 }
 
+TEST(ShiftJis, CasesOnlyAsciiLettersAndSplitsCharacters) {
+    // ソ is 0x83 0x5C and ア is 0x83 0x41: their trail bytes look like '\\' and 'A'.
+    const std::string text = "ta(\x83\x41)Be \x83\x5c";
+    EXPECT_EQ(AsciiUpper(text), "TA(\x83\x41)BE \x83\x5c");
+    EXPECT_EQ(AsciiLower("KA\x83\x41Z"), "ka\x83\x41z");
+    EXPECT_EQ(Characters("a\x83\x41" "b\x82"),
+              (std::vector<std::string_view>{"a", "\x83\x41", "b", "\x82"}));
+    EXPECT_TRUE(Characters("").empty());
+}
+
 }  // namespace
 }  // namespace brushly::sjis

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "archive/CArchive.h"
-#include "reference/CPoint.h"
+#include "platform/CPoint.h"
 #include "reference/StrokeType.h"
 
 namespace brushly {

@@ -1,5 +1,5 @@
 // Loading a kanji database of realistic size: 6,500 kanji of about 15 segments and two
-// reading groups each, written by the benchmark itself.
+// reading groups each, written by the benchmark itself; and the generated one.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -61,6 +61,26 @@ void BM_LoadKanjiDatabase(benchmark::State& state) {
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_LoadKanjiDatabase)->Unit(benchmark::kMillisecond);
+
+// The generated database with its JLPT list, when it has been generated.
+void BM_LoadGeneratedKanjiDatabase(benchmark::State& state) {
+    const std::filesystem::path directory = BRUSHLY_DEFAULT_DATA_DIR;
+    if (!std::filesystem::exists(directory / "MasterDB.kdb")) {
+        state.SkipWithError("no generated database in data/");
+        return;
+    }
+    CScriptedPrompter prompter;
+    for (auto _ : state) {
+        CKanjiLibrary library;
+        if (!library.Load((directory / "MasterDB.kdb").string(), prompter)) {
+            state.SkipWithError("load failed");
+            break;
+        }
+        library.LoadJlptList((directory / "blyjlptsjis.txt").string(), prompter);
+        benchmark::DoNotOptimize(library.KanjiCount());
+    }
+}
+BENCHMARK(BM_LoadGeneratedKanjiDatabase)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace brushly

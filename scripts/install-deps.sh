@@ -3,9 +3,10 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config ccache
+    cmake ninja-build g++ pkg-config ccache zlib1g-dev
     clang libclang-rt-14-dev clang-format
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev libpugixml-dev
+    kanjidic-xml edict fonts-ipafont-mincho nodejs
     libgtest-dev libgmock-dev libbenchmark-dev
 )
 
@@ -15,6 +16,8 @@ for package in "${packages[@]}"; do
         missing+=("$package")
     fi
 done
+# Some Node.js builds bring npm along; Debian's own is a package of its own.
+command -v npm >/dev/null 2>&1 || missing+=(npm)
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 sudo=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs the whole test suite: installs what is missing, builds, runs every test in a normal
-# build and in an AddressSanitizer + UndefinedBehaviorSanitizer build, checks the format,
-# and fuzzes the archive reader for a bounded time. Exits non-zero when anything fails.
+# Runs the whole test suite: installs what is missing, builds, generates the reference data
+# if it is missing, runs every test in a normal build and in an AddressSanitizer +
+# UndefinedBehaviorSanitizer build, checks the format, and fuzzes the archive reader for a
+# bounded time. Exits non-zero when anything fails.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BRUSHLY_BUILD_DIR:-$root/build}
@@ -27,6 +28,9 @@ run_ctest() {
 section "Build"
 cmake -S "$root" -B "$build" -G Ninja -DBRUSHLY_WERROR=ON >/dev/null
 cmake --build "$build"
+
+section "Reference data"
+"$root/scripts/generate-data.sh" "$build"
 
 section "Format"
 cmake --build "$build" --target format-check

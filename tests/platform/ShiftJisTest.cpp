@@ -66,7 +66,8 @@ TEST(ShiftJis, CasesOnlyAsciiLettersAndSplitsCharacters) {
     const std::string text = "ta(\x83\x41)Be \x83\x5c";
     EXPECT_EQ(AsciiUpper(text), "TA(\x83\x41)BE \x83\x5c");
     EXPECT_EQ(AsciiLower("KA\x83\x41Z"), "ka\x83\x41z");
-    EXPECT_EQ(Characters("a\x83\x41" "b\x82"),
+    EXPECT_EQ(Characters("a\x83\x41"
+                         "b\x82"),
               (std::vector<std::string_view>{"a", "\x83\x41", "b", "\x82"}));
     EXPECT_TRUE(Characters("").empty());
 }

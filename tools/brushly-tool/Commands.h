@@ -8,5 +8,6 @@ namespace brushly::tool {
 extern const CToolCommand kKanaCommand;
 extern const CToolCommand kRomajiCommand;
 extern const CToolCommand kKanjiCommand;
+extern const CToolCommand kBuildKanjiDbCommand;
 
 }  // namespace brushly::tool

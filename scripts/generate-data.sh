@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Generates the reference data (MasterDB.kdb, blyjlptsjis.txt) into data/ or
+# $BRUSHLY_DATA_DIR, when it is missing or was made by other generator sources. KanjiVG is
+# fetched from npm once into .cache/; KANJIDIC2 and EDICT come from Debian's packages.
+# Usage: scripts/generate-data.sh [BUILD_DIR]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build}
+data=${BRUSHLY_DATA_DIR:-$root/data}
+kanjivg_version=2.0.2
+cache=$root/.cache/kanjivg
+kanjivg=$cache/package/dist/orig/main
+
+if ! grep -qs "\"version\": \"$kanjivg_version\"" "$cache/package/package.json"; then
+    echo "Fetching KanjiVG $kanjivg_version from npm"
+    rm -rf "$cache"
+    mkdir -p "$cache"
+    (cd "$cache" && npm pack --silent "@madcat/kanjivg@$kanjivg_version" >/dev/null &&
+        tar xzf "madcat-kanjivg-$kanjivg_version.tgz" && rm "madcat-kanjivg-$kanjivg_version.tgz")
+fi
+
+# The generator's sources and inputs: the data is made again whenever one of them changes.
+fingerprint=$(cat "$root"/tools/kanjidb/*.h "$root"/tools/kanjidb/*.cpp "$root"/src/reference/*.h \
+    "$root"/src/reference/*.cpp "$root"/src/lookup/*.h "$root"/src/lookup/*.cpp |
+    sha1sum | cut -d' ' -f1)-$kanjivg_version
+if [ -f "$data/MasterDB.kdb" ] && [ "$(cat "$data/generator.stamp" 2>/dev/null)" = "$fingerprint" ]; then
+    exit 0
+fi
+
+mkdir -p "$data"
+"$build/tools/brushly-tool/brushly-tool" build-kanji-db --kanjivg "$kanjivg" \
+    --kanjidic /usr/share/edict/kanjidic2.xml.gz --edict /usr/share/edict/edict --out "$data" |
+    tee "$data/kanji-db-report.txt"
+echo "$fingerprint" >"$data/generator.stamp"

@@ -1,0 +1,396 @@
+#include "kanjidb/StrokeClassifier.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <set>
+
+#include "kanjidb/KanaRecords.h"
+#include "reference/StrokeType.h"
+
+namespace brushly::kanjidb {
+namespace {
+
+// Strokes from inline KanjiVG paths (109 x 109 view box): {kvg:type, path data}.
+std::vector<CVgStroke> Strokes(const std::vector<std::pair<std::string, std::string>>& paths) {
+    std::string svg = "<svg>";
+    for (const auto& [type, data] : paths) {
+        svg += "<path kvg:type=\"" + type + "\" d=\"" + data + "\"/>";
+    }
+    const auto strokes = ParseKanjiVg(svg + "</svg>");
+    EXPECT_TRUE(strokes.has_value());
+    return strokes.value_or(std::vector<CVgStroke>{});
+}
+
+std::vector<int> Codes(const CKanjiStrokes& list) {
+    std::vector<int> codes;
+    for (const auto& segment : list.segments)
+        codes.push_back(segment->type);
+    return codes;
+}
+
+std::vector<int> Codes(const std::vector<CTypedSegment>& segments) {
+    std::vector<int> codes;
+    for (const CTypedSegment& segment : segments)
+        codes.push_back(segment.type);
+    return codes;
+}
+
+CKanjiStrokes Classify(const std::vector<std::pair<std::string, std::string>>& paths,
+                       CStrokeReport& report) {
+    return ClassifyStrokes(Strokes(paths), report);
+}
+
+CKanjiStrokes Classify(const std::vector<std::pair<std::string, std::string>>& paths) {
+    CStrokeReport report;
+    return Classify(paths, report);
+}
+
+bool IsStraightFamily(int code) {
+    return code >= kStraight && code <= kLNoHookEnd;
+}
+
+// The checker's strict type test (TypeMatch exactly 1) of a database piece against a user
+// piece; joined first halves count as kCompStroke on both sides.
+bool TypesMatch(int database, int user) {
+    auto in = [](int code, int low, int high) { return code >= low && code <= high; };
+    if (in(database, 1, 14)) return !in(user, 17, 35) && user != kChook && user != kHook;
+    if (in(database, 17, 29)) return !in(user, 1, 14) && user != 35 && user != 36 && user != 0;
+    if (database == kCompStroke) return !in(user, 0, 29);
+    if (database == kHook) return !in(user, 0, 14) && !in(user, 17, 35);
+    if (database == kChook) return user == kChook;
+    return true;
+}
+
+// The pieces the comparison walks: a code 15-20 segment joined with the one after it.
+std::vector<int> Pieces(const std::vector<int>& codes) {
+    std::vector<int> pieces;
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        const bool joined =
+            codes[i] >= kStraightBc && codes[i] <= kExtraSharpCurveVe && i + 1 < codes.size();
+        pieces.push_back(joined ? int{kCompStroke} : codes[i]);
+        if (joined) ++i;
+    }
+    return pieces;
+}
+
+// Whether a user stroke with the replay's codes passes the strict type test against the
+// database stroke, piece by piece.
+bool AcceptedAsDrawn(const std::vector<int>& database, const std::vector<int>& replay) {
+    const std::vector<int> a = Pieces(database);
+    const std::vector<int> b = Pieces(replay);
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (!TypesMatch(a[i], b[i])) return false;
+    }
+    return true;
+}
+
+TEST(StrokeRecogniser, HorizontalLineIsOneStraightSegment) {
+    const auto strokes = Strokes({{"㇐", "M20,50L90,50"}});
+    const auto segments = RecogniseStroke(SamplePoints(strokes[0].points, kMouseStep));
+    ASSERT_EQ(segments.size(), 1u);
+    EXPECT_EQ(segments[0].type, kStraightNoArrow);
+    EXPECT_EQ(segments[0].start, (CPoint{42, 77}));
+    EXPECT_EQ(segments[0].end, (CPoint{150, 77}));
+    EXPECT_EQ(Codes(Classify({{"㇐", "M20,50L90,50"}})), std::vector<int>{kStraight});
+}
+
+TEST(StrokeRecogniser, TinyAndEmptyStrokes) {
+    EXPECT_TRUE(RecogniseStroke({}).empty());
+    const auto dot = RecogniseStroke({{50, 50}, {51, 51}, {52, 52}});
+    ASSERT_EQ(dot.size(), 1u);
+    EXPECT_EQ(dot[0].type, kStraightNoArrow);
+    EXPECT_EQ(dot[0].end, (CPoint{52, 52}));
+}
+
+TEST(StrokeRecogniser, VerticalWithHookEndsInAHook) {
+    const CKanjiStrokes list = Classify({{"㇚", "M50,15L50,85C50,92 46,93 40,88"}});
+    const std::vector<int> codes = Codes(list);
+    ASSERT_EQ(codes.size(), 2u);
+    EXPECT_TRUE(IsStraightFamily(codes[0]));
+    EXPECT_EQ(codes[1], kHook);
+    EXPECT_EQ(list[0].newStroke, 1);
+    EXPECT_EQ(list[1].newStroke, 0);
+    // The hook starts at the corner; squaring up the near-vertical stem moved its end only.
+    EXPECT_EQ(list[1].start.y, list[0].end.y);
+    EXPECT_LE(std::abs(list[1].start.x - list[0].end.x), 6);
+    EXPECT_GT(list[1].end.y, list[1].start.y - 12);
+}
+
+TEST(StrokeRecogniser, HookOnAStraightVerticalIsABentStart) {
+    // A truly vertical stem: the bent-start rule takes the turn, the short part is the hook.
+    const auto strokes = Strokes({{"㇚", "M50,5L50,100L46,97"}});
+    const auto segments = RecogniseStroke(SamplePoints(strokes[0].points, kMouseStep));
+    EXPECT_EQ(Codes(segments), (std::vector<int>{kStraightBsc, kHook}));
+    CStrokeReport report;
+    EXPECT_EQ(Codes(ClassifyStrokes(strokes, report)), Codes(segments));
+}
+
+TEST(StrokeRecogniser, StrongClockwiseCurveIsAHookCurve) {
+    EXPECT_EQ(Codes(Classify({{"㇂", "M20,20C70,20 90,60 60,100"}})), std::vector<int>{kChook});
+}
+
+TEST(StrokeRecogniser, HorizontalThenVerticalSplitsAtTheCorner) {
+    const CKanjiStrokes list = Classify({{"㇕", "M20,20L80,20L80,90"}});
+    ASSERT_EQ(list.Size(), 2u);
+    EXPECT_EQ(list[0].type, kStraightHalfRectOnly);  // a straight run into a turn
+    EXPECT_TRUE(IsStraightFamily(list[1].type));
+    const CPoint corner{11 + 168 * 80 / 109, 168 * 20 / 109};
+    EXPECT_LE(std::abs(list[0].end.x - corner.x), 3);
+    EXPECT_LE(std::abs(list[1].start.y - corner.y), 3);
+    EXPECT_EQ(list[1].end, (CPoint{134, 139}));
+}
+
+TEST(StrokeRecogniser, SweepsAreCurves) {
+    const CKanjiStrokes left = Classify({{"㇒", "M70,15C68,50 50,75 15,92"}});
+    ASSERT_EQ(left.Size(), 1u);
+    EXPECT_GE(left[0].type, kCurve);
+    EXPECT_LE(left[0].type, kExtraSharpCurve);
+    const CKanjiStrokes right = Classify({{"㇏", "M30,30C45,60 60,80 95,90"}});
+    ASSERT_EQ(right.Size(), 1u);
+    EXPECT_GE(right[0].type, kCurve);
+    EXPECT_LE(right[0].type, kExtraSharpCurve);
+}
+
+TEST(StrokeRecogniser, DotIsATeardrop) {
+    EXPECT_EQ(Codes(Classify({{"㇔", "M40,40C44,43 48,47 50,52"}})), std::vector<int>{kTeardrop});
+    // The same shape named as something else keeps the replay's own code.
+    EXPECT_NE(Codes(Classify({{"㇐", "M40,40C44,43 48,47 50,52"}}))[0], kTeardrop);
+}
+
+TEST(StrokeRecogniser, SlantThenLevelRunGivesAStraightTail) {
+    const auto strokes = Strokes({{"㇏", "M20,20L50,50L100,50"}});
+    const auto segments = RecogniseStroke(SamplePoints(strokes[0].points, kMouseStep));
+    EXPECT_EQ(Codes(segments), (std::vector<int>{kCurveVe, kAfterCurve}));
+}
+
+TEST(StrokeRecogniser, LShapes) {
+    EXPECT_EQ(Codes(Classify({{"㇗", "M30,20L30,80L90,80"}})),
+              (std::vector<int>{kLHookBegin, kLNoHookEnd}));
+    // A turn upwards at the end of the level part: L with hook, finished at the bend.
+    const CKanjiStrokes hooked = Classify({{"㇟", "M30,20L30,80L90,80L90,70"}});
+    EXPECT_EQ(Codes(hooked), (std::vector<int>{kLHookBegin, kLHookEnd}));
+    EXPECT_NEAR(hooked[1].end.x, 11 + 168 * 90 / 109, 4);
+}
+
+TEST(StrokeRecogniser, BentStartAlongAVerticalGivesAJoinedFirstHalf) {
+    const auto codes = Codes(Classify({{"㇒", "M60,10L60,60L40,90"}}));
+    ASSERT_EQ(codes.size(), 2u);
+    EXPECT_EQ(codes[0], kStraightBc);
+}
+
+// 口: left side, top and right side, bottom.
+const std::vector<std::pair<std::string, std::string>> kMouth{
+    {"㇑", "M25,35L29,83"},
+    {"㇕b", "M27,36L85,30L78,74"},
+    {"㇐b", "M30,80L80,75"},
+};
+
+TEST(StrokeClassifier, EnclosureGetsBoxCodes) {
+    CStrokeReport report;
+    const CKanjiStrokes list = Classify(kMouth, report);
+    const std::vector<int> codes = Codes(list);
+    ASSERT_EQ(codes.size(), 4u);
+    EXPECT_EQ(codes[0], kBoxBegin);
+    EXPECT_EQ(codes[3], kBoxEnd);
+    EXPECT_EQ(report.boxes, 1);
+    EXPECT_EQ(list.IndexStrokes().boxState, (std::vector<int>{1, 2, 3}));
+}
+
+TEST(StrokeClassifier, InnerStrokesOfABoxKeepTheirCodes) {
+    // 日: the middle horizontal neither opens nor closes the box.
+    CStrokeReport report;
+    const CKanjiStrokes list =
+        Classify({kMouth[0], kMouth[1], {"㇐a", "M29,55L80,52"}, kMouth[2]}, report);
+    EXPECT_EQ(list[0].type, kBoxBegin);
+    EXPECT_EQ(list[3].type, kStraight);
+    EXPECT_EQ(list[4].type, kBoxEnd);
+    EXPECT_EQ(report.boxes, 1);
+}
+
+TEST(StrokeClassifier, NestedBoxesKeepTheInnerOneAndSequentialBoxesAllCount) {
+    CStrokeReport nested;
+    const CKanjiStrokes round = Classify({{"㇑", "M15,20L20,90"},
+                                          {"㇕a", "M17,21L92,18L88,88"},
+                                          kMouth[0],
+                                          kMouth[1],
+                                          kMouth[2],
+                                          {"㇐a", "M21,87L87,85"}},
+                                         nested);
+    EXPECT_EQ(nested.boxes, 1);
+    EXPECT_NE(round[0].type, kBoxBegin);
+    EXPECT_EQ(round[3].type, kBoxBegin);
+    EXPECT_NE(round[7].type, kBoxEnd);
+
+    CStrokeReport twice;
+    std::vector<std::pair<std::string, std::string>> two = kMouth;
+    two.insert(two.end(), kMouth.begin(), kMouth.end());
+    Classify(two, twice);
+    EXPECT_EQ(twice.boxes, 2);
+}
+
+TEST(StrokeClassifier, OpenFramesAreNoBoxes) {
+    // 冖 over a horizontal: the corner stroke ends in a hook.
+    CStrokeReport report;
+    Classify({{"㇔", "M25,35L24,50"}, {"㇖b", "M26,36L85,33L80,38"}, {"㇐", "M28,48L82,45"}},
+             report);
+    EXPECT_EQ(report.boxes, 0);
+    // A bottom that starts far from the left side's foot.
+    Classify({kMouth[0], kMouth[1], {"㇐", "M5,80L80,75"}}, report);
+    EXPECT_EQ(report.boxes, 0);
+}
+
+TEST(StrokeClassifier, ReportCountsEverySegment) {
+    CStrokeReport report;
+    const CKanjiStrokes list = Classify(kMouth, report);
+    Classify(kMouth, report);
+    int total = 0;
+    for (const auto& [type, count] : report.segmentsPerType)
+        total += count;
+    EXPECT_EQ(total, 2 * static_cast<int>(list.Size()));
+    EXPECT_EQ(report.strokes, 6);
+    EXPECT_EQ(report.boxes, 2);
+    EXPECT_EQ(report.segmentsPerType[kBoxBegin], 2);
+}
+
+TEST(StrokeClassifier, SameStrokesGiveTheSameList) {
+    const auto strokes = Strokes({kMouth[0],
+                                  kMouth[1],
+                                  {"㇚", "M50,15L50,85C50,92 46,93 40,88"},
+                                  {"㇒", "M70,15C68,50 50,75 15,92"}});
+    CStrokeReport first;
+    CStrokeReport second;
+    const CKanjiStrokes a = ClassifyStrokes(strokes, first);
+    const CKanjiStrokes b = ClassifyStrokes(strokes, second);
+    ASSERT_EQ(a.Size(), b.Size());
+    for (std::size_t i = 0; i < a.Size(); ++i) {
+        EXPECT_EQ(a[i].start, b[i].start);
+        EXPECT_EQ(a[i].end, b[i].end);
+        EXPECT_EQ(a[i].type, b[i].type);
+        EXPECT_EQ(a[i].newStroke, b[i].newStroke);
+    }
+    EXPECT_EQ(first.segmentsPerType, second.segmentsPerType);
+}
+
+// The KanjiVG folder of the real-data tests: BRUSHLY_KANJIVG_DIR, or the checkout's cache.
+std::filesystem::path KanjiVgDirectory() {
+    if (const char* dir = std::getenv("BRUSHLY_KANJIVG_DIR")) return dir;
+    return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path().parent_path() /
+           ".cache/kanjivg/package/dist/orig/main";
+}
+
+class RealKanjiVg : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_dir = KanjiVgDirectory();
+        if (std::filesystem::is_directory(m_dir)) return;
+        const char* ci = std::getenv("CI");
+        if (ci != nullptr && std::string(ci) == "true") {
+            FAIL() << "no KanjiVG folder at " << m_dir;
+        }
+        GTEST_SKIP() << "no KanjiVG folder at " << m_dir;
+    }
+
+    std::vector<CVgStroke> Read(char32_t codePoint) const {
+        const auto strokes = ReadKanjiVgFile((m_dir / KanjiVgFileName(codePoint)).string());
+        EXPECT_TRUE(strokes.has_value());
+        return strokes.value_or(std::vector<CVgStroke>{});
+    }
+
+    std::filesystem::path m_dir;
+};
+
+bool IsKanji(char32_t c) {
+    return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3400 && c <= 0x4DBF) ||
+           (c >= 0xF900 && c <= 0xFAFF) || c >= 0x20000;
+}
+
+TEST_F(RealKanjiVg, EveryKanjiParsesAndKeepsWhatTheReplayAccepts) {
+    const auto begin = std::chrono::steady_clock::now();
+    std::set<std::filesystem::path> files;  // sorted, so the run is the same every time
+    for (const auto& entry : std::filesystem::directory_iterator(m_dir)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() != 9 || name.substr(5) != ".svg") continue;  // no "-Kaisho" variants
+        if (IsKanji(std::stoul(name.substr(0, 5), nullptr, 16))) files.insert(entry.path());
+    }
+    CStrokeReport report;
+    int kanji = 0;
+    int rejected = 0;
+    for (const auto& file : files) {
+        const auto strokes = ReadKanjiVgFile(file.string());
+        ASSERT_TRUE(strokes.has_value()) << file;
+        ASSERT_FALSE(strokes->empty()) << file;
+        ++kanji;
+        const CKanjiStrokes list = ClassifyStrokes(*strokes, report);
+        const CKanjiStrokes::StrokeIndex index = list.IndexStrokes();
+        ASSERT_EQ(index.firstSegment.size(), strokes->size()) << file;
+        for (std::size_t k = 0; k < strokes->size(); ++k) {
+            EXPECT_LE(index.segmentCount[k], 6);
+            std::vector<int> database;
+            for (int i = 0; i < index.segmentCount[k]; ++i) {
+                database.push_back(list[index.firstSegment[k] + i].type);
+            }
+            const auto replay = RecogniseStroke(SamplePoints((*strokes)[k].points, kMouseStep));
+            if (!AcceptedAsDrawn(database, Codes(replay))) ++rejected;
+        }
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    EXPECT_GE(kanji, 6000);
+    EXPECT_EQ(rejected, 0);
+    EXPECT_GT(report.boxes, 1000);
+    EXPECT_LT(seconds, 60.0);
+    std::cout << kanji << " kanji, " << report.strokes << " strokes, " << report.boxes << " boxes, "
+              << report.refinedCodes << " codes refined by stroke type, " << seconds
+              << " s\nSegments per type code:\n";
+    for (const auto& [type, count] : report.segmentsPerType) {
+        std::cout << "  " << type << " " << StrokeTypeName(type) << ": " << count << "\n";
+    }
+}
+
+TEST_F(RealKanjiVg, WellKnownKanji) {
+    CStrokeReport report;
+    const auto eat = Read(0x98DF);  // 食
+    EXPECT_EQ(eat.size(), 9u);
+    EXPECT_EQ(ClassifyStrokes(eat, report).StrokeCount(), 9);
+    for (const char32_t enclosure : {char32_t{0x53E3}, char32_t{0x65E5}}) {  // 口 日
+        const CKanjiStrokes list = ClassifyStrokes(Read(enclosure), report);
+        ASSERT_GT(list.Size(), 0u);
+        EXPECT_EQ(list[0].type, kBoxBegin);
+        EXPECT_EQ(list[list.Size() - 1].type, kBoxEnd);
+    }
+}
+
+TEST_F(RealKanjiVg, KanaRecords) {
+    std::vector<std::unique_ptr<CHiraganaData>> hiragana;
+    std::vector<std::unique_ptr<CKatakanaData>> katakana;
+    BuildKanaRecords(m_dir.string(), hiragana, katakana);
+    ASSERT_EQ(hiragana.size(), 104u);
+    ASSERT_EQ(katakana.size(), 104u);
+    std::set<std::string> keys;
+    for (std::size_t i = 0; i < 104; ++i) {
+        for (const CKanaData* record : {static_cast<const CKanaData*>(hiragana[i].get()),
+                                        static_cast<const CKanaData*>(katakana[i].get())}) {
+            EXPECT_GE(record->StrokeCount(), 1u) << record->romaji;
+            for (const CObArray& stroke : record->strokes) {
+                for (const CKanaPoint& p : stroke.points) {
+                    EXPECT_TRUE(p.x >= 11 && p.x <= 179 && p.y >= 0 && p.y <= 168);
+                }
+            }
+        }
+        EXPECT_EQ(hiragana[i]->romaji, katakana[i]->romaji);
+        keys.insert(hiragana[i]->romaji);
+    }
+    EXPECT_EQ(keys.size(), 104u);
+    // きゃ is き and the small ゃ.
+    EXPECT_EQ(hiragana[71]->StrokeCount(), Read(0x304D).size() + Read(0x3083).size());
+    std::cout << "Kana records: " << hiragana.size() << " hiragana, " << katakana.size()
+              << " katakana\n";
+}
+
+}  // namespace
+}  // namespace brushly::kanjidb

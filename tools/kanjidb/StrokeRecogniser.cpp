@@ -1,0 +1,527 @@
+#include "kanjidb/StrokeRecogniser.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "reference/StrokeType.h"
+
+namespace brushly::kanjidb {
+
+namespace {
+
+using Points = std::vector<CPoint>;
+
+constexpr double kDegreesPerRadian = 57.296;
+constexpr int kBendWindow = 16;         // FindBend looks at the last 3w + 1 points, w = 5
+constexpr double kBendArm = 5.0;        // both arms of a bend longer than w
+constexpr double kMinReach = 5.0;       // the recogniser waits for the pointer to move this far
+constexpr double kBendStartGap = 20.0;  // bends this close to the stroke's start are ignored
+constexpr double kCornerHold = 20.0;    // a corner moves while the pointer stays this close
+constexpr int kSharpTurn = 75;
+constexpr std::size_t kMaxSegments = 6;
+constexpr double kHookShare = 0.3;   // a hook is shorter than this share of its stem
+constexpr int kLevelTolerance = 10;  // L and tail: how far the pointer may leave the level
+constexpr int kHookDrop = 4;         // a hook's end is moved this far down
+
+int WrapAngle(int angle) {
+    while (angle > 180)
+        angle -= 360;
+    while (angle < -180)
+        angle += 360;
+    return angle;
+}
+
+// Mean of (|a s| + |s b|) / |a b| over the points s strictly between a and b; 1 when there is
+// none, the sum is 0, or a and b coincide.
+double DetourRatio(const Points& p, int a, int b) {
+    const double chord = Distance(p[a], p[b]);
+    if (b - a < 2 || chord == 0.0) return 1.0;
+    double sum = 0.0;
+    for (int s = a + 1; s < b; ++s)
+        sum += Distance(p[a], p[s]) + Distance(p[s], p[b]);
+    return sum == 0.0 ? 1.0 : sum / (b - a - 1) / chord;
+}
+
+struct CBend {
+    int index = -1;  // the bend point, -1 when no point qualifies
+    int turn = 0;
+};
+
+// FindBend over p[first..last]: the point with the largest absolute turn (the first on ties)
+// among those more than kBendArm from both window ends.
+CBend FindBend(const Points& p, int first, int last) {
+    CBend bend;
+    for (int c = first + 1; c < last; ++c) {
+        if (Distance(p[first], p[c]) <= kBendArm || Distance(p[c], p[last]) <= kBendArm) continue;
+        const int turn = WrapAngle(Direction(p[c], p[last]) - Direction(p[first], p[c]));
+        if (bend.index < 0 || std::abs(turn) > std::abs(bend.turn)) bend = {c, turn};
+    }
+    return bend;
+}
+
+// What the classification looks at in the points a..b.
+struct CShape {
+    double chord = 0.0;
+    int direction = 0;  // P
+    int halfTurn = 0;   // t: direction mid->b minus direction a->mid
+    int firstLeg = 0;   // u
+    int lastLeg = 0;    // v
+    double detour = 1.0;
+};
+
+CShape Measure(const Points& p, int a, int b) {
+    CShape shape;
+    shape.chord = Distance(p[a], p[b]);
+    shape.direction = Direction(p[a], p[b]);
+    const int mid = (a + b) / 2;
+    shape.halfTurn = WrapAngle(Direction(p[mid], p[b]) - Direction(p[a], p[mid]));
+    int legEnd = a + 1;
+    while (legEnd < b && Distance(p[a], p[legEnd]) <= kBendArm)
+        ++legEnd;
+    shape.firstLeg = Direction(p[a], p[std::min(legEnd, b)]);
+    int legStart = b - 1;
+    while (legStart > a && Distance(p[legStart], p[b]) <= kBendArm)
+        --legStart;
+    shape.lastLeg = Direction(p[std::max(legStart, a)], p[b]);
+    shape.detour = DetourRatio(p, a, b);
+    return shape;
+}
+
+int CurveCode(double detour) {
+    if (detour <= 1.004) return kStraightNoArrow;
+    if (detour < 1.016) return kCurve;
+    if (detour < 1.025) return kExtraCurve;
+    if (detour < 1.041) return kSharpCurve;
+    return kExtraSharpCurve;
+}
+
+// The plain classification of a segment.
+int PlainCode(const CShape& s) {
+    const int d = s.direction;
+    if (s.chord < 10.0 || d > 170 || d < -45) return kStraightNoArrow;
+    if (d <= 9) {
+        if (s.detour > 1.004 && s.halfTurn >= 0) return kStraightNoArrowRectOnly;
+        if (s.detour > 1.012 && s.halfTurn < 0) return kStraightNoRect;
+        return kStraightNoArrow;
+    }
+    if ((d <= 90 && s.halfTurn < 0) || (d >= 91 && s.halfTurn >= 0)) return CurveCode(s.detour);
+    if (d <= 90 && s.detour > 1.008) {
+        if (s.detour >= 1.1 && d > 59 && s.chord >= 30.0) return kChook;
+        if (d <= 80 && s.chord >= 15.0) return kTeardrop;
+    }
+    return kStraightNoArrow;
+}
+
+// How a working segment is (re)classified while it grows.
+enum class ESegmentMode { kPlain, kDot, kHookCurve, kFixed };
+
+struct CWorkSegment {
+    int first = 0;  // sample indices; start and end may differ from the samples (L, hooks)
+    int last = 0;
+    CPoint start;
+    CPoint end;
+    int type = kStraightNoArrow;
+    ESegmentMode mode = ESegmentMode::kPlain;
+    int maxDirection = 0;  // hook-curve state: the largest P seen
+};
+
+// The recogniser state of the last working segment.
+enum class EState { kPlain, kBentStart, kEndHook, kTail, kL };
+
+bool IsStraightAxisCode(int type) {
+    return type >= kStraight && type <= kStraightNoArrowRectOnly;
+}
+
+// 0 neither, 1 near vertical, 2 near horizontal: what two snapshots must agree on.
+int AxisClass(const CTypedSegment& s) {
+    const int d = Direction(s.start, s.end);
+    if (std::abs(d - 90) <= 4) return 1;
+    return std::abs(d) <= 5 ? 2 : 0;
+}
+
+bool SnapshotsAgree(const std::vector<CTypedSegment>& a, const std::vector<CTypedSegment>& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i].type != b[i].type) return false;
+        if (IsStraightAxisCode(a[i].type) && AxisClass(a[i]) != AxisClass(b[i])) return false;
+    }
+    return true;
+}
+
+// The neighbour forms: curve forms that lead into a code-10 straight, and code 5 with the
+// flush forms after it for a near-horizontal straight segment that another one follows.
+void ApplyNeighbourForms(std::vector<CTypedSegment>& segments) {
+    for (std::size_t i = 0; i + 1 < segments.size(); ++i) {
+        if (segments[i + 1].type != kAfterCurve) continue;
+        int& type = segments[i].type;
+        if (type == kStraightNoArrow || type == kCurve) type = kCurveVe;
+        if (type == kExtraCurve) type = kExtraCurveVe;
+        if (type == kSharpCurve) type = kSharpCurveVe;
+        if (type == kExtraSharpCurve) type = kExtraSharpCurveVe;
+    }
+    for (std::size_t i = 0; i + 1 < segments.size(); ++i) {
+        CTypedSegment& s = segments[i];
+        if (s.type < kStraightNoArrow || s.type > kStraightNoRect) continue;
+        if (!NearHorizontal(Direction(s.start, s.end), 44)) continue;
+        s.type = kStraightHalfRectOnly;
+        int& next = segments[i + 1].type;
+        if (next == kTeardrop || next == kCurve) next = kCurveFlush;
+        if (next == kExtraCurve) next = kExtraCurveFlush;
+        if (next == kSharpCurve) next = kSharpCurveFlush;
+        if (next == kExtraSharpCurve) next = kExtraSharpCurveFlush;
+    }
+}
+
+// Squaring up at the commit: near-horizontal and near-vertical straight segments, hooks
+// that point straight down.
+void SquareUp(std::vector<CTypedSegment>& segments) {
+    for (CTypedSegment& s : segments) {
+        const int d = Direction(s.start, s.end);
+        if (IsStraightAxisCode(s.type)) {
+            if (NearHorizontal(d, 5)) {
+                s.end.y = s.start.y;
+            } else if (std::abs(d - 90) <= 5) {
+                s.end.x = s.start.x;
+            }
+        } else if (s.type == kHook && d >= 90 && d <= 94) {
+            s.end.x = s.start.x - 4;
+        }
+    }
+}
+
+// The recogniser run over the points of one stroke, one point at a time.
+class CReplay {
+public:
+    explicit CReplay(const Points& points) : m_p(points) {}
+
+    std::vector<CTypedSegment> Run() {
+        for (int last = 0; last < static_cast<int>(m_p.size()) && !m_finished; ++last) {
+            Step(last);
+        }
+        if (m_snapshots.empty()) {
+            if (m_p.empty()) return {};
+            return {{m_p.front(), m_p.back(), kStraightNoArrow}};
+        }
+        // A release right after a change of the recognition falls back to the snapshot
+        // before it; a stroke that the recogniser finished keeps what finished it.
+        std::size_t pick = m_snapshots.size() - 1;
+        if (!m_finished && m_snapshots.size() >= 3 &&
+            !SnapshotsAgree(m_snapshots[pick], m_snapshots[pick - 1])) {
+            --pick;
+        }
+        std::vector<CTypedSegment> result = m_snapshots[pick];
+        SquareUp(result);
+        return result;
+    }
+
+private:
+    void Step(int last) {
+        if (last < 2 || Distance(m_p[last], m_p[0]) < kMinReach) return;
+        if (m_segments.empty()) m_segments.push_back({0, last, m_p[0], m_p[last]});
+        if (m_state == EState::kTail) {
+            StepTail(last);
+        } else if (m_state == EState::kL) {
+            StepL(last);
+        } else {
+            StepTracking(last);
+        }
+        TakeSnapshot();
+    }
+
+    void StepTail(int last) {
+        CWorkSegment& tail = m_segments.back();
+        if (std::abs(m_p[last].y - tail.start.y) > kLevelTolerance) {
+            m_finished = true;
+            return;
+        }
+        tail.last = last;
+        tail.end = m_p[last];
+    }
+
+    void StepL(int last) {
+        CWorkSegment& horizontal = m_segments.back();
+        CWorkSegment& vertical = m_segments[m_segments.size() - 2];
+        const int rise = m_p[last].y - m_lCorner.y;
+        if (rise > kLevelTolerance) {
+            m_finished = true;
+        } else if (rise < -kLevelTolerance) {
+            m_finished = true;
+            if (m_p[last].x < vertical.start.x + 12) {
+                vertical.type = kStraight;
+                vertical.end.x = vertical.start.x;
+                horizontal.start = vertical.end;
+                horizontal.end = m_p[last];
+                horizontal.type = kHook;
+            } else {
+                horizontal.type = kLHookEnd;
+            }
+        } else {
+            horizontal.last = last;
+            horizontal.end.x = m_p[last].x;
+        }
+    }
+
+    void StepTracking(int last) {
+        const CWorkSegment before = m_segments.back();
+        const std::size_t count = m_segments.size();
+        m_segments.back().last = last;
+        m_segments.back().end = m_p[last];
+        if (m_corner >= 0 && Distance(m_p[last], m_p[m_corner]) > kCornerHold) {
+            m_floor = m_corner;
+            m_corner = -1;
+        }
+        CBend bend = FindBend(m_p, std::max(m_floor, last - kBendWindow + 1), last);
+        if (bend.index >= 0 && Distance(m_p[bend.index], m_p[0]) < kBendStartGap) bend = {};
+        if (m_corner >= 0) {
+            MoveCorner(bend);
+        } else if (bend.index >= 0 && ApplyBendRules(bend, last)) {
+            return;
+        }
+        if ((m_state == EState::kBentStart || m_state == EState::kEndHook) && TryHook(last)) {
+            return;
+        }
+        CWorkSegment& current = m_segments.back();
+        if (current.mode == ESegmentMode::kFixed) return;
+        const CShape shape = Measure(m_p, current.first, last);
+        Classify(current, shape);
+        if (current.mode == ESegmentMode::kHookCurve &&
+            (shape.direction < current.maxDirection - 5 || shape.direction > 110)) {
+            if (m_segments.size() == count) m_segments.back() = before;
+            m_finished = true;
+            return;
+        }
+        if (m_state == EState::kPlain) {
+            if (!SplitStraightTail(shape, last)) SplitCurvedL(shape, last);
+        }
+    }
+
+    // Moves the movable corner to a sharper bend.
+    void MoveCorner(const CBend& bend) {
+        CWorkSegment& previous = m_segments[m_segments.size() - 2];
+        if (bend.index < 0 || bend.index == m_corner || bend.index <= previous.first + 1 ||
+            std::abs(bend.turn) <= std::abs(m_cornerTurn)) {
+            return;
+        }
+        m_corner = bend.index;
+        m_cornerTurn = bend.turn;
+        previous.last = bend.index;
+        previous.end = m_p[bend.index];
+        Reclassify(previous);
+        m_segments.back().first = bend.index;
+        m_segments.back().start = m_p[bend.index];
+        m_state = IsStem(previous) ? EState::kEndHook : EState::kPlain;
+    }
+
+    // The bent start and the sharp-turn rules; true when the step is done.
+    bool ApplyBendRules(const CBend& bend, int last) {
+        if (m_segments.size() == 1 && !m_bentDone && TrackBentStart(bend, last)) return true;
+        CWorkSegment& current = m_segments.back();
+        if (bend.turn < -50 && m_segments.size() >= 2 && bend.index > current.first) {
+            CWorkSegment& previous = m_segments[m_segments.size() - 2];
+            const int stem = Direction(previous.start, previous.end);
+            if (stem >= 86 && stem <= 119 &&
+                NearHorizontal(Direction(current.start, m_p[bend.index]), 10)) {
+                previous.type = kLHookBegin;
+                previous.mode = ESegmentMode::kFixed;
+                current.last = bend.index;
+                current.end = m_p[bend.index];
+                current.type = kLHookEnd;
+                current.mode = ESegmentMode::kFixed;
+                m_finished = true;
+                return true;
+            }
+        }
+        if (std::abs(bend.turn) <= kSharpTurn || bend.index <= current.first + 1) return false;
+        if (m_segments.size() == kMaxSegments) {
+            m_finished = true;
+            return true;
+        }
+        current.last = bend.index;
+        current.end = m_p[bend.index];
+        Reclassify(current);
+        m_segments.push_back({bend.index, last, m_p[bend.index], m_p[last]});
+        m_corner = bend.index;
+        m_cornerTurn = bend.turn;
+        m_bentDone = true;
+        m_state = IsStem(m_segments[m_segments.size() - 2]) ? EState::kEndHook : EState::kPlain;
+        return false;
+    }
+
+    // Bent start: follows a qualifying turn while it grows and splits once it stops.
+    bool TrackBentStart(const CBend& bend, int last) {
+        if (m_bentIndex >= 0 && std::abs(bend.turn) <= std::abs(m_bentTurn)) {
+            CWorkSegment& stem = m_segments.front();
+            stem.last = m_bentIndex;
+            stem.end = m_p[m_bentIndex];
+            stem.type = kStraightBsc;
+            stem.mode = ESegmentMode::kFixed;
+            m_segments.push_back({m_bentIndex, last, m_p[m_bentIndex], m_p[last]});
+            m_floor = m_bentIndex;
+            m_bentIndex = -1;
+            m_bentDone = true;
+            m_state = EState::kBentStart;
+            return false;
+        }
+        const int stemDirection = Direction(m_p[0], m_p[bend.index]);
+        const bool holds = std::abs(bend.turn) > 13 && DetourRatio(m_p, 0, last) < 1.006 &&
+                           std::abs(stemDirection - 90) <= 4 &&
+                           Distance(m_p[0], m_p[bend.index]) > 30.0;
+        m_bentIndex = holds ? bend.index : -1;
+        m_bentTurn = holds ? bend.turn : 0;
+        return holds;
+    }
+
+    // A short second part after a stem that points back or up is a hook and ends the stroke;
+    // a long one makes the stroke an ordinary bent one. True when the stroke finished.
+    bool TryHook(int last) {
+        CWorkSegment& stem = m_segments[m_segments.size() - 2];
+        CWorkSegment& part = m_segments.back();
+        const double stemLength = Distance(stem.start, stem.end);
+        const double length = Distance(part.start, m_p[last]);
+        if (length >= kHookShare * stemLength) {
+            if (m_state == EState::kBentStart) stem.type = kStraightBc;
+            m_state = EState::kPlain;
+            return false;
+        }
+        if (length < kBendArm) return false;
+        const CShape shape = Measure(m_p, part.first, last);
+        if (std::abs(shape.direction) <= 150 && (shape.lastLeg <= -150 || shape.lastLeg >= -30)) {
+            return false;
+        }
+        part.type = kHook;
+        part.mode = ESegmentMode::kFixed;
+        part.end.y += kHookDrop;
+        m_finished = true;
+        return true;
+    }
+
+    // Straight tail: a slanting segment that ends in a long level run splits where it begins.
+    bool SplitStraightTail(const CShape& shape, int last) {
+        if (shape.direction < 11 || shape.direction > 59) return false;
+        CWorkSegment& current = m_segments.back();
+        int runStart = last;
+        while (runStart - 1 > current.first &&
+               std::abs(Direction(m_p[runStart - 1], m_p[last])) <= 3) {
+            --runStart;
+        }
+        while (runStart < last && Distance(m_p[runStart], m_p[last]) >= 40.0 &&
+               DetourRatio(m_p, runStart, last) >= 1.004) {
+            ++runStart;
+        }
+        if (Distance(m_p[runStart], m_p[last]) < 40.0 || m_segments.size() == kMaxSegments) {
+            return false;
+        }
+        current.last = runStart;
+        current.end = m_p[runStart];
+        Reclassify(current);
+        m_segments.push_back(
+            {runStart, last, m_p[runStart], m_p[last], kAfterCurve, ESegmentMode::kFixed});
+        m_state = EState::kTail;
+        return true;
+    }
+
+    // L from one curving movement: a vertical and a level part split at the corner.
+    void SplitCurvedL(const CShape& shape, int last) {
+        CWorkSegment& current = m_segments.back();
+        if (shape.halfTurn >= 0 || shape.detour <= 1.09 || shape.firstLeg < 85 ||
+            shape.firstLeg > 150 || !NearHorizontal(shape.lastLeg, 10) ||
+            m_p[last].y - current.start.y <= 16 || m_segments.size() == kMaxSegments) {
+            return;
+        }
+        CPoint corner = current.start;
+        for (int i = current.first; i <= last; ++i) {
+            corner.x = std::min(corner.x, m_p[i].x);
+            corner.y = std::max(corner.y, m_p[i].y);
+        }
+        current.end = corner;
+        current.type = kLHookBegin;
+        current.mode = ESegmentMode::kFixed;
+        const int level = corner.y + kHookDrop;
+        m_segments.push_back({last,
+                              last,
+                              {corner.x, level},
+                              {m_p[last].x, level},
+                              kLNoHookEnd,
+                              ESegmentMode::kFixed});
+        m_lCorner = corner;
+        m_state = EState::kL;
+    }
+
+    // Classification of a growing segment in its mode (plain, dot or hook-curve state).
+    static void Classify(CWorkSegment& segment, const CShape& shape) {
+        if (segment.mode == ESegmentMode::kHookCurve) {
+            segment.maxDirection = std::max(segment.maxDirection, shape.direction);
+            return;
+        }
+        if (segment.mode == ESegmentMode::kDot) {
+            const bool hookCurve = shape.direction >= 10 && shape.direction <= 90 &&
+                                   shape.halfTurn >= 0 && shape.detour >= 1.09 &&
+                                   shape.direction > 60 && shape.chord > 30.0;
+            if (!hookCurve) return;
+            segment.type = kChook;
+        } else {
+            segment.type = PlainCode(shape);
+        }
+        if (segment.type == kTeardrop) segment.mode = ESegmentMode::kDot;
+        if (segment.type == kChook) {
+            segment.mode = ESegmentMode::kHookCurve;
+            segment.maxDirection = shape.direction;
+        }
+    }
+
+    void Reclassify(CWorkSegment& segment) const {
+        if (segment.mode == ESegmentMode::kFixed) return;
+        Classify(segment, Measure(m_p, segment.first, segment.last));
+    }
+
+    // A segment after which a short backward or upward part is an end hook.
+    static bool IsStem(const CWorkSegment& segment) {
+        const int d = Direction(segment.start, segment.end);
+        return d >= 60 && d <= 120 && Distance(segment.start, segment.end) >= 20.0;
+    }
+
+    void TakeSnapshot() {
+        std::vector<CTypedSegment> snapshot;
+        for (const CWorkSegment& s : m_segments)
+            snapshot.push_back({s.start, s.end, s.type});
+        ApplyNeighbourForms(snapshot);
+        if (m_snapshots.size() == 3) m_snapshots.erase(m_snapshots.begin());
+        m_snapshots.push_back(std::move(snapshot));
+    }
+
+    const Points& m_p;
+    std::vector<CWorkSegment> m_segments;
+    std::vector<std::vector<CTypedSegment>> m_snapshots;  // the last three, oldest first
+    EState m_state = EState::kPlain;
+    bool m_finished = false;
+    int m_floor = 0;    // FindBend never reaches back before this point (the last fixed corner)
+    int m_corner = -1;  // the movable corner, -1 when none
+    int m_cornerTurn = 0;
+    int m_bentIndex = -1;  // the growing bent-start candidate, -1 when none
+    int m_bentTurn = 0;
+    bool m_bentDone = false;  // the first segment is no longer open to a bent start
+    CPoint m_lCorner;
+};
+
+}  // namespace
+
+double Distance(CPoint a, CPoint b) {
+    return std::hypot(static_cast<double>(b.x - a.x), static_cast<double>(b.y - a.y));
+}
+
+int Direction(CPoint a, CPoint b) {
+    return static_cast<int>(
+        std::atan2(static_cast<double>(b.y - a.y), static_cast<double>(b.x - a.x)) *
+        kDegreesPerRadian);
+}
+
+bool NearHorizontal(int direction, int tolerance) {
+    return std::abs(direction) <= tolerance || std::abs(direction) >= 180 - tolerance;
+}
+
+std::vector<CTypedSegment> RecogniseStroke(const std::vector<CPoint>& points) {
+    return CReplay(points).Run();
+}
+
+}  // namespace brushly::kanjidb

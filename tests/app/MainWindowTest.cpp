@@ -1,18 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
 
 #include "app/CMainWindow.h"
+#include "support/QtTestApplication.h"
 
 namespace brushly {
 namespace {
 
 TEST(MainWindow, OpensAndClosesThroughExit) {
-    int argc = 1;
-    char name[] = "app_tests";
-    char* argv[] = {name, nullptr};
-    QApplication application(argc, argv);
+    testing::EnsureQtApplication();
     CMainWindow window;
     window.show();
     EXPECT_TRUE(window.isVisible());

@@ -7,6 +7,7 @@
 
 #include "platform/CQtPrompter.h"
 #include "platform/CScriptedPrompter.h"
+#include "support/QtTestApplication.h"
 
 namespace brushly {
 namespace {
@@ -49,10 +50,7 @@ void PressInNextMessageBox(QMessageBox::StandardButton button, QString* seenText
 }
 
 TEST(QtPrompter, ShowsShiftJisTextAndReturnsTheAnswer) {
-    int argc = 1;
-    char name[] = "platform_tests";
-    char* argv[] = {name, nullptr};
-    QApplication application(argc, argv);
+    testing::EnsureQtApplication();
     CQtPrompter prompter;
     QString seen;
     PressInNextMessageBox(QMessageBox::Yes, &seen);

@@ -9,5 +9,7 @@ extern const CToolCommand kKanaCommand;
 extern const CToolCommand kRomajiCommand;
 extern const CToolCommand kKanjiCommand;
 extern const CToolCommand kBuildKanjiDbCommand;
+extern const CToolCommand kRenderCommand;
+extern const CToolCommand kSheetCommand;
 
 }  // namespace brushly::tool

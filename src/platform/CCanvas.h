@@ -49,8 +49,9 @@ enum class CStretchMode { BlackOnWhite, Halftone };
 
 // A drawing surface in integer pixels, origin top-left, y downwards: the program's window
 // contents and its off-screen images. Shapes are outlined with the selected pen and filled
-// with the selected brush; lines use the pen. Engines draw through this interface only, so
-// they stay free of the GUI toolkit; tests use a recording implementation.
+// with the selected brush; lines use the pen. A new canvas starts with a black 1-pixel solid
+// pen and a white brush. Engines draw through this interface only, so they stay free of
+// the GUI toolkit; tests use a recording implementation.
 class CCanvas {
 public:
     virtual ~CCanvas() = default;

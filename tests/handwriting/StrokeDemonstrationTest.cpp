@@ -1,0 +1,744 @@
+// The stroke-order demonstration: commands, timers, the pixel reveal and what it draws.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <initializer_list>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "handwriting/CImageKeepingCanvas.h"
+#include "handwriting/CStrokeDemonstration.h"
+#include "handwriting/RenderTestUtil.h"
+#include "platform/CRecordingCanvas.h"
+
+namespace brushly {
+namespace {
+
+using namespace testing;
+using namespace std::chrono_literals;
+using Kind = CDrawCall::Kind;
+using Style = CStrokeCanvas::Style;
+
+constexpr CColor kWhite{255, 255, 255};
+constexpr CColor kBlack{0, 0, 0};
+constexpr int kSize = 200;
+
+// Timers that only record what is asked of them; the test lets them expire and moves the
+// clock on by the delay asked for.
+class CFakeTimers final : public CDemonstrationTimers {
+public:
+    void StartStrokeTimer(int milliseconds) override {
+        strokeDelay = milliseconds;
+        strokeRequests.push_back(milliseconds);
+    }
+    void StartRevealTimer(int milliseconds) override {
+        revealDelay = milliseconds;
+        revealRequests.push_back(milliseconds);
+    }
+    void StopTimers() override {
+        strokeDelay.reset();
+        revealDelay.reset();
+    }
+    std::chrono::microseconds Now() const override { return now; }
+
+    std::optional<int> strokeDelay;
+    std::optional<int> revealDelay;
+    std::vector<int> strokeRequests;
+    std::vector<int> revealRequests;
+    std::chrono::microseconds now{5s};
+};
+
+// The drawn shapes of a recording, without copies and fills: kind and points.
+using Shapes = std::vector<std::pair<Kind, Points>>;
+
+Shapes ShapesOf(const CRecordingCanvas& canvas) {
+    Shapes shapes;
+    for (const CDrawCall& call : canvas.Calls())
+        if (call.kind == Kind::Polygon || call.kind == Kind::Line || call.kind == Kind::Polyline ||
+            call.kind == Kind::Chord)
+            shapes.emplace_back(call.kind, call.points);
+    return shapes;
+}
+
+// What the stroke canvas draws for the segment at index with the width, in the style.
+Shapes SegmentShapes(const CKanjiStrokes& list, std::size_t index, int width, Style style) {
+    CRecordingCanvas canvas(kSize, kSize);
+    CStrokeCanvas strokeCanvas(canvas);
+    strokeCanvas.SetStyle(style);
+    if (style == Style::Brush)
+        strokeCanvas.DrawSegment(list, index, width);
+    else
+        strokeCanvas.DrawSegmentSimple(list, index);
+    return ShapesOf(canvas);
+}
+
+Shapes Concatenated(std::initializer_list<Shapes> parts) {
+    Shapes all;
+    for (const Shapes& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+CKanjiStrokes TwoStrokes() {
+    return List({Segment(kStraight, 1, {50, 100}, {150, 100}),
+                 Segment(kStraightNoArrow, 1, {100, 20}, {100, 120})});
+}
+
+CKanjiStrokes ThreeStrokes() {
+    return List({Segment(kStraightNoArrow, 1, {40, 40}, {160, 40}),
+                 Segment(kStraightNoArrow, 1, {40, 90}, {160, 90}),
+                 Segment(kStraightNoArrow, 1, {40, 140}, {160, 140})});
+}
+
+class StrokeDemonstration : public ::testing::Test {
+protected:
+    // Lets the armed stroke timer expire on time.
+    void ExpireStrokeTimer() {
+        ASSERT_TRUE(timers.strokeDelay);
+        timers.now += std::chrono::milliseconds(*timers.strokeDelay);
+        timers.strokeDelay.reset();
+        demo.OnStrokeTimer();
+    }
+
+    // Lets the armed reveal timer expire, `lateness` after its time; false when none is armed.
+    bool Tick(std::chrono::milliseconds lateness = 0ms) {
+        if (!timers.revealDelay) return false;
+        timers.now += std::chrono::milliseconds(*timers.revealDelay) + lateness;
+        timers.revealDelay.reset();
+        demo.OnRevealTick();
+        return true;
+    }
+
+    // Ticks until no reveal is pending; returns the number of ticks.
+    int RevealStroke() {
+        int ticks = 0;
+        while (Tick())
+            ++ticks;
+        return ticks;
+    }
+
+    CRecordingCanvas& Record() { return picture.Record(); }
+
+    // The picture's copies from the working image: one per revealing tick.
+    std::vector<CRect> RevealedRects() {
+        std::vector<CRect> rects;
+        for (const CDrawCall& call : Record().CallsOf(Kind::CopyFrom)) {
+            EXPECT_EQ(call.sourceRect, call.rect);
+            rects.push_back(call.rect);
+        }
+        return rects;
+    }
+
+    // The working image the sweeps draw on, once the first sweep has begun.
+    CRecordingCanvas& Scratch() { return *picture.Images().at(0); }
+
+    CImageKeepingCanvas picture{kSize, kSize};
+    CFakeTimers timers;
+    int changes = 0;
+    CStrokeDemonstration demo{picture, timers, [this] { ++changes; }};
+    bool busy = false;
+};
+
+TEST_F(StrokeDemonstration, StartKeepsTheStrokesAndClearsThePicture) {
+    const CKanjiStrokes strokes = TwoStrokes();
+    demo.Start(&strokes, 120, Style::Brush, &busy);
+    EXPECT_EQ(demo.Strokes(), &strokes);
+    EXPECT_EQ(demo.Speed(), 120);
+    EXPECT_EQ(demo.GetStyle(), Style::Brush);
+    EXPECT_EQ(demo.Position(), 0u);
+    EXPECT_FALSE(demo.IsFinished());
+    EXPECT_FALSE(demo.IsPlaying());
+    EXPECT_FALSE(demo.IsPauseRequested());
+    EXPECT_FALSE(demo.IsBusy());
+    EXPECT_FALSE(busy);
+    ASSERT_EQ(Record().Calls().size(), 1u);
+    EXPECT_EQ(Record().Calls()[0].kind, Kind::FillRect);
+    EXPECT_EQ(Record().Calls()[0].rect, (CRect{0, 0, kSize, kSize}));
+    EXPECT_EQ(Record().Calls()[0].color, kWhite);
+    EXPECT_EQ(changes, 1);
+    EXPECT_FALSE(timers.strokeDelay);
+    EXPECT_FALSE(timers.revealDelay);
+}
+
+TEST_F(StrokeDemonstration, SpeedIsKeptWithinItsRange) {
+    const CKanjiStrokes strokes = TwoStrokes();
+    demo.Start(&strokes, 500, Style::Brush, &busy);
+    EXPECT_EQ(demo.Speed(), kDemonstrationMaxSpeed);
+    demo.Start(&strokes, -3, Style::Brush, &busy);
+    EXPECT_EQ(demo.Speed(), 0);
+}
+
+TEST_F(StrokeDemonstration, OneStrokeCharacterIsFinishedAfterTheFirstExpiry) {
+    const CKanjiStrokes strokes = One(kStraight, {50, 100}, {150, 100});
+    demo.Start(&strokes, 0, Style::Brush, &busy);
+    Record().Clear();
+    demo.Play();
+    EXPECT_EQ(ShapesOf(Record()), SegmentShapes(strokes, 0, 0, Style::Brush));
+    EXPECT_EQ(demo.Position(), 1u);
+    EXPECT_FALSE(demo.IsFinished());
+    EXPECT_TRUE(demo.IsPlaying());
+    EXPECT_TRUE(busy);
+    EXPECT_EQ(timers.strokeDelay, kDemonstrationStrokeMilliseconds);
+
+    Record().Clear();
+    ExpireStrokeTimer();
+    EXPECT_TRUE(demo.IsFinished());
+    EXPECT_FALSE(demo.IsPlaying());
+    EXPECT_FALSE(busy);
+    EXPECT_FALSE(timers.strokeDelay);
+    EXPECT_TRUE(Record().Calls().empty());
+
+    // Play on a finished demonstration empties the picture and begins again.
+    demo.Play();
+    ASSERT_FALSE(Record().Calls().empty());
+    EXPECT_EQ(Record().Calls()[0].kind, Kind::FillRect);
+    EXPECT_EQ(Record().Calls()[0].color, kWhite);
+    EXPECT_EQ(ShapesOf(Record()), SegmentShapes(strokes, 0, 0, Style::Brush));
+    EXPECT_FALSE(demo.IsFinished());
+    EXPECT_EQ(demo.Position(), 1u);
+    EXPECT_TRUE(busy);
+    EXPECT_EQ(timers.strokeDelay, kDemonstrationStrokeMilliseconds);
+}
+
+TEST_F(StrokeDemonstration, AtSpeedZeroStrokesAreDrawnAtOnceAndFollowEvery250Milliseconds) {
+    const CKanjiStrokes strokes = ThreeStrokes();
+    demo.Start(&strokes, 0, Style::Brush, &busy);
+    demo.Play();
+    for (std::size_t stroke = 1; stroke <= 3; ++stroke) {
+        EXPECT_EQ(demo.Position(), stroke);
+        EXPECT_EQ(Polygons(Record()).size(), stroke);
+        EXPECT_FALSE(demo.IsDrawingStroke());
+        EXPECT_TRUE(busy);
+        ExpireStrokeTimer();
+    }
+    EXPECT_TRUE(demo.IsFinished());
+    EXPECT_FALSE(busy);
+    EXPECT_EQ(timers.strokeRequests, (std::vector<int>{250, 250, 250}));
+    EXPECT_TRUE(timers.revealRequests.empty());
+    EXPECT_TRUE(Record().CallsOf(Kind::CopyFrom).empty());
+}
+
+TEST_F(StrokeDemonstration, PlayingRevealsAStrokeThenWaitsForTheNext) {
+    const CKanjiStrokes strokes = TwoStrokes();
+    demo.Start(&strokes, 200, Style::Brush, &busy);
+    demo.Play();
+    EXPECT_TRUE(demo.IsDrawingStroke());
+    EXPECT_EQ(demo.Position(), 0u);
+    EXPECT_FALSE(timers.strokeDelay);
+    EXPECT_EQ(RevealStroke(), 101);
+    EXPECT_EQ(demo.Position(), 1u);
+    EXPECT_EQ(timers.strokeDelay, kDemonstrationStrokeMilliseconds);
+    EXPECT_TRUE(busy);
+    ExpireStrokeTimer();
+    EXPECT_TRUE(demo.IsDrawingStroke());
+    EXPECT_EQ(RevealStroke(), 101);
+    EXPECT_EQ(demo.Position(), 2u);
+    ExpireStrokeTimer();
+    EXPECT_TRUE(demo.IsFinished());
+    EXPECT_FALSE(busy);
+}
+
+TEST_F(StrokeDemonstration, PauseDuringARevealTakesEffectAfterThatStroke) {
+    const CKanjiStrokes strokes = TwoStrokes();
+    demo.Start(&strokes, 200, Style::Brush, &busy);
+    demo.Play();
+    Tick();
+    Tick();
+    demo.Pause();
+    EXPECT_TRUE(demo.IsPauseRequested());
+    EXPECT_FALSE(demo.IsPlaying());
+    EXPECT_TRUE(demo.IsDrawingStroke());
+    EXPECT_TRUE(busy);
+    EXPECT_EQ(RevealStroke(), 99);
+    EXPECT_EQ(demo.Position(), 1u);
+    EXPECT_FALSE(demo.IsDrawingStroke());
+    EXPECT_FALSE(demo.IsPauseRequested());
+    EXPECT_FALSE(timers.strokeDelay);
+    EXPECT_FALSE(busy);
+    EXPECT_FALSE(demo.IsFinished());
+
+    // Play goes on from the next stroke.
+    demo.Play();
+    EXPECT_TRUE(busy);
+    EXPECT_TRUE(demo.IsDrawingStroke());
+    RevealStroke();
+    EXPECT_EQ(demo.Position(), 2u);
+}
+
+TEST_F(StrokeDemonstration, PauseBetweenStrokesStopsAtTheNextExpiry) {
+    const CKanjiStrokes strokes = TwoStrokes();
+    demo.Start(&strokes, 0, Style::Brush, &busy);
+    demo.Play();
+    demo.Pause();
+    EXPECT_TRUE(demo.IsPauseRequested());
+    EXPECT_TRUE(busy);
+    Record().Clear();
+    ExpireStrokeTimer();
+    EXPECT_TRUE(Record().Calls().empty());
+    EXPECT_FALSE(demo.IsPauseRequested());
+    EXPECT_FALSE(busy);
+    EXPECT_EQ(demo.Position(), 1u);
+    EXPECT_FALSE(timers.strokeDelay);
+}
+
+TEST_F(StrokeDemonstration, PauseWhileStoppedRequestsNothing) {
+    const CKanjiStrokes strokes = TwoStrokes();
+    demo.Start(&strokes, 0, Style::Brush, &busy);
+    demo.Pause();
+    EXPECT_FALSE(demo.IsPauseRequested());
+    EXPECT_FALSE(demo.IsPlaying());
+    EXPECT_FALSE(busy);
+}
+
+TEST_F(StrokeDemonstration, PlayAfterPauseDuringARevealKeepsPlaying) {
+    const CKanjiStrokes strokes = TwoStrokes();
+    demo.Start(&strokes, 200, Style::Brush, &busy);
+    demo.Play();
+    Tick();
+    demo.Pause();
+    demo.Play();
+    EXPECT_FALSE(demo.IsPauseRequested());
+    EXPECT_TRUE(demo.IsPlaying());
+    EXPECT_EQ(demo.Position(), 0u);
+    EXPECT_EQ(RevealStroke(), 100);
+    EXPECT_EQ(timers.strokeDelay, kDemonstrationStrokeMilliseconds);
+    EXPECT_TRUE(busy);
+}
+
+TEST_F(StrokeDemonstration, StepDrawsOneStrokeAndReleasesTheOwner) {
+    const CKanjiStrokes strokes = TwoStrokes();
+    demo.Start(&strokes, 200, Style::Brush, &busy);
+    demo.Step();
+    EXPECT_FALSE(demo.IsPlaying());
+    EXPECT_TRUE(busy);
+    EXPECT_TRUE(demo.IsDrawingStroke());
+    EXPECT_EQ(RevealStroke(), 101);
+    EXPECT_EQ(demo.Position(), 1u);
+    EXPECT_FALSE(busy);
+    EXPECT_TRUE(timers.strokeRequests.empty());
+
+    demo.Start(&strokes, 0, Style::Brush, &busy);
+    demo.Step();
+    EXPECT_EQ(demo.Position(), 1u);
+    EXPECT_FALSE(busy);
+    EXPECT_FALSE(timers.strokeDelay);
+}
+
+TEST_F(StrokeDemonstration, StepOnAFinishedDemonstrationClearsAndDrawsTheFirstStroke) {
+    const CKanjiStrokes strokes = TwoStrokes();
+    demo.Start(&strokes, 0, Style::Brush, &busy);
+    demo.Play();
+    ExpireStrokeTimer();
+    ExpireStrokeTimer();
+    ASSERT_TRUE(demo.IsFinished());
+    Record().Clear();
+    demo.Step();
+    ASSERT_FALSE(Record().Calls().empty());
+    EXPECT_EQ(Record().Calls()[0].kind, Kind::FillRect);
+    EXPECT_EQ(ShapesOf(Record()), SegmentShapes(strokes, 0, 0, Style::Brush));
+    EXPECT_EQ(demo.Position(), 1u);
+    EXPECT_FALSE(demo.IsFinished());
+    EXPECT_FALSE(demo.IsPlaying());
+    EXPECT_FALSE(busy);
+    EXPECT_FALSE(timers.strokeDelay);
+}
+
+TEST_F(StrokeDemonstration, StepAfterTheLastStrokeBeginsAgain) {
+    const CKanjiStrokes strokes = TwoStrokes();
+    demo.Start(&strokes, 0, Style::Brush, &busy);
+    demo.Step();
+    demo.Step();
+    EXPECT_EQ(demo.Position(), 2u);
+    Record().Clear();
+    demo.Step();
+    ASSERT_FALSE(Record().Calls().empty());
+    EXPECT_EQ(Record().Calls()[0].kind, Kind::FillRect);
+    EXPECT_EQ(ShapesOf(Record()), SegmentShapes(strokes, 0, 0, Style::Brush));
+    EXPECT_EQ(demo.Position(), 1u);
+}
+
+TEST_F(StrokeDemonstration, StepWhilePlayingStopsAfterOneStroke) {
+    const CKanjiStrokes strokes = ThreeStrokes();
+    demo.Start(&strokes, 0, Style::Brush, &busy);
+    demo.Play();
+    ASSERT_TRUE(timers.strokeDelay);
+    demo.Step();
+    EXPECT_EQ(demo.Position(), 2u);
+    EXPECT_FALSE(demo.IsPlaying());
+    EXPECT_FALSE(busy);
+    EXPECT_FALSE(timers.strokeDelay);
+    // An expiry that was already on its way draws nothing.
+    Record().Clear();
+    demo.OnStrokeTimer();
+    EXPECT_TRUE(Record().Calls().empty());
+    EXPECT_EQ(demo.Position(), 2u);
+}
+
+TEST_F(StrokeDemonstration, StepDuringARevealCompletesThatStrokeAtOnce) {
+    const CKanjiStrokes strokes = TwoStrokes();
+    demo.Start(&strokes, 200, Style::Brush, &busy);
+    demo.Play();
+    Tick();
+    Tick();
+    Record().Clear();
+    demo.Step();
+    EXPECT_FALSE(demo.IsDrawingStroke());
+    EXPECT_EQ(ShapesOf(Record()), SegmentShapes(strokes, 0, 0, Style::Brush));
+    EXPECT_EQ(demo.Position(), 1u);
+    EXPECT_FALSE(demo.IsPlaying());
+    EXPECT_FALSE(busy);
+    EXPECT_FALSE(timers.strokeDelay);
+    EXPECT_FALSE(timers.revealDelay);
+}
+
+TEST_F(StrokeDemonstration, RestartClearsAndPlaysFromTheFirstStroke) {
+    const CKanjiStrokes strokes = ThreeStrokes();
+    demo.Start(&strokes, 0, Style::Brush, &busy);
+    demo.Step();
+    demo.Step();
+    Record().Clear();
+    demo.Restart();
+    ASSERT_FALSE(Record().Calls().empty());
+    EXPECT_EQ(Record().Calls()[0].kind, Kind::FillRect);
+    EXPECT_EQ(ShapesOf(Record()), SegmentShapes(strokes, 0, 0, Style::Brush));
+    EXPECT_EQ(demo.Position(), 1u);
+    EXPECT_TRUE(demo.IsPlaying());
+    EXPECT_TRUE(busy);
+    EXPECT_EQ(timers.strokeDelay, kDemonstrationStrokeMilliseconds);
+}
+
+TEST_F(StrokeDemonstration, RestartDuringARevealAbandonsIt) {
+    const CKanjiStrokes strokes = TwoStrokes();
+    demo.Start(&strokes, 200, Style::Brush, &busy);
+    demo.Play();
+    RevealStroke();
+    ExpireStrokeTimer();
+    Tick();
+    ASSERT_EQ(demo.Position(), 1u);
+    demo.Restart();
+    EXPECT_TRUE(demo.IsDrawingStroke());
+    EXPECT_EQ(demo.Position(), 0u);
+    Record().Clear();
+    EXPECT_EQ(RevealStroke(), 101);
+    EXPECT_EQ(demo.Position(), 1u);
+}
+
+TEST_F(StrokeDemonstration, AnEmptyCharacterFinishesAtOnce) {
+    demo.Play();
+    EXPECT_TRUE(demo.IsFinished());
+    const CKanjiStrokes empty;
+    demo.Start(&empty, 200, Style::Brush, &busy);
+    demo.Play();
+    EXPECT_TRUE(demo.IsFinished());
+    EXPECT_FALSE(busy);
+    demo.Step();
+    EXPECT_TRUE(demo.IsFinished());
+    demo.Restart();
+    EXPECT_TRUE(demo.IsFinished());
+    EXPECT_FALSE(demo.IsPlaying());
+    EXPECT_FALSE(busy);
+    EXPECT_FALSE(timers.strokeDelay);
+    EXPECT_FALSE(timers.revealDelay);
+    demo.Start(nullptr, 0, Style::Simple, nullptr);
+    demo.Play();
+    EXPECT_TRUE(demo.IsFinished());
+}
+
+TEST_F(StrokeDemonstration, ExpiriesWithNothingPendingDoNothing) {
+    const CKanjiStrokes strokes = TwoStrokes();
+    demo.Start(&strokes, 200, Style::Brush, &busy);
+    Record().Clear();
+    demo.OnRevealTick();
+    demo.OnStrokeTimer();
+    EXPECT_TRUE(Record().Calls().empty());
+    EXPECT_EQ(demo.Position(), 0u);
+    EXPECT_FALSE(busy);
+}
+
+TEST_F(StrokeDemonstration, TheOwnersFlagIsOptional) {
+    const CKanjiStrokes strokes = TwoStrokes();
+    demo.Start(&strokes, 0, Style::Brush, nullptr);
+    demo.Play();
+    EXPECT_TRUE(demo.IsBusy());
+    ExpireStrokeTimer();
+    ExpireStrokeTimer();
+    EXPECT_FALSE(demo.IsBusy());
+}
+
+TEST_F(StrokeDemonstration, StartAgainReleasesThePreviousOwner) {
+    const CKanjiStrokes strokes = TwoStrokes();
+    bool first = false;
+    bool second = false;
+    demo.Start(&strokes, 200, Style::Brush, &first);
+    demo.Play();
+    EXPECT_TRUE(first);
+    demo.Start(&strokes, 200, Style::Brush, &second);
+    EXPECT_FALSE(first);
+    EXPECT_FALSE(second);
+    EXPECT_FALSE(demo.IsDrawingStroke());
+    EXPECT_FALSE(timers.revealDelay);
+}
+
+TEST(StrokeDemonstrationLifetime, DestructionReleasesTheOwner) {
+    CRecordingCanvas picture(kSize, kSize);
+    CFakeTimers timers;
+    const CKanjiStrokes strokes = TwoStrokes();
+    bool busy = false;
+    {
+        CStrokeDemonstration demo(picture, timers);
+        demo.Start(&strokes, 200, Style::Brush, &busy);
+        demo.Play();
+        EXPECT_TRUE(busy);
+    }
+    EXPECT_FALSE(busy);
+}
+
+TEST_F(StrokeDemonstration, ReportsEveryChangeOfThePicture) {
+    const CKanjiStrokes strokes = One(kStraightNoArrow, {50, 100}, {150, 100});
+    demo.Start(&strokes, 200, Style::Brush, &busy);
+    EXPECT_EQ(changes, 1);
+    demo.Play();
+    EXPECT_EQ(changes, 1);
+    RevealStroke();
+    EXPECT_EQ(changes, 1 + 101 + 1);
+}
+
+// The four main directions: each pixel of the span is one tick at speed 200, and each tick
+// copies the part reached so far.
+TEST_F(StrokeDemonstration, SegmentsAreRevealedAlongTheirMainDirection) {
+    struct Case {
+        CPoint start;
+        CPoint end;
+        CRect firstRect;
+        CRect lastRect;
+        std::size_t pixels;
+    };
+    const std::vector<Case> cases{
+        // Right, up to 45 degrees.
+        {{20, 50}, {60, 70}, {0, 0, 21, kSize}, {0, 0, 61, kSize}, 41},
+        {{10, 10}, {50, 50}, {0, 0, 11, kSize}, {0, 0, 51, kSize}, 41},
+        // Down, 46 to 134 degrees.
+        {{50, 20}, {60, 80}, {0, 0, kSize, 21}, {0, 0, kSize, 81}, 61},
+        // Up, -46 to -134 degrees.
+        {{50, 120}, {60, 40}, {0, 120, kSize, kSize}, {0, 40, kSize, kSize}, 81},
+        // Left, the rest; 135 degrees included.
+        {{150, 50}, {100, 60}, {150, 0, kSize, kSize}, {100, 0, kSize, kSize}, 51},
+        {{50, 10}, {10, 50}, {50, 0, kSize, kSize}, {10, 0, kSize, kSize}, 41},
+        // Off the picture nothing is waited for.
+        {{-500, 100}, {150, 100}, {0, 0, 1, kSize}, {0, 0, 151, kSize}, 151},
+    };
+    for (const Case& c : cases) {
+        const CKanjiStrokes strokes = One(kStraightNoArrow, c.start, c.end);
+        demo.Start(&strokes, 200, Style::Brush, &busy);
+        Record().Clear();
+        demo.Play();
+        const int ticks = RevealStroke();
+        const std::vector<CRect> rects = RevealedRects();
+        EXPECT_EQ(static_cast<std::size_t>(ticks), c.pixels);
+        ASSERT_EQ(rects.size(), c.pixels);
+        EXPECT_EQ(rects.front(), c.firstRect);
+        EXPECT_EQ(rects.back(), c.lastRect);
+    }
+}
+
+TEST_F(StrokeDemonstration, TheSweepCopiesFromThePictureWithTheSegmentOnIt) {
+    const CKanjiStrokes strokes = TwoStrokes();
+    demo.Start(&strokes, 200, Style::Brush, &busy);
+    demo.Play();
+    const auto& calls = Scratch().Calls();
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls[0].kind, Kind::CopyFrom);
+    EXPECT_EQ(calls[0].sourceId, Record().Id());
+    EXPECT_EQ(calls[0].rect, (CRect{0, 0, kSize, kSize}));
+    for (std::size_t i = 1; i < calls.size(); ++i) {
+        EXPECT_EQ(calls[i].pen.color, kBlack);
+        EXPECT_EQ(calls[i].brush, CBrush{kBlack});
+    }
+    RevealStroke();
+    for (const CDrawCall& call : Record().CallsOf(Kind::CopyFrom))
+        EXPECT_EQ(call.sourceId, Scratch().Id());
+}
+
+// While revealed, straight strokes are drawn without serifs and hooks bending right as
+// stems; afterwards the segment is drawn as it is.
+TEST_F(StrokeDemonstration, TheSweepDrawsSimplifiedCodes) {
+    struct Case {
+        int code;
+        CPoint start;
+        CPoint end;
+        int sweepCode;
+    };
+    const std::vector<Case> cases{
+        {kStraight, {40, 100}, {160, 100}, kStraightNoArrow},
+        {kStraightHalfArrow, {40, 100}, {160, 100}, kStraightNoArrow},
+        {kStraightNoArrow, {40, 100}, {160, 100}, kStraightNoArrow},
+        {kBoxBegin, {40, 100}, {160, 100}, kStraightNoArrow},
+        {kBoxEnd, {40, 100}, {160, 100}, kStraightNoArrow},
+        {kStraightRectOnly, {40, 100}, {160, 130}, kStraightNoArrowRectOnly},
+        {kStraightHalfRectOnly, {40, 100}, {160, 130}, kStraightNoArrowRectOnly},
+        {kStraightNoRect, {40, 100}, {160, 100}, kStraightNoRect},
+        {kHook, {100, 40}, {130, 120}, kHookStem},
+        {kHook, {100, 40}, {80, 120}, kHook},
+        {kCurve, {150, 30}, {60, 140}, kCurve},
+    };
+    for (const Case& c : cases) {
+        CImageKeepingCanvas image(kSize, kSize);
+        CFakeTimers clock;
+        CStrokeDemonstration demonstration(image, clock);
+        const CKanjiStrokes strokes = One(c.code, c.start, c.end);
+        demonstration.Start(&strokes, 200, Style::Brush, nullptr);
+        demonstration.Play();
+        ASSERT_EQ(image.Images().size(), 1u);
+        EXPECT_EQ(ShapesOf(*image.Images()[0]),
+                  SegmentShapes(One(c.sweepCode, c.start, c.end), 0, 0, Style::Brush))
+            << c.code;
+        image.Record().Clear();
+        demonstration.Step();
+        EXPECT_EQ(ShapesOf(image.Record()), SegmentShapes(strokes, 0, 0, Style::Brush)) << c.code;
+    }
+}
+
+TEST_F(StrokeDemonstration, BrushStyleShowsTheStrokesAndSimpleStyleTheJoinedCopy) {
+    // The flat first segment reaches one pixel into the second when joined.
+    const CKanjiStrokes strokes = List(
+        {Segment(kStraight, 1, {20, 50}, {100, 50}), Segment(kStraight, 0, {110, 50}, {180, 60})});
+    CKanjiStrokes joined = strokes;
+    joined.JoinForRaw();
+    ASSERT_EQ(joined[0].end.x, 111);
+
+    demo.Start(&strokes, 0, Style::Brush, &busy);
+    EXPECT_EQ(Fields(demo.StrokesJoined()[0]), Fields(joined[0]));
+    Record().Clear();
+    demo.Play();
+    EXPECT_EQ(ShapesOf(Record()), Concatenated({SegmentShapes(strokes, 0, 0, Style::Brush),
+                                                SegmentShapes(strokes, 1, 0, Style::Brush)}));
+
+    demo.Start(&strokes, 0, Style::Simple, &busy);
+    EXPECT_EQ(demo.GetStyle(), Style::Simple);
+    Record().Clear();
+    demo.Play();
+    EXPECT_EQ(ShapesOf(Record()), Concatenated({SegmentShapes(joined, 0, 0, Style::Simple),
+                                                SegmentShapes(joined, 1, 0, Style::Simple)}));
+    for (const CDrawCall& call : Record().CallsOf(Kind::Line))
+        EXPECT_EQ(call.pen, (CPen{kBlack, 8, CPenStyle::Solid}));
+
+    // The simple style's sweep draws the joined copy too.
+    demo.Start(&strokes, 200, Style::Simple, &busy);
+    demo.Play();
+    EXPECT_EQ(ShapesOf(Scratch()), SegmentShapes(joined, 0, 0, Style::Simple));
+}
+
+TEST_F(StrokeDemonstration, SegmentsAreTakenAsTheBrushListDriverTakesThem) {
+    // A bent stroke (16 and its follower), a curve with its after-curve bar (17, 10), an
+    // L-shape (12, 13) and a bar sized by its follower (15, 1).
+    const CKanjiStrokes strokes = List(
+        {Segment(kStraightBsc, 1, {40, 20}, {120, 20}), Segment(kCurve, 0, {120, 20}, {60, 80}),
+         Segment(kCurveVe, 1, {40, 60}, {80, 100}), Segment(kAfterCurve, 0, {80, 100}, {160, 100}),
+         Segment(kLHookBegin, 1, {30, 110}, {30, 170}),
+         Segment(kLHookEnd, 0, {30, 170}, {150, 170}),
+         Segment(kStraightBc, 1, {170, 20}, {170, 60}),
+         Segment(kStraight, 0, {170, 60}, {190, 60})});
+    CRecordingCanvas reference(kSize, kSize);
+    CStrokeCanvas referenceCanvas(reference);
+    referenceCanvas.DrawStrokes(strokes, kRoleUser);
+
+    demo.Start(&strokes, 0, Style::Brush, &busy);
+    Record().Clear();
+    demo.Play();
+    EXPECT_EQ(demo.Position(), 2u);
+    ExpireStrokeTimer();
+    EXPECT_EQ(demo.Position(), 4u);
+    ExpireStrokeTimer();
+    EXPECT_EQ(demo.Position(), 6u);
+    ExpireStrokeTimer();
+    EXPECT_EQ(demo.Position(), 8u);
+    EXPECT_EQ(ShapesOf(Record()), ShapesOf(reference));
+
+    // Revealed, the bent stroke is two sweeps and the L-shape one.
+    demo.Start(&strokes, 200, Style::Brush, &busy);
+    demo.Play();
+    RevealStroke();
+    EXPECT_EQ(Scratch().CallsOf(Kind::CopyFrom).size(), 2u);
+    EXPECT_EQ(demo.Position(), 2u);
+    ExpireStrokeTimer();
+    RevealStroke();
+    Scratch().Clear();
+    ExpireStrokeTimer();
+    EXPECT_EQ(RevealStroke(), 61);
+    EXPECT_EQ(Scratch().CallsOf(Kind::CopyFrom).size(), 1u);
+    EXPECT_EQ(demo.Position(), 6u);
+}
+
+TEST_F(StrokeDemonstration, Speed200NeverBlocks) {
+    const CKanjiStrokes strokes = One(kStraightNoArrow, {10, 100}, {190, 100});
+    demo.Start(&strokes, 200, Style::Brush, &busy);
+    const auto began = std::chrono::steady_clock::now();
+    demo.Play();
+    // Waiting 10 ms per pixel inside Play would take 1.8 s.
+    EXPECT_LT(std::chrono::steady_clock::now() - began, 200ms);
+    EXPECT_TRUE(demo.IsDrawingStroke());
+
+    int ticks = 0;
+    int reached = 9;
+    while (timers.revealDelay) {
+        EXPECT_GE(*timers.revealDelay, kMinRevealTickMilliseconds);
+        const auto tickBegan = std::chrono::steady_clock::now();
+        Tick();
+        EXPECT_LT(std::chrono::steady_clock::now() - tickBegan, 200ms);
+        const std::vector<CRect> rects = RevealedRects();
+        ASSERT_FALSE(rects.empty());
+        // On time, each tick reveals one more pixel column.
+        EXPECT_EQ(rects.back().right - 1, reached + 1);
+        reached = rects.back().right - 1;
+        ++ticks;
+    }
+    EXPECT_EQ(ticks, 181);
+    EXPECT_EQ(reached, 190);
+    EXPECT_FALSE(demo.IsDrawingStroke());
+}
+
+TEST_F(StrokeDemonstration, TicksRevealThePixelsDueByThen) {
+    const CKanjiStrokes strokes = One(kStraightNoArrow, {10, 100}, {190, 100});
+    auto reachedColumn = [this] { return RevealedRects().back().right - 1; };
+
+    // A tick 45 ms late catches up: 55 ms into the segment, 5 pixels are due.
+    demo.Start(&strokes, 200, Style::Brush, &busy);
+    demo.Play();
+    Tick(45ms);
+    EXPECT_EQ(reachedColumn(), 14);
+    EXPECT_EQ(RevealedRects().size(), 1u);
+    EXPECT_EQ(timers.revealDelay, 10);
+
+    // At speed 100 a pixel is due every 5 ms, so every 10 ms tick reveals two.
+    demo.Start(&strokes, 100, Style::Brush, &busy);
+    Record().Clear();
+    demo.Play();
+    EXPECT_EQ(timers.revealDelay, 10);
+    Tick();
+    EXPECT_EQ(reachedColumn(), 11);
+    Tick();
+    EXPECT_EQ(reachedColumn(), 13);
+
+    // At speed 1 the whole segment is due by the first tick.
+    demo.Start(&strokes, 1, Style::Brush, &busy);
+    Record().Clear();
+    demo.Play();
+    EXPECT_EQ(RevealStroke(), 1);
+    EXPECT_EQ(reachedColumn(), 190);
+}
+
+TEST_F(StrokeDemonstration, AnEarlyTickRevealsNothingAndWaitsForThePixelsDue) {
+    const CKanjiStrokes strokes = One(kStraightNoArrow, {10, 100}, {190, 100});
+    demo.Start(&strokes, 200, Style::Brush, &busy);
+    demo.Play();
+    Record().Clear();
+    timers.now += 4ms;
+    timers.revealDelay.reset();
+    demo.OnRevealTick();
+    EXPECT_TRUE(Record().Calls().empty());
+    EXPECT_EQ(timers.revealDelay, 10);
+}
+
+}  // namespace
+}  // namespace brushly

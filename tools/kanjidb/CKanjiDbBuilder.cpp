@@ -1,8 +1,12 @@
 #include "kanjidb/CKanjiDbBuilder.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "archive/CDiskFile.h"
 #include "kanjidb/CEdictDictionary.h"
@@ -11,6 +15,7 @@
 #include "kanjidb/KanjiVgStrokes.h"
 #include "kanjidb/ReadingGroups.h"
 #include "kanjidb/StrokeClassifier.h"
+#include "kanjidb/StrokeFidelity.h"
 #include "platform/ShiftJis.h"
 #include "reference/StrokeType.h"
 
@@ -21,6 +26,7 @@ namespace {
 constexpr int kJouyouTotal = 2136;
 constexpr int kKanjiPerJlptLine = 20;
 constexpr const char* kVersion = "1001";
+constexpr std::size_t kWorstTypes = 5;  // far-stroke types the report names
 
 bool IsJouyou(int grade) {
     return (grade >= 1 && grade <= 6) || grade == 8;
@@ -56,6 +62,20 @@ struct CBuildCounts {
     int kunWithMarker = 0;
 };
 
+// The KanjiVG types with the most far strokes, most first and at most kWorstTypes of them:
+// " (㇕va 11, ㇉ 8)"; empty when there is none.
+std::string FarTypes(const CStrokeReport& strokes) {
+    std::vector<std::pair<int, std::string>> types;
+    for (const auto& [type, count] : strokes.farStrokesPerType)
+        types.emplace_back(-count, type.empty() ? "untyped" : type);
+    std::sort(types.begin(), types.end());
+    std::string list;
+    for (std::size_t i = 0; i < std::min<std::size_t>(types.size(), kWorstTypes); ++i) {
+        list += (i == 0 ? " (" : ", ") + types[i].second + " " + std::to_string(-types[i].first);
+    }
+    return list.empty() ? list : list + ")";
+}
+
 std::string Report(const CKanjiLibrary& library, const CBuildCounts& counts,
                    const CStrokeReport& strokes, const CReadingReport& readings) {
     std::ostringstream report;
@@ -80,7 +100,8 @@ std::string Report(const CKanjiLibrary& library, const CBuildCounts& counts,
     for (const auto& [type, count] : strokes.segmentsPerType) {
         report << "\n  " << type << " " << StrokeTypeName(type) << ": " << count;
     }
-    report << "\nBoxes (code 8 ... 9): " << strokes.boxes
+    report << "\nBoxes (code 8 ... 9): " << strokes.boxes << "\nStrokes farther than "
+           << kFarFromPath << " px from their path: " << strokes.farStrokes << FarTypes(strokes)
            << "\nKun readings given a verb-class marker: " << readings.kunWithMarker
            << "\nReading groups per kanji:";
     for (const auto& [groups, kanji] : readings.groupsPerKanji) {

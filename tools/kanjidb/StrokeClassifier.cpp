@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "kanjidb/MousePoints.h"
+#include "kanjidb/StrokeFidelity.h"
 #include "reference/StrokeType.h"
 
 namespace brushly::kanjidb {
@@ -11,6 +13,8 @@ namespace brushly::kanjidb {
 namespace {
 
 constexpr double kBoxCornerTolerance = 16.0;
+constexpr int kSlantingFoot = 30;  // degrees from level: the foot of an L (㇗ ㇄)
+constexpr int kLevelFoot = 10;     // the foot of a ㇟ drawn as an L
 
 bool IsPlainStraight(int type) {
     return type >= kStraightNoArrow && type <= kStraightNoRect;
@@ -39,11 +43,13 @@ int RefineByType(std::string_view vgType, std::vector<CTypedSegment>& segments) 
         if (base == "㇐" && std::abs(d) <= 15) segments[0].type = kStraight;
         if (base == "㇒" || base == "㇏") segments[0].type = kStraightNoRect;  // a wedge
     }
-    if (segments.size() == 2 && (base == "㇗" || base == "㇄") &&
+    // A ㇟ whose hook is too small to be recognised keeps a level foot.
+    const int footTolerance = base == "㇟" ? kLevelFoot : kSlantingFoot;
+    if (segments.size() == 2 && (base == "㇗" || base == "㇄" || base == "㇟") &&
         IsPlainStraight(segments[0].type) && IsPlainStraight(segments[1].type)) {
         const int down = Direction(segments[0].start, segments[0].end);
         const int along = Direction(segments[1].start, segments[1].end);
-        if (down >= 60 && down <= 120 && NearHorizontal(along, 30)) {
+        if (down >= 60 && down <= 120 && NearHorizontal(along, footTolerance)) {
             segments[0].type = kLHookBegin;
             segments[1].type = kLNoHookEnd;
         }
@@ -128,10 +134,13 @@ CKanjiStrokes ClassifyStrokes(const std::vector<CVgStroke>& strokes, CStrokeRepo
     CKanjiStrokes list;
     std::vector<CStrokeSpan> spans;
     for (const CVgStroke& stroke : strokes) {
-        std::vector<CTypedSegment> segments =
-            RecogniseStroke(SamplePoints(stroke.points, kMouseStep));
+        std::vector<CTypedSegment> segments = RecogniseStroke(MousePoints(stroke.points));
         if (segments.empty()) continue;
         report.refinedCodes += RefineByType(stroke.type, segments);
+        if (DistanceFromPath(SamplePoints(stroke.points, kMouseStep), segments) > kFarFromPath) {
+            ++report.farStrokes;
+            ++report.farStrokesPerType[stroke.type];
+        }
         spans.push_back({list.Size(), segments.size(), stroke.type});
         for (std::size_t i = 0; i < segments.size(); ++i) {
             CStrokeData data;

@@ -23,6 +23,9 @@ constexpr std::size_t kMaxSegments = 6;
 constexpr double kHookShare = 0.3;   // a hook is shorter than this share of its stem
 constexpr int kLevelTolerance = 10;  // L and tail: how far the pointer may leave the level
 constexpr int kHookDrop = 4;         // a hook's end is moved this far down
+constexpr int kTailLowest = -79;     // a rising tail after a stem runs between these
+constexpr int kTailHighest = -25;
+constexpr double kTailLength = 25.0;  // and is a hook when shorter than this
 
 int WrapAngle(int angle) {
     while (angle > 180)
@@ -149,6 +152,31 @@ bool SnapshotsAgree(const std::vector<CTypedSegment>& a, const std::vector<CType
     return true;
 }
 
+// A segment after which a short backward or upward part is an end hook.
+bool IsStem(CPoint start, CPoint end) {
+    const int d = Direction(start, end);
+    return d >= 60 && d <= 120 && Distance(start, end) >= 20.0;
+}
+
+bool IsRisingTail(int direction) {
+    return direction >= kTailLowest && direction <= kTailHighest;
+}
+
+// At the release, a short rising tail after a stem is the stem's hook.
+void HookShortTail(std::vector<CTypedSegment>& segments) {
+    if (segments.size() < 2) return;
+    const CTypedSegment& stem = segments[segments.size() - 2];
+    CTypedSegment& tail = segments.back();
+    const double length = Distance(tail.start, tail.end);
+    if (!IsStem(stem.start, stem.end) || !IsRisingTail(Direction(tail.start, tail.end)) ||
+        length < kBendArm || length >= kTailLength ||
+        length >= kHookShare * Distance(stem.start, stem.end)) {
+        return;
+    }
+    tail.type = kHook;
+    tail.end.y += kHookDrop;
+}
+
 // The neighbour forms: curve forms that lead into a code-10 straight, and code 5 with the
 // flush forms after it for a near-horizontal straight segment that another one follows.
 void ApplyNeighbourForms(std::vector<CTypedSegment>& segments) {
@@ -211,6 +239,7 @@ public:
             --pick;
         }
         std::vector<CTypedSegment> result = m_snapshots[pick];
+        if (!m_finished) HookShortTail(result);
         SquareUp(result);
         return result;
     }
@@ -310,7 +339,7 @@ private:
         Reclassify(previous);
         m_segments.back().first = bend.index;
         m_segments.back().start = m_p[bend.index];
-        m_state = IsStem(previous) ? EState::kEndHook : EState::kPlain;
+        m_state = IsStem(previous.start, previous.end) ? EState::kEndHook : EState::kPlain;
     }
 
     // The bent start and the sharp-turn rules; true when the step is done.
@@ -340,11 +369,11 @@ private:
         current.last = bend.index;
         current.end = m_p[bend.index];
         Reclassify(current);
+        m_state = IsStem(current.start, current.end) ? EState::kEndHook : EState::kPlain;
         m_segments.push_back({bend.index, last, m_p[bend.index], m_p[last]});
         m_corner = bend.index;
         m_cornerTurn = bend.turn;
         m_bentDone = true;
-        m_state = IsStem(m_segments[m_segments.size() - 2]) ? EState::kEndHook : EState::kPlain;
         return false;
     }
 
@@ -389,6 +418,9 @@ private:
         if (std::abs(shape.direction) <= 150 && (shape.lastLeg <= -150 || shape.lastLeg >= -30)) {
             return false;
         }
+        // A rising tail after a stem may run on as a stroke of its own (the tick of ㇙);
+        // the release decides.
+        if (m_state == EState::kEndHook && IsRisingTail(shape.direction)) return false;
         part.type = kHook;
         part.mode = ESegmentMode::kFixed;
         part.end.y += kHookDrop;
@@ -473,12 +505,6 @@ private:
     void Reclassify(CWorkSegment& segment) const {
         if (segment.mode == ESegmentMode::kFixed) return;
         Classify(segment, Measure(m_p, segment.first, segment.last));
-    }
-
-    // A segment after which a short backward or upward part is an end hook.
-    static bool IsStem(const CWorkSegment& segment) {
-        const int d = Direction(segment.start, segment.end);
-        return d >= 60 && d <= 120 && Distance(segment.start, segment.end) >= 20.0;
     }
 
     void TakeSnapshot() {

@@ -6,10 +6,10 @@
 
 // An offline replay of the draw box's stroke recogniser. The kanji database must hold, for
 // every stroke, the segments and codes that the recogniser gives the same stroke drawn well,
-// so the generator samples each KanjiVG path like mouse points (SamplePoints of
-// KanjiVgStrokes.h, kMouseStep apart) and feeds them point by point through the same bend
-// detection, classification and refinement rules; the draw box's own recogniser is to agree
-// with this replay. Everything is in draw-box pixels (x right, y down); directions are whole
+// so the generator turns each KanjiVG path into the points a mouse drawing it gives
+// (MousePoints.h) and feeds them point by point through the same bend detection,
+// classification and refinement rules; the draw box's own recogniser is to agree with this
+// replay. Everything is in draw-box pixels (x right, y down); directions are whole
 // degrees, trunc(atan2(dy, dx) * 57.296), so positive turns are clockwise on screen.
 //
 // The replay (RecogniseStroke), per accepted point once the stroke has three points and its
@@ -31,7 +31,9 @@
 //    degrees either way or a last leg between -150 and -30 degrees, is a code-36 hook (end
 //    4 px lower; the stroke finishes); at 0.3 times the first or longer the first part is 15.
 //  - End hook: the same hook test applies to the segment that a sharp turn starts after a
-//    downward segment (direction 60 to 120 degrees, chord 20 px or more).
+//    downward segment (direction 60 to 120 degrees, chord 20 px or more), except for a tail
+//    rising to the right (direction -79 to -25 degrees): that one keeps growing (the tick of
+//    ㇙), and the release decides.
 //  - Straight tail: a segment with direction 11 to 59 that ends in a run of 40 px or more,
 //    within 3 degrees of horizontal and straight (detour ratio below 1.004), splits where
 //    the run begins; the run is code 10 and the stroke finishes when the pointer leaves the
@@ -50,13 +52,13 @@
 //    finished keeps what finished it, and the point that ends a hook-curve, tail or L
 //    state is not taken. Snapshots carry the neighbour forms: codes 17-20 before a code 10,
 //    and code 5 with the flush forms after it (11 and 21 to 23, 22 to 24, 25 to 28, 26 to
-//    29) for a straight 3-7 within 45 degrees of horizontal. Finally straight codes 1-6
-//    within 5 degrees of horizontal or vertical are squared up, and a hook pointing 90 to 94
-//    degrees ends 4 px left of its start.
+//    29) for a straight 3-7 within 45 degrees of horizontal. Unless a rule finished the
+//    stroke, a last segment rising to the right (-79 to -25 degrees) after a downward one,
+//    5 px or longer but shorter than 25 px and than 0.3 times the downward one, becomes its
+//    code-36 hook (end 4 px lower). Finally straight codes 1-6 within 5 degrees of
+//    horizontal or vertical are squared up, and a hook pointing 90 to 94 degrees ends 4 px
+//    left of its start.
 namespace brushly::kanjidb {
-
-// Spacing of the mouse-like samples (SamplePoints) the replay is fed with, in pixels.
-inline constexpr double kMouseStep = 3.0;
 
 // One typed segment of a recognised stroke.
 struct CTypedSegment {

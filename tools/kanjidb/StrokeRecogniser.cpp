@@ -12,7 +12,6 @@ namespace {
 
 using Points = std::vector<CPoint>;
 
-constexpr double kDegreesPerRadian = 57.296;
 constexpr int kBendWindow = 16;         // FindBend looks at the last 3w + 1 points, w = 5
 constexpr double kBendArm = 5.0;        // both arms of a bend longer than w
 constexpr double kMinReach = 5.0;       // the recogniser waits for the pointer to move this far
@@ -531,16 +530,6 @@ private:
 };
 
 }  // namespace
-
-double Distance(CPoint a, CPoint b) {
-    return std::hypot(static_cast<double>(b.x - a.x), static_cast<double>(b.y - a.y));
-}
-
-int Direction(CPoint a, CPoint b) {
-    return static_cast<int>(
-        std::atan2(static_cast<double>(b.y - a.y), static_cast<double>(b.x - a.x)) *
-        kDegreesPerRadian);
-}
 
 bool NearHorizontal(int direction, int tolerance) {
     return std::abs(direction) <= tolerance || std::abs(direction) >= 180 - tolerance;

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "handwriting/StrokeGeometry.h"
 #include "platform/CPoint.h"
 
 // An offline replay of the draw box's stroke recogniser. The kanji database must hold, for
@@ -74,10 +75,6 @@ struct CTypedSegment {
 // from the first to the last point; no points give none.
 std::vector<CTypedSegment> RecogniseStroke(const std::vector<CPoint>& points);
 
-// The recogniser's measures: the distance of two points, and the direction from a to b in
-// whole degrees, trunc(atan2(dy, dx) * 57.296), -180..180 with y down.
-double Distance(CPoint a, CPoint b);
-int Direction(CPoint a, CPoint b);
 // Direction within tolerance degrees of horizontal, either way.
 bool NearHorizontal(int direction, int tolerance);
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "kanjidb/KanjiVgStrokes.h"
-#include "kanjidb/StrokeRecogniser.h"
+#include "handwriting/CStrokeRecogniser.h"
 #include "reference/CKanjiStrokes.h"
 
 // Typing KanjiVG strokes into database segments: the recogniser replay of StrokeRecogniser.h,

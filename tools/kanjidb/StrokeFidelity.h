@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "kanjidb/StrokeRecogniser.h"
+#include "handwriting/CStrokeRecogniser.h"
 #include "platform/CPoint.h"
 
 // How faithfully the recognised segments of a stroke follow its KanjiVG path.

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "kanjidb/KanjiVgStrokes.h"
-#include "kanjidb/StrokeRecogniser.h"
+#include "handwriting/CStrokeRecogniser.h"
 
 namespace brushly::kanjidb {
 namespace {

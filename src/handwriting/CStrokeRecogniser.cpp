@@ -1,4 +1,4 @@
-#include "kanjidb/StrokeRecogniser.h"
+#include "handwriting/CStrokeRecogniser.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 
 #include "reference/StrokeType.h"
 
-namespace brushly::kanjidb {
+namespace brushly {
 
 namespace {
 
@@ -217,15 +217,25 @@ void SquareUp(std::vector<CTypedSegment>& segments) {
     }
 }
 
-// The recogniser run over the points of one stroke, one point at a time.
-class CReplay {
-public:
-    explicit CReplay(const Points& points) : m_p(points) {}
+}  // namespace
 
-    std::vector<CTypedSegment> Run() {
-        for (int last = 0; last < static_cast<int>(m_p.size()) && !m_finished; ++last) {
-            Step(last);
-        }
+// The recogniser's state for one stroke, advanced one point at a time.
+class CStrokeRecogniser::CState {
+public:
+    void AddPoint(CPoint point) {
+        if (m_finished) return;
+        m_p.push_back(point);
+        Step(static_cast<int>(m_p.size()) - 1);
+    }
+
+    bool Finished() const { return m_finished; }
+
+    const std::vector<CTypedSegment>& Working() const {
+        static const std::vector<CTypedSegment> kNone;
+        return m_snapshots.empty() ? kNone : m_snapshots.back();
+    }
+
+    std::vector<CTypedSegment> Release() const {
         if (m_snapshots.empty()) {
             if (m_p.empty()) return {};
             return {{m_p.front(), m_p.back(), kStraightNoArrow}};
@@ -515,7 +525,7 @@ private:
         m_snapshots.push_back(std::move(snapshot));
     }
 
-    const Points& m_p;
+    Points m_p;
     std::vector<CWorkSegment> m_segments;
     std::vector<std::vector<CTypedSegment>> m_snapshots;  // the last three, oldest first
     EState m_state = EState::kPlain;
@@ -529,14 +539,38 @@ private:
     CPoint m_lCorner;
 };
 
-}  // namespace
-
 bool NearHorizontal(int direction, int tolerance) {
     return std::abs(direction) <= tolerance || std::abs(direction) >= 180 - tolerance;
 }
 
-std::vector<CTypedSegment> RecogniseStroke(const std::vector<CPoint>& points) {
-    return CReplay(points).Run();
+CStrokeRecogniser::CStrokeRecogniser() : m_state(std::make_unique<CState>()) {}
+CStrokeRecogniser::~CStrokeRecogniser() = default;
+CStrokeRecogniser::CStrokeRecogniser(CStrokeRecogniser&&) noexcept = default;
+CStrokeRecogniser& CStrokeRecogniser::operator=(CStrokeRecogniser&&) noexcept = default;
+
+void CStrokeRecogniser::AddPoint(CPoint point) {
+    m_state->AddPoint(point);
 }
 
-}  // namespace brushly::kanjidb
+bool CStrokeRecogniser::Finished() const {
+    return m_state->Finished();
+}
+
+const std::vector<CTypedSegment>& CStrokeRecogniser::Working() const {
+    return m_state->Working();
+}
+
+std::vector<CTypedSegment> CStrokeRecogniser::Release() const {
+    return m_state->Release();
+}
+
+std::vector<CTypedSegment> RecogniseStroke(const std::vector<CPoint>& points) {
+    CStrokeRecogniser recogniser;
+    for (const CPoint& point : points) {
+        if (recogniser.Finished()) break;
+        recogniser.AddPoint(point);
+    }
+    return recogniser.Release();
+}
+
+}  // namespace brushly

@@ -1,19 +1,19 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "handwriting/StrokeGeometry.h"
 #include "platform/CPoint.h"
 
-// An offline replay of the draw box's stroke recogniser. The kanji database must hold, for
-// every stroke, the segments and codes that the recogniser gives the same stroke drawn well,
-// so the generator turns each KanjiVG path into the points a mouse drawing it gives
-// (MousePoints.h) and feeds them point by point through the same bend detection,
-// classification and refinement rules; the draw box's own recogniser is to agree with this
-// replay. Everything is in draw-box pixels (x right, y down); directions are whole
+// The draw box's stroke recogniser: it turns the sampled points of one pen-down to pen-up
+// into up to six typed segments, point by point while the stroke is drawn. The kanji
+// database generator feeds it the points a mouse drawing each KanjiVG path gives, so the
+// database holds, for every stroke, the segments and codes the recogniser gives the same
+// stroke drawn well. Everything is in draw-box pixels (x right, y down); directions are whole
 // degrees, trunc(atan2(dy, dx) * 57.296), so positive turns are clockwise on screen.
 //
-// The replay (RecogniseStroke), per accepted point once the stroke has three points and its
+// Per accepted point, once the stroke has three points and its
 // last point lies 5 px or more from the first:
 //  - FindBend over the last 16 points, not reaching back before the last fixed corner;
 //    bends within 20 px of the stroke's first point are ignored.
@@ -59,7 +59,7 @@
 //    code-36 hook (end 4 px lower). Finally straight codes 1-6 within 5 degrees of
 //    horizontal or vertical are squared up, and a hook pointing 90 to 94 degrees ends 4 px
 //    left of its start.
-namespace brushly::kanjidb {
+namespace brushly {
 
 // One typed segment of a recognised stroke.
 struct CTypedSegment {
@@ -70,7 +70,30 @@ struct CTypedSegment {
     friend bool operator==(const CTypedSegment&, const CTypedSegment&) = default;
 };
 
-// The recogniser replayed over the sampled points of one stroke (rules above): one to six
+// The recogniser of one stroke in progress. Not copyable; one per stroke.
+class CStrokeRecogniser {
+public:
+    CStrokeRecogniser();
+    ~CStrokeRecogniser();
+    CStrokeRecogniser(CStrokeRecogniser&&) noexcept;
+    CStrokeRecogniser& operator=(CStrokeRecogniser&&) noexcept;
+
+    // Takes the next sampled point; ignored once a rule has finished the stroke.
+    void AddPoint(CPoint point);
+    // A rule (hook, hook curve, tail, L) has finished the stroke: commit it without waiting
+    // for the release.
+    bool Finished() const;
+    // The working segments as they stand after the last point, for display.
+    const std::vector<CTypedSegment>& Working() const;
+    // The segments committed at the release (or at the finish).
+    std::vector<CTypedSegment> Release() const;
+
+private:
+    class CState;
+    std::unique_ptr<CState> m_state;
+};
+
+// The recogniser run over all the sampled points of one stroke (rules above): one to six
 // segments. A stroke whose points never reach 5 px from the first gives one code-3 segment
 // from the first to the last point; no points give none.
 std::vector<CTypedSegment> RecogniseStroke(const std::vector<CPoint>& points);
@@ -78,4 +101,4 @@ std::vector<CTypedSegment> RecogniseStroke(const std::vector<CPoint>& points);
 // Direction within tolerance degrees of horizontal, either way.
 bool NearHorizontal(int direction, int tolerance);
 
-}  // namespace brushly::kanjidb
+}  // namespace brushly

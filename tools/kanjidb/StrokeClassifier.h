@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "kanjidb/KanjiVgStrokes.h"
 #include "handwriting/CStrokeRecogniser.h"
+#include "kanjidb/KanjiVgStrokes.h"
 #include "reference/CKanjiStrokes.h"
 
 // Typing KanjiVG strokes into database segments: the recogniser replay of StrokeRecogniser.h,

@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "kanjidb/KanjiVgStrokes.h"
 #include "handwriting/CStrokeRecogniser.h"
+#include "kanjidb/KanjiVgStrokes.h"
 
 namespace brushly::kanjidb {
 namespace {

@@ -1,0 +1,66 @@
+// The recogniser point by point, as the draw box feeds it.
+#include "handwriting/CStrokeRecogniser.h"
+
+#include <gtest/gtest.h>
+
+#include "reference/StrokeType.h"
+
+namespace brushly {
+namespace {
+
+std::vector<CPoint> Line(CPoint from, CPoint to, int steps) {
+    std::vector<CPoint> points;
+    for (int i = 0; i <= steps; ++i) {
+        points.push_back(
+            {from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
+    }
+    return points;
+}
+
+TEST(StrokeRecogniser, WorkingSegmentsFollowThePointerAndTheReleaseCommits) {
+    const std::vector<CPoint> points = Line({20, 100}, {180, 100}, 50);
+    CStrokeRecogniser recogniser;
+    EXPECT_TRUE(recogniser.Working().empty());
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        recogniser.AddPoint(points[i]);
+        if (i == 20) {
+            ASSERT_EQ(recogniser.Working().size(), 1u);
+            EXPECT_EQ(recogniser.Working()[0].end, points[i]);
+        }
+    }
+    EXPECT_FALSE(recogniser.Finished());
+    const std::vector<CTypedSegment> committed = recogniser.Release();
+    ASSERT_EQ(committed.size(), 1u);
+    EXPECT_EQ(committed[0].start, (CPoint{20, 100}));
+    EXPECT_EQ(committed[0].end, (CPoint{180, 100}));
+    EXPECT_EQ(committed, RecogniseStroke(points));
+}
+
+TEST(StrokeRecogniser, ASharpCornerStartsANewSegment) {
+    std::vector<CPoint> points = Line({40, 40}, {160, 40}, 40);
+    const std::vector<CPoint> down = Line({160, 40}, {160, 160}, 40);
+    points.insert(points.end(), down.begin() + 1, down.end());
+    const std::vector<CTypedSegment> segments = RecogniseStroke(points);
+    ASSERT_EQ(segments.size(), 2u);
+    EXPECT_NEAR(segments[0].end.x, 160, 6);
+    EXPECT_EQ(segments[1].end, (CPoint{160, 160}));
+}
+
+TEST(StrokeRecogniser, PointsAfterAFinishAreIgnored) {
+    // A vertical stem ending in a short flick up and left finishes as a hook.
+    std::vector<CPoint> points = Line({100, 20}, {100, 150}, 45);
+    const std::vector<CPoint> flick = Line({100, 150}, {88, 140}, 4);
+    points.insert(points.end(), flick.begin() + 1, flick.end());
+    CStrokeRecogniser recogniser;
+    for (const CPoint& point : points)
+        recogniser.AddPoint(point);
+    const std::vector<CTypedSegment> before = recogniser.Release();
+    recogniser.AddPoint({10, 10});
+    EXPECT_EQ(recogniser.Release(), before);
+    EXPECT_TRUE(recogniser.Finished());
+    EXPECT_EQ(before.back().type, kHook);
+    EXPECT_TRUE(RecogniseStroke({}).empty());
+}
+
+}  // namespace
+}  // namespace brushly

@@ -1,0 +1,570 @@
+#include "handwriting/CKanjiDrawBox.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <string_view>
+#include <utility>
+
+#include "handwriting/StrokeComparison.h"
+
+namespace brushly {
+namespace {
+
+// A match whose average distance is not below this is no match at all.
+constexpr double kMaxAverageDistance = 500.0;
+
+constexpr std::string_view kCaptionTooMany = "Too many strokes";
+constexpr std::string_view kCaptionIncorrect = "Incorrect Stroke(s)";
+constexpr std::string_view kCaptionWrongOrder = "Incorrect Stroke Order";
+constexpr std::string_view kCaptionIncompleteWrongOrder = "Partial Str. - Incorrect Order";
+constexpr std::string_view kCaptionIncomplete = "Incomplete Stroke";
+constexpr std::string_view kCaptionCorrect = "Kanji is CORRECT";
+constexpr std::string_view kCaptionCorrectSoFar = "Correct (so far)";
+constexpr std::string_view kCaptionHintStart = "Next stroke starts here";
+constexpr std::string_view kCaptionHintEnd = "Next stroke ends here";
+constexpr std::string_view kCaptionHintStroke = "The next stroke";
+
+std::string_view StatusCaption(int status) {
+    switch (status) {
+        case kStatusIncorrect:
+            return kCaptionIncorrect;
+        case kStatusWrongOrder:
+            return kCaptionWrongOrder;
+        case kStatusCorrectSoFar:
+            return kCaptionCorrectSoFar;
+        case kStatusCorrect:
+            return kCaptionCorrect;
+        case kStatusTooMany:
+            return kCaptionTooMany;
+        case kStatusIncomplete:
+            return kCaptionIncomplete;
+        case kStatusIncompleteWrongOrder:
+            return kCaptionIncompleteWrongOrder;
+        default:
+            return {};
+    }
+}
+
+bool InsideDrawArea(CPoint point) {
+    return point.x >= kDrawArea.left && point.x < kDrawArea.right && point.y >= kDrawArea.top &&
+           point.y < kDrawArea.bottom;
+}
+
+// Index of the segment that begins the stroke holding segment index (0 when none does).
+std::size_t StrokeStart(const CKanjiStrokes& strokes, std::size_t index) {
+    while (index > 0 && strokes[index].newStroke == 0)
+        --index;
+    return index;
+}
+
+// Index of the first segment of the last stroke, or of the whole box group when the last
+// segment closes one, among the segments before end (end > 0).
+std::size_t LastGroupStart(const CKanjiStrokes& strokes, std::size_t end) {
+    const std::size_t last = end - 1;
+    if (strokes[last].type == kBoxEnd) {
+        for (std::size_t index = last + 1; index-- > 0;) {
+            if (strokes[index].type == kBoxBegin) return StrokeStart(strokes, index);
+        }
+    }
+    return StrokeStart(strokes, last);
+}
+
+int CountStrokeStarts(const CKanjiStrokes& strokes, std::size_t first, std::size_t end) {
+    int count = 0;
+    for (std::size_t index = first; index < end; ++index) {
+        if (strokes[index].newStroke != 0) ++count;
+    }
+    return count;
+}
+
+void AppendRange(CKanjiStrokes& destination, const CKanjiStrokes& source, std::size_t first,
+                 std::size_t count) {
+    for (std::size_t index = first; index < first + count && index < source.Size(); ++index) {
+        destination.Append(source[index]);
+    }
+}
+
+// The database segment as the autocorrected user segment: box codes become plain straights
+// unless the user drew that box code (userType, kNoType for an inserted segment).
+CStrokeData CorrectedSegment(const CStrokeData& database, int userType, bool beginsStroke) {
+    CStrokeData segment = database;
+    if (database.type == kBoxBegin && userType != kBoxBegin) segment.type = kStraight;
+    if (database.type == kBoxEnd && userType != kBoxEnd) segment.type = kStraightNoArrow;
+    segment.newStroke = beginsStroke ? 1 : 0;
+    return segment;
+}
+
+}  // namespace
+
+void CKanjiDrawBox::SetCharacter(const CKanjiStrokes& target, const CDrawBoxSettings& settings) {
+    m_target = &target;
+    m_targetJoined = target;
+    m_targetJoined.JoinForRaw();
+    m_feedbackMode = settings.feedbackMode;
+    m_autocorrect = settings.autocorrect;
+    m_enforceOrder = settings.enforceOrder;
+    m_tolerance = settings.tolerance;
+    m_typeMode = settings.typeMode;
+    m_simpleStyle = settings.simpleStyle;
+    EraseAll();
+}
+
+void CKanjiDrawBox::PenDown(CPoint point) {
+    if (m_target == nullptr || !InsideDrawArea(point)) return;
+    if (m_feedbackShown) HideFeedback();
+    if (m_feedbackMode != kFeedbackEachStroke) m_caption.clear();
+    m_recogniser.emplace();
+    m_recogniser->AddPoint(point);
+}
+
+void CKanjiDrawBox::PenMove(CPoint point) {
+    if (!Drawing()) return;
+    if (!InsideDrawArea(point)) {
+        CommitStroke();
+        return;
+    }
+    m_recogniser->AddPoint(point);
+    if (m_recogniser->Finished()) CommitStroke();
+}
+
+void CKanjiDrawBox::PenUp() {
+    if (Drawing()) CommitStroke();
+}
+
+std::vector<CTypedSegment> CKanjiDrawBox::WorkingStroke() const {
+    if (!Drawing()) return {};
+    return m_recogniser->Working();
+}
+
+void CKanjiDrawBox::CycleGuides() {
+    m_guides = m_guides == kGuidesCentreAndThirds ? kGuidesNone : m_guides + 1;
+}
+
+void CKanjiDrawBox::ToggleGhost(const std::string& character) {
+    if (m_ghostText.empty()) {
+        m_ghostText = character;
+    } else {
+        m_ghostText.clear();
+    }
+}
+
+void CKanjiDrawBox::CommitStroke() {
+    const std::vector<CTypedSegment> segments = m_recogniser->Release();
+    m_recogniser.reset();
+    if (segments.empty()) return;
+    for (std::size_t index = 0; index < segments.size(); ++index) {
+        CStrokeData segment;
+        segment.start = segments[index].start;
+        segment.end = segments[index].end;
+        segment.type = segments[index].type;
+        segment.newStroke = index == 0 ? 1 : 0;
+        m_userStrokes.Append(segment);
+    }
+    m_matchMap.push_back(kUnmatched);
+    // A drawn stroke makes the revealed one stale.
+    m_hintLevel = 0;
+    m_hintStroke = CKanjiStrokes();
+    if (m_feedbackMode == kFeedbackEachStroke) Check();
+}
+
+int CKanjiDrawBox::DatabaseStrokeCount() const {
+    return m_target == nullptr ? 0 : m_target->StrokeCount();
+}
+
+void CKanjiDrawBox::HideFeedback() {
+    m_feedbackShown = false;
+    m_status = kStatusNone;
+    m_wrongOrder = CKanjiStrokes();
+    m_wrongOrderMap.clear();
+}
+
+void CKanjiDrawBox::SetStatus(int status) {
+    m_status = status;
+    m_caption = std::string(StatusCaption(status));
+    m_feedbackShown = status == kStatusIncorrect || status == kStatusWrongOrder ||
+                      status == kStatusTooMany || status == kStatusIncomplete ||
+                      status == kStatusIncompleteWrongOrder;
+}
+
+void CKanjiDrawBox::Check() {
+    if (m_target == nullptr || m_userStrokes.Size() == 0) return;
+    m_incorrect = CKanjiStrokes();
+    m_wrongOrder = CKanjiStrokes();
+    m_incomplete = CKanjiStrokes();
+    m_incompleteWrongOrder = CKanjiStrokes();
+    m_wrongOrderMap.clear();
+    m_incompleteMaps.clear();
+    m_incompleteWrongOrderMaps.clear();
+
+    const CKanjiStrokes::StrokeIndex user = m_userStrokes.IndexStrokes();
+    const CKanjiStrokes::StrokeIndex database = m_target->IndexStrokes();
+    const std::size_t userCount = user.firstSegment.size();
+    const int databaseCount = static_cast<int>(database.firstSegment.size());
+    m_matchMap.resize(userCount, kUnmatched);
+
+    struct CMatch {
+        CStrokeMatch kind = CStrokeMatch::None;
+        int databaseStroke = -1;
+        std::vector<int> segmentMap;
+    };
+    std::vector<CMatch> matches(userCount);
+    std::vector<bool> taken(static_cast<std::size_t>(databaseCount), false);
+    for (std::size_t stroke = 0; stroke < userCount; ++stroke) {
+        const int kept = m_matchMap[stroke];
+        if (kept >= 0 && kept < databaseCount && !taken[static_cast<std::size_t>(kept)]) {
+            matches[stroke] = {CStrokeMatch::Full, kept, {}};
+            taken[static_cast<std::size_t>(kept)] = true;
+        } else {
+            m_matchMap[stroke] = kUnmatched;
+        }
+    }
+    for (std::size_t stroke = 0; stroke < userCount; ++stroke) {
+        if (matches[stroke].kind != CStrokeMatch::None) continue;
+        double best = kMaxAverageDistance;
+        int bestStroke = -1;
+        CStrokeComparison bestComparison;
+        for (int candidate = 0; candidate < databaseCount; ++candidate) {
+            const auto k = static_cast<std::size_t>(candidate);
+            if (taken[k]) continue;
+            CStrokeComparison comparison = CompareStroke(
+                m_userStrokes, static_cast<std::size_t>(user.firstSegment[stroke]),
+                static_cast<std::size_t>(user.segmentCount[stroke]), *m_target,
+                static_cast<std::size_t>(database.firstSegment[k]),
+                static_cast<std::size_t>(database.segmentCount[k]), m_typeMode, Threshold());
+            if (comparison.result != CStrokeMatch::None && comparison.averageDistance < best) {
+                best = comparison.averageDistance;
+                bestStroke = candidate;
+                bestComparison = std::move(comparison);
+            }
+        }
+        if (bestStroke < 0) continue;
+        taken[static_cast<std::size_t>(bestStroke)] = true;
+        matches[stroke] = {bestComparison.result, bestStroke, bestComparison.segmentMap};
+        if (bestComparison.result == CStrokeMatch::Full) m_matchMap[stroke] = bestStroke;
+    }
+
+    CKanjiStrokes kept;
+    std::vector<int> keptMap;
+    std::vector<bool> reached(static_cast<std::size_t>(databaseCount), false);
+    int expected = 0;
+    int previous = -1;  // database stroke the previous user stroke matched
+    for (std::size_t stroke = 0; stroke < userCount; ++stroke) {
+        const CMatch& match = matches[stroke];
+        const auto first = static_cast<std::size_t>(user.firstSegment[stroke]);
+        const auto count = static_cast<std::size_t>(user.segmentCount[stroke]);
+        const bool full = match.kind == CStrokeMatch::Full;
+        const int k = match.databaseStroke;
+        if (match.kind == CStrokeMatch::None) {
+            AppendRange(m_incorrect, m_userStrokes, first, count);
+            previous = -1;
+            continue;
+        }
+        bool inOrder = true;
+        if (m_enforceOrder) {
+            reached[static_cast<std::size_t>(k)] = true;
+            inOrder = k == expected && previous != k + 1;
+            if (k == expected) {
+                while (expected < databaseCount && reached[static_cast<std::size_t>(expected)]) {
+                    ++expected;
+                }
+            }
+        }
+        previous = k;
+        if (full && inOrder) {
+            AppendRange(kept, m_userStrokes, first, count);
+            keptMap.push_back(k);
+        } else if (full) {
+            AppendRange(m_wrongOrder, m_userStrokes, first, count);
+            m_wrongOrderMap.push_back(k);
+        } else if (inOrder) {
+            AppendRange(m_incomplete, m_userStrokes, first, count);
+            m_incompleteMaps.push_back({k, match.segmentMap});
+        } else {
+            AppendRange(m_incompleteWrongOrder, m_userStrokes, first, count);
+            m_incompleteWrongOrderMaps.push_back({k, match.segmentMap});
+        }
+    }
+    m_userStrokes = std::move(kept);
+    m_matchMap = std::move(keptMap);
+    m_userStrokes.NormalizeBoxPairs();
+
+    const auto correct = static_cast<int>(m_matchMap.size());
+    if (m_incorrect.Size() > 0) {
+        SetStatus(correct >= databaseCount ? kStatusTooMany : kStatusIncorrect);
+    } else if (m_wrongOrder.Size() > 0) {
+        SetStatus(kStatusWrongOrder);
+    } else if (m_incompleteWrongOrder.Size() > 0) {
+        SetStatus(kStatusIncompleteWrongOrder);
+    } else if (m_incomplete.Size() > 0) {
+        SetStatus(kStatusIncomplete);
+    } else {
+        SetStatus(correct == databaseCount ? kStatusCorrect : kStatusCorrectSoFar);
+    }
+
+    if (m_autocorrect) {
+        AutocorrectMatched(m_userStrokes, m_matchMap);
+        AutocorrectMatched(m_wrongOrder, m_wrongOrderMap);
+        AutocorrectPartial(m_incomplete, m_incompleteMaps);
+        AutocorrectPartial(m_incompleteWrongOrder, m_incompleteWrongOrderMaps);
+    }
+}
+
+void CKanjiDrawBox::AutocorrectMatched(CKanjiStrokes& strokes,
+                                       const std::vector<int>& strokeMap) const {
+    if (strokes.Size() == 0) return;
+    const CKanjiStrokes& source = m_simpleStyle ? m_targetJoined : *m_target;
+    const CKanjiStrokes::StrokeIndex database = source.IndexStrokes();
+    const CKanjiStrokes::StrokeIndex user = strokes.IndexStrokes();
+    const int databaseCount = static_cast<int>(database.firstSegment.size());
+    CKanjiStrokes corrected;
+    for (std::size_t stroke = 0; stroke < user.firstSegment.size(); ++stroke) {
+        const int first = user.firstSegment[stroke];
+        const int count = user.segmentCount[stroke];
+        const int k = stroke < strokeMap.size() ? strokeMap[stroke] : kUnmatched;
+        if (k < 0 || k >= databaseCount) {
+            AppendRange(corrected, strokes, static_cast<std::size_t>(first),
+                        static_cast<std::size_t>(count));
+            continue;
+        }
+        const int databaseFirst = database.firstSegment[static_cast<std::size_t>(k)];
+        const int databaseSegments = database.segmentCount[static_cast<std::size_t>(k)];
+        // Segments are inserted or deleted at the stroke's first position, so the user's
+        // last segments line up with the database's last.
+        const int surplus = count - databaseSegments;
+        for (int index = 0; index < databaseSegments; ++index) {
+            const int userIndex = index + surplus;
+            const int userType = userIndex >= 0
+                                     ? strokes[static_cast<std::size_t>(first + userIndex)].type
+                                     : kNoType;
+            corrected.Append(CorrectedSegment(
+                source[static_cast<std::size_t>(databaseFirst + index)], userType, index == 0));
+        }
+    }
+    strokes = std::move(corrected);
+    strokes.NormalizeBoxPairs();
+}
+
+void CKanjiDrawBox::AutocorrectPartial(CKanjiStrokes& strokes,
+                                       const std::vector<CPartialMatch>& partials) const {
+    if (strokes.Size() == 0) return;
+    const CKanjiStrokes& source = m_simpleStyle ? m_targetJoined : *m_target;
+    const CKanjiStrokes::StrokeIndex database = source.IndexStrokes();
+    const CKanjiStrokes::StrokeIndex user = strokes.IndexStrokes();
+    const int databaseCount = static_cast<int>(database.firstSegment.size());
+    CKanjiStrokes corrected;
+    for (std::size_t stroke = 0; stroke < user.firstSegment.size(); ++stroke) {
+        const int first = user.firstSegment[stroke];
+        const int count = user.segmentCount[stroke];
+        const bool known = stroke < partials.size() && partials[stroke].databaseStroke >= 0 &&
+                           partials[stroke].databaseStroke < databaseCount &&
+                           partials[stroke].segmentMap.size() == static_cast<std::size_t>(count);
+        if (!known) {
+            AppendRange(corrected, strokes, static_cast<std::size_t>(first),
+                        static_cast<std::size_t>(count));
+            continue;
+        }
+        const auto k = static_cast<std::size_t>(partials[stroke].databaseStroke);
+        const int databaseFirst = database.firstSegment[k];
+        const int databaseSegments = database.segmentCount[k];
+        // Per corrected segment: (database segment within stroke k, user code).
+        std::vector<std::pair<int, int>> targets;
+        for (int index = 0; index < count; ++index) {
+            const int entry = partials[stroke].segmentMap[static_cast<std::size_t>(index)];
+            const int userType = strokes[static_cast<std::size_t>(first + index)].type;
+            if (index > 0 &&
+                entry == partials[stroke].segmentMap[static_cast<std::size_t>(index - 1)]) {
+                continue;
+            }
+            if (entry >= kJoinedPairMapBase) {
+                targets.emplace_back(entry - kJoinedPairMapBase, userType);
+                targets.emplace_back(entry - kJoinedPairMapBase + 1, userType);
+            } else {
+                targets.emplace_back(entry, userType);
+            }
+        }
+        bool beginsStroke = true;
+        for (const auto& [segmentIndex, userType] : targets) {
+            if (segmentIndex < 0 || segmentIndex >= databaseSegments) continue;
+            corrected.Append(
+                CorrectedSegment(source[static_cast<std::size_t>(databaseFirst + segmentIndex)],
+                                 userType, beginsStroke));
+            beginsStroke = false;
+        }
+    }
+    strokes = std::move(corrected);
+    strokes.NormalizeBoxPairs();
+    strokes.NormalizeLHookPairs();
+}
+
+void CKanjiDrawBox::Hint() {
+    if (m_target == nullptr || Drawing()) return;
+    if (m_feedbackMode == kFeedbackOnRequest) {
+        Check();
+        return;
+    }
+    if (m_feedbackMode != kFeedbackEachStroke || !m_enforceOrder) return;
+    if (m_userStrokes.Size() >= m_target->Size()) return;
+    if (m_hintLevel == 0) {
+        // The next stroke is the first database stroke that no user stroke holds.
+        const CKanjiStrokes::StrokeIndex database = m_target->IndexStrokes();
+        std::size_t k = 0;
+        while (k < database.firstSegment.size() &&
+               std::find(m_matchMap.begin(), m_matchMap.end(), static_cast<int>(k)) !=
+                   m_matchMap.end()) {
+            ++k;
+        }
+        if (k == database.firstSegment.size()) return;
+        HideFeedback();
+        m_hintStroke = CKanjiStrokes();
+        AppendRange(m_hintStroke, *m_target, static_cast<std::size_t>(database.firstSegment[k]),
+                    static_cast<std::size_t>(database.segmentCount[k]));
+        m_caption = std::string(kCaptionHintStart);
+        m_hintLevel = 1;
+        return;
+    }
+    HideFeedback();
+    if (m_hintLevel == 1) {
+        m_caption = std::string(kCaptionHintEnd);
+        m_hintLevel = 2;
+    } else if (m_hintLevel == 2) {
+        m_caption = std::string(kCaptionHintStroke);
+        m_hintLevel = 3;
+    } else {
+        AppendRange(m_userStrokes, m_hintStroke, 0, m_hintStroke.Size());
+        m_matchMap.push_back(kUnmatched);
+        m_hintStroke = CKanjiStrokes();
+        m_hintLevel = 0;
+        Check();
+    }
+}
+
+void CKanjiDrawBox::DeleteLastStroke() {
+    const std::size_t end = m_userStrokes.Size();
+    const std::size_t first = LastGroupStart(m_userStrokes, end);
+    const int strokes = CountStrokeStarts(m_userStrokes, first, end);
+    m_userStrokes.segments.erase(
+        m_userStrokes.segments.begin() + static_cast<std::ptrdiff_t>(first),
+        m_userStrokes.segments.end());
+    const auto removed = std::min(m_matchMap.size(), static_cast<std::size_t>(strokes));
+    m_matchMap.resize(m_matchMap.size() - removed);
+}
+
+void CKanjiDrawBox::Back() {
+    if (m_feedbackShown) {
+        HideFeedback();
+        m_caption.clear();
+        Check();
+        return;
+    }
+    if (Drawing()) {
+        m_recogniser.reset();
+        return;
+    }
+    if (m_userStrokes.Size() == 0) return;
+    DeleteLastStroke();
+    m_hintLevel = 0;
+    m_hintStroke = CKanjiStrokes();
+    m_status = kStatusNone;
+    m_caption.clear();
+    if (m_userStrokes.Size() > 0 && m_feedbackMode == kFeedbackEachStroke) Check();
+}
+
+void CKanjiDrawBox::EraseAll() {
+    m_recogniser.reset();
+    m_userStrokes = CKanjiStrokes();
+    m_matchMap.clear();
+    m_wrongOrderMap.clear();
+    m_incorrect = CKanjiStrokes();
+    m_wrongOrder = CKanjiStrokes();
+    m_incomplete = CKanjiStrokes();
+    m_incompleteWrongOrder = CKanjiStrokes();
+    m_incompleteMaps.clear();
+    m_incompleteWrongOrderMaps.clear();
+    m_status = kStatusNone;
+    m_feedbackShown = false;
+    m_hintLevel = 0;
+    m_hintStroke = CKanjiStrokes();
+    m_caption.clear();
+}
+
+void CKanjiDrawBox::FixOrder() {
+    if (m_target == nullptr || m_wrongOrder.Size() == 0) return;
+    const CKanjiStrokes::StrokeIndex user = m_userStrokes.IndexStrokes();
+    const CKanjiStrokes::StrokeIndex wrong = m_wrongOrder.IndexStrokes();
+    const std::size_t wrongCount = std::min(wrong.firstSegment.size(), m_wrongOrderMap.size());
+    std::vector<bool> used(wrongCount, false);
+    CKanjiStrokes rebuilt;
+    std::vector<int> rebuiltMap;
+    for (int k = 0; k < DatabaseStrokeCount(); ++k) {
+        const auto matched = std::find(m_matchMap.begin(), m_matchMap.end(), k);
+        const auto userStroke = static_cast<std::size_t>(matched - m_matchMap.begin());
+        if (matched != m_matchMap.end() && userStroke < user.firstSegment.size()) {
+            AppendRange(rebuilt, m_userStrokes,
+                        static_cast<std::size_t>(user.firstSegment[userStroke]),
+                        static_cast<std::size_t>(user.segmentCount[userStroke]));
+        } else {
+            std::size_t recorded = 0;
+            while (recorded < wrongCount && (used[recorded] || m_wrongOrderMap[recorded] != k)) {
+                ++recorded;
+            }
+            if (recorded == wrongCount) break;
+            used[recorded] = true;
+            AppendRange(rebuilt, m_wrongOrder,
+                        static_cast<std::size_t>(wrong.firstSegment[recorded]),
+                        static_cast<std::size_t>(wrong.segmentCount[recorded]));
+        }
+        rebuiltMap.push_back(k);
+    }
+    CKanjiStrokes remaining;
+    std::vector<int> remainingMap;
+    for (std::size_t stroke = 0; stroke < wrongCount; ++stroke) {
+        if (used[stroke]) continue;
+        AppendRange(remaining, m_wrongOrder, static_cast<std::size_t>(wrong.firstSegment[stroke]),
+                    static_cast<std::size_t>(wrong.segmentCount[stroke]));
+        remainingMap.push_back(m_wrongOrderMap[stroke]);
+    }
+    m_userStrokes = std::move(rebuilt);
+    m_matchMap = std::move(rebuiltMap);
+    m_wrongOrder = std::move(remaining);
+    m_wrongOrderMap = std::move(remainingMap);
+    m_feedbackShown = m_incorrect.Size() > 0 || m_wrongOrder.Size() > 0 ||
+                      m_incomplete.Size() > 0 || m_incompleteWrongOrder.Size() > 0;
+    Check();
+}
+
+void CKanjiDrawBox::CopyLastStrokes(int count, CPoint pointer) {
+    if (m_target == nullptr || Drawing() || count < 1 || m_userStrokes.Size() == 0) return;
+    std::size_t first = m_userStrokes.Size();
+    for (int group = 0; group < count && first > 0; ++group) {
+        first = LastGroupStart(m_userStrokes, first);
+    }
+    const int dx = pointer.x - m_userStrokes[first].start.x;
+    const int dy = pointer.y - m_userStrokes[first].start.y;
+    // The groups to copy, in drawing order, as [begin, end) segment ranges.
+    std::vector<std::pair<std::size_t, std::size_t>> groups;
+    for (std::size_t end = m_userStrokes.Size(); end > first;) {
+        const std::size_t begin = LastGroupStart(m_userStrokes, end);
+        groups.insert(groups.begin(), {begin, end});
+        end = begin;
+    }
+    if (m_feedbackShown) HideFeedback();
+    const std::size_t originalEnd = m_userStrokes.Size();
+    for (const auto& [begin, end] : groups) {
+        CKanjiStrokes copy;
+        bool inside = true;
+        for (std::size_t index = begin; index < end && index < originalEnd; ++index) {
+            CStrokeData segment = m_userStrokes[index];
+            segment.start = {segment.start.x + dx, segment.start.y + dy};
+            segment.end = {segment.end.x + dx, segment.end.y + dy};
+            inside = inside && InsideDrawArea(segment.start) && InsideDrawArea(segment.end);
+            copy.Append(segment);
+        }
+        if (!inside) continue;
+        AppendRange(m_userStrokes, copy, 0, copy.Size());
+        m_matchMap.insert(m_matchMap.end(), static_cast<std::size_t>(copy.StrokeCount()),
+                          kUnmatched);
+    }
+    if (m_feedbackMode == kFeedbackEachStroke) Check();
+}
+
+}  // namespace brushly

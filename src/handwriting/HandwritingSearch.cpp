@@ -1,0 +1,65 @@
+#include "handwriting/HandwritingSearch.h"
+
+#include <algorithm>
+
+#include "handwriting/StrokeComparison.h"
+
+namespace brushly {
+namespace {
+
+bool Holds(const std::vector<CCandidate>& list, int group, int index) {
+    return std::any_of(list.begin(), list.end(), [&](const CCandidate& entry) {
+        return entry.group == group && entry.index == index;
+    });
+}
+
+// Scores every kanji of one group and takes those that qualify into result; minimumScore is
+// the pass's running minimum.
+void SearchGroup(const CKanjiLibrary& library, const CKanjiStrokes& drawn, int group,
+                 double tolerance, std::size_t maximum, int& minimumScore,
+                 std::vector<CCandidate>& result) {
+    const auto records = library.KanjiGroup(group);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const int index = static_cast<int>(i);
+        const int score = SimilarityScore(drawn, records[i]->strokes, tolerance);
+        if (score <= minimumScore || Holds(result, group, index)) continue;
+        if (result.size() >= maximum) result.pop_back();
+        const auto place =
+            std::find_if(result.begin(), result.end(),
+                         [score](const CCandidate& entry) { return entry.score < score; });
+        result.insert(place, CCandidate{group, index, score});
+        if (result.size() >= maximum) minimumScore = result.back().score;
+    }
+}
+
+void RunPass(const CKanjiLibrary& library, const CKanjiStrokes& drawn, int strokeCount,
+             const CSearchPass& pass, std::size_t maximum, std::vector<CCandidate>& result) {
+    int minimumScore = pass.minimumScore;
+    int skippedInRow = 0;
+    // Offsets 0, +1, -1, +2, -2, ... from the drawn stroke count.
+    for (int step = 0; skippedInRow < 2; ++step) {
+        const int offset = step % 2 == 1 ? (step + 1) / 2 : -(step / 2);
+        const int group = strokeCount + offset;
+        const bool inRange = group >= 1 && group <= CKanjiLibrary::kKanjiGroups &&
+                             offset <= pass.spread && -offset <= pass.spread;
+        if (!inRange) {
+            ++skippedInRow;
+            continue;
+        }
+        skippedInRow = 0;
+        SearchGroup(library, drawn, group, pass.tolerance, maximum, minimumScore, result);
+    }
+}
+
+}  // namespace
+
+void BestMatchesByStrokes(const CKanjiLibrary& library, const CKanjiStrokes& drawn,
+                          std::size_t maximum, std::vector<CCandidate>& result) {
+    result.clear();
+    if (drawn.Size() == 0 || maximum == 0) return;
+    const int strokeCount = std::clamp(drawn.StrokeCount(), 1, CKanjiLibrary::kKanjiGroups);
+    for (const CSearchPass& pass : kSearchPasses)
+        RunPass(library, drawn, strokeCount, pass, maximum, result);
+}
+
+}  // namespace brushly

@@ -152,14 +152,7 @@ void CKanjiDrawBox::CommitStroke() {
     const std::vector<CTypedSegment> segments = m_recogniser->Release();
     m_recogniser.reset();
     if (segments.empty()) return;
-    for (std::size_t index = 0; index < segments.size(); ++index) {
-        CStrokeData segment;
-        segment.start = segments[index].start;
-        segment.end = segments[index].end;
-        segment.type = segments[index].type;
-        segment.newStroke = index == 0 ? 1 : 0;
-        m_userStrokes.Append(segment);
-    }
+    AppendStroke(segments, m_userStrokes);
     m_matchMap.push_back(kUnmatched);
     // A drawn stroke makes the revealed one stale.
     m_hintLevel = 0;

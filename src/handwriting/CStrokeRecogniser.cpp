@@ -573,4 +573,15 @@ std::vector<CTypedSegment> RecogniseStroke(const std::vector<CPoint>& points) {
     return recogniser.Release();
 }
 
+void AppendStroke(const std::vector<CTypedSegment>& segments, CKanjiStrokes& list) {
+    for (std::size_t i = 0; i < segments.size(); ++i) {
+        CStrokeData data;
+        data.start = segments[i].start;
+        data.end = segments[i].end;
+        data.type = segments[i].type;
+        data.newStroke = i == 0 ? 1 : 0;
+        list.Append(data);
+    }
+}
+
 }  // namespace brushly

@@ -5,6 +5,7 @@
 
 #include "handwriting/StrokeGeometry.h"
 #include "platform/CPoint.h"
+#include "reference/CKanjiStrokes.h"
 
 // The draw box's stroke recogniser: it turns the sampled points of one pen-down to pen-up
 // into up to six typed segments, point by point while the stroke is drawn. The kanji
@@ -100,5 +101,9 @@ std::vector<CTypedSegment> RecogniseStroke(const std::vector<CPoint>& points);
 
 // Direction within tolerance degrees of horizontal, either way.
 bool NearHorizontal(int direction, int tolerance);
+
+// Appends a recognised stroke to a list: its first segment begins a stroke (newStroke 1),
+// the others continue it.
+void AppendStroke(const std::vector<CTypedSegment>& segments, CKanjiStrokes& list);
 
 }  // namespace brushly

@@ -67,15 +67,7 @@ std::vector<std::vector<CPoint>> WriteAlongPaths(const std::vector<kanjidb::CVgS
 CKanjiStrokes RecogniseWriting(const std::vector<std::vector<CPoint>>& strokes) {
     CKanjiStrokes list;
     for (const std::vector<CPoint>& points : strokes) {
-        const std::vector<CTypedSegment> segments = RecogniseStroke(points);
-        for (std::size_t i = 0; i < segments.size(); ++i) {
-            CStrokeData data;
-            data.start = segments[i].start;
-            data.end = segments[i].end;
-            data.type = segments[i].type;
-            data.newStroke = i == 0 ? 1 : 0;
-            list.Append(data);
-        }
+        AppendStroke(RecogniseStroke(points), list);
     }
     return list;
 }

@@ -142,14 +142,7 @@ CKanjiStrokes ClassifyStrokes(const std::vector<CVgStroke>& strokes, CStrokeRepo
             ++report.farStrokesPerType[stroke.type];
         }
         spans.push_back({list.Size(), segments.size(), stroke.type});
-        for (std::size_t i = 0; i < segments.size(); ++i) {
-            CStrokeData data;
-            data.start = segments[i].start;
-            data.end = segments[i].end;
-            data.type = segments[i].type;
-            data.newStroke = i == 0 ? 1 : 0;
-            list.Append(data);
-        }
+        AppendStroke(segments, list);
     }
     report.boxes += MarkBoxes(list, spans);
     report.strokes += static_cast<int>(spans.size());

@@ -14,15 +14,6 @@ const CRuntimeClass CKanjiReading::kRuntimeClass{"CKanjiReading", 1, false,
 
 namespace {
 
-constexpr int kVerbNone = 0;
-constexpr int kVerbIchidan = 2;
-constexpr int kVerbGodan = 3;
-constexpr int kVerbHonorific = 4;
-constexpr int kVerbSuru = 5;
-constexpr int kVerbSuruOn = 6;
-constexpr int kVerbKuru = 7;
-constexpr int kVerbAdjective = 8;
-
 constexpr std::array<std::string_view, 9> kVerbClassNames{"none", "-ru",       "-ru",  "-u", "-aru",
                                                           "suru", "suru (ON)", "kuru", "adj"};
 

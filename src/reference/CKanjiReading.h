@@ -8,6 +8,20 @@
 
 namespace brushly {
 
+// The verb classes of a Kun reading, as CKanjiReading::VerbClass gives them and the
+// conjugation uses them.
+enum VerbClassCode : int {
+    kVerbNone = 0,       // not a verb or adjective
+    kVerbRu = 1,         // shown as "-ru", never derived
+    kVerbIchidan = 2,    // -eru / -iru verbs
+    kVerbGodan = 3,      // -u verbs
+    kVerbHonorific = 4,  // gozaru, kudasaru, irassharu, ossharu, nasaru
+    kVerbSuru = 5,       // okurigana "suru"
+    kVerbSuruOn = 6,     // suru verb on an ON stem (marker "*")
+    kVerbKuru = 7,       // kuru
+    kVerbAdjective = 8,  // adjective in "i"
+};
+
 // One reading group of a kanji: the ON readings, the Kun readings and the English meanings
 // that belong together. Readings are romaji; all texts are ASCII or Shift-JIS.
 //

@@ -10,15 +10,6 @@ namespace brushly::kanjidb {
 
 namespace {
 
-// CKanjiReading's verb-class codes.
-constexpr int kNotAVerb = 0;
-constexpr int kIchidan = 2;
-constexpr int kGodan = 3;
-constexpr int kAruHonorific = 4;
-constexpr int kSuru = 5;
-constexpr int kKuru = 7;
-constexpr int kAdjective = 8;
-
 constexpr char kGodanMarker = '%';
 constexpr char kNotAVerbMarker = '$';
 constexpr std::size_t kMaxGlosses = 4;
@@ -143,8 +134,8 @@ std::vector<std::string> FirstGlosses(const CEdictEntry& word) {
 char VerbClassMarker(const CEdictEntry& word, const std::string& kunRomaji) {
     const int edictClass = EdictVerbClass(word);
     const int derivedClass = DerivedVerbClass(kunRomaji);
-    if (edictClass == kGodan && derivedClass != kGodan) return kGodanMarker;
-    if (edictClass == kNotAVerb && derivedClass != kNotAVerb) return kNotAVerbMarker;
+    if (edictClass == kVerbGodan && derivedClass != kVerbGodan) return kGodanMarker;
+    if (edictClass == kVerbNone && derivedClass != kVerbNone) return kNotAVerbMarker;
     return 0;
 }
 
@@ -152,12 +143,12 @@ char VerbClassMarker(const CEdictEntry& word, const std::string& kunRomaji) {
 
 int EdictVerbClass(const CEdictEntry& entry) {
     for (const std::string_view tag : entry.partsOfSpeech) {
-        if (tag == "v5aru") return kAruHonorific;
-        if (tag.starts_with("v5")) return kGodan;
-        if (tag == "v1" || tag == "v1-s") return kIchidan;
-        if (tag == "vs-s" || tag == "vs-i") return kSuru;
-        if (tag == "vk") return kKuru;
-        if (tag == "adj-i" || tag == "adj-ix") return kAdjective;
+        if (tag == "v5aru") return kVerbHonorific;
+        if (tag.starts_with("v5")) return kVerbGodan;
+        if (tag == "v1" || tag == "v1-s") return kVerbIchidan;
+        if (tag == "vs-s" || tag == "vs-i") return kVerbSuru;
+        if (tag == "vk") return kVerbKuru;
+        if (tag == "adj-i" || tag == "adj-ix") return kVerbAdjective;
         if (tag.starts_with("v2") || tag.starts_with("v4") || tag == "vz" || tag == "vn" ||
             tag == "vr" || tag == "vs-c" || tag == "v-unspec") {
             return kOtherVerbClass;
@@ -165,7 +156,7 @@ int EdictVerbClass(const CEdictEntry& entry) {
     }
     const bool auxiliaryVerb = std::find(entry.partsOfSpeech.begin(), entry.partsOfSpeech.end(),
                                          "aux-v") != entry.partsOfSpeech.end();
-    return auxiliaryVerb ? kOtherVerbClass : kNotAVerb;
+    return auxiliaryVerb ? kOtherVerbClass : kVerbNone;
 }
 
 std::vector<std::unique_ptr<CKanjiReading>> BuildReadingGroups(const CKanjidicEntry& entry,

@@ -1,0 +1,1 @@
+#include "handwriting/CKanaDrawBox.h"

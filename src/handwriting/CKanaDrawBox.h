@@ -1,0 +1,106 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "handwriting/CKanjiDrawBox.h"
+#include "platform/CPoint.h"
+#include "reference/CKanaData.h"
+#include "reference/CKanjiStrokes.h"
+
+// The headless state of the free-hand box: kana (and kanji under Raw Input) are written as
+// raw polylines, each compared with the reference strokes as a whole curve (see
+// KanaComparison.h). Statuses, feedback modes, hints and the editing commands are those of
+// the kanji draw box without partial matches. Draw-box pixels throughout (x right, y down).
+namespace brushly {
+
+// One free-hand stroke: its points in drawing order.
+using CPolyline = std::vector<CPoint>;
+
+// What the box is checking; it decides the completion caption.
+enum class KanaBoxMode { kHiragana, kKatakana, kKanji };
+
+// The option values the hosting view passes with a character.
+struct CKanaBoxSettings {
+    int feedbackMode = kFeedbackNone;  // kFeedbackNone, kFeedbackEachStroke or kFeedbackOnRequest
+    bool autocorrect = true;
+    bool enforceOrder = true;
+    int tolerance = 20;  // percent, as in ComparePolyline
+};
+
+// The reference strokes of a kana record, as stored (points beyond x 200 kept: they mark
+// the alternative forms).
+std::vector<CPolyline> KanaReference(const CKanaData& kana);
+
+class CKanaDrawBox {
+public:
+    CKanaDrawBox() = default;
+
+    // Takes a copy of the reference strokes (a kana record's, or StrokesToPolylines of a
+    // kanji for Raw Input), the mode and the options; clears every stroke, map and feedback
+    // list, the status, the hint and the caption. The ghost stays as it is.
+    void SetKana(std::vector<CPolyline> reference, KanaBoxMode mode,
+                 const CKanaBoxSettings& settings);
+
+    // Pen events in draw-box pixels, as in CKanjiDrawBox: a point outside kDrawArea ends
+    // the stroke as PenUp would. Without reference strokes the pen is ignored.
+    void PenDown(CPoint point);
+    void PenMove(CPoint point);
+    void PenUp();
+    bool Drawing() const { return m_drawing; }
+
+    // Checks the user's strokes (does nothing when none are drawn): keeps the correct ones,
+    // moves incorrect and out-of-order ones into the feedback lists, sets the status and
+    // caption, and with autocorrection replaces each kept stroke by its reference stroke's
+    // primary form.
+    void Check();
+    void Hint();
+    void Back();
+    void EraseAll();
+    void FixOrder();
+    void ToggleGhost(const std::string& character);
+    const std::string& GhostText() const { return m_ghostText; }
+
+    // "Hiragana is CORRECT", "Katakana is CORRECT" or "Kanji is CORRECT" at completion,
+    // otherwise the kanji draw box's captions; empty when there is none.
+    const std::string& Caption() const { return m_caption; }
+    int Status() const { return m_status; }
+    bool FeedbackShown() const { return m_feedbackShown; }
+
+    const std::vector<CPolyline>& Reference() const { return m_reference; }
+    const std::vector<CPolyline>& UserStrokes() const { return m_userStrokes; }
+    // Per user stroke, the reference stroke it matched, or kUnmatched.
+    const std::vector<int>& MatchMap() const { return m_matchMap; }
+    const std::vector<int>& WrongOrderMap() const { return m_wrongOrderMap; }
+    const std::vector<CPolyline>& Incorrect() const { return m_incorrect; }
+    const std::vector<CPolyline>& WrongOrder() const { return m_wrongOrder; }
+    // The points of the stroke in progress; empty when idle.
+    const CPolyline& CurrentStroke() const { return m_current; }
+
+    int HintLevel() const { return m_hintLevel; }
+    // The revealed reference stroke (primary form) while HintLevel() > 0; empty otherwise.
+    const CPolyline& HintStroke() const { return m_hintStroke; }
+
+private:
+    std::vector<CPolyline> m_reference;
+    KanaBoxMode m_mode = KanaBoxMode::kHiragana;
+    std::vector<CPolyline> m_userStrokes;
+    std::vector<int> m_matchMap;
+    std::vector<int> m_wrongOrderMap;
+    std::vector<CPolyline> m_incorrect;
+    std::vector<CPolyline> m_wrongOrder;
+    int m_status = kStatusNone;
+    bool m_feedbackShown = false;
+    int m_feedbackMode = kFeedbackNone;
+    bool m_autocorrect = true;
+    bool m_enforceOrder = true;
+    int m_tolerance = 20;
+    std::string m_ghostText;
+    int m_hintLevel = 0;
+    CPolyline m_hintStroke;
+    std::string m_caption;
+    bool m_drawing = false;
+    CPolyline m_current;
+};
+
+}  // namespace brushly

@@ -1,0 +1,127 @@
+// The draw box on the generated database: kanji written by the harness along their own
+// KanjiVG paths must be judged correct. Skips without the generated data; in CI it must be
+// there.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "handwriting/CKanjiDrawBox.h"
+#include "platform/CScriptedPrompter.h"
+#include "platform/ShiftJis.h"
+#include "reference/CKanjiLibrary.h"
+#include "support/WritingHarness.h"
+
+namespace brushly {
+namespace {
+
+std::filesystem::path DataDirectory() {
+    const char* directory = std::getenv("BRUSHLY_DATA_DIR");
+    return directory && *directory ? directory : BRUSHLY_DEFAULT_DATA_DIR;
+}
+
+class RealWriting : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        const std::filesystem::path file = DataDirectory() / "MasterDB.kdb";
+        if (!std::filesystem::exists(file) ||
+            !std::filesystem::is_directory(testing::KanjiVgDirectory()))
+            return;
+        s_library = new CKanjiLibrary;
+        CScriptedPrompter prompter;
+        if (!s_library->Load(file.string(), prompter)) {
+            delete s_library;
+            s_library = nullptr;
+        }
+    }
+    static void TearDownTestSuite() {
+        delete s_library;
+        s_library = nullptr;
+    }
+    void SetUp() override {
+        if (s_library) return;
+        const char* ci = std::getenv("CI");
+        if (ci && std::string(ci) == "true") FAIL() << "no generated kanji data in CI";
+        GTEST_SKIP() << "no generated kanji database or KanjiVG folder";
+    }
+
+    // The caption after writing the kanji with the harness options, stroke by stroke.
+    static std::string WriteInBox(const CKanjiData& kanji, const CDrawBoxSettings& settings,
+                                  const testing::CHarnessOptions& options) {
+        const auto strokes =
+            testing::ReadKanjiVgCharacter(testing::KanjiVgDirectory(), kanji.character);
+        if (!strokes) return "no KanjiVG file";
+        CKanjiDrawBox box;
+        box.SetCharacter(kanji.strokes, settings);
+        for (const auto& points : testing::WriteAlongPaths(*strokes, options)) {
+            if (points.empty()) continue;
+            box.PenDown(points.front());
+            for (std::size_t i = 1; i < points.size(); ++i)
+                box.PenMove(points[i]);
+            box.PenUp();
+        }
+        return box.Caption();
+    }
+
+    // Share of the kanji judged "Kanji is CORRECT", in percent; prints the figure and the
+    // characters that failed.
+    static double CorrectShare(const std::vector<CKanjiRef>& kanji, const char* label,
+                               const CDrawBoxSettings& settings,
+                               const testing::CHarnessOptions& options = {}) {
+        int correct = 0;
+        std::string failed;
+        for (const CKanjiRef& ref : kanji) {
+            const std::string caption = WriteInBox(*ref.record, settings, options);
+            if (caption == "Kanji is CORRECT")
+                ++correct;
+            else
+                failed += sjis::ToUtf8(ref.record->character) + " (" + caption + ") ";
+        }
+        const double share = 100.0 * correct / static_cast<double>(kanji.size());
+        std::printf("%s: %d of %zu correct (%.2f%%)\nfailed: %s\n", label, correct, kanji.size(),
+                    share, failed.c_str());
+        return share;
+    }
+
+    static CDrawBoxSettings Settings(int typeMode) {
+        CDrawBoxSettings settings;
+        settings.feedbackMode = kFeedbackEachStroke;
+        settings.typeMode = typeMode;
+        return settings;
+    }
+
+    static std::vector<CKanjiRef> Jouyou() {
+        std::vector<CKanjiRef> kanji;
+        s_library->SelectByKey(kKeyGrade, 1, 8, &kanji);
+        return kanji;
+    }
+
+    static std::vector<CKanjiRef> AllKanji() {
+        std::vector<CKanjiRef> kanji;
+        for (int group = 1; group <= 24; ++group)
+            for (int index = 0; index < s_library->GroupSize(group); ++index)
+                kanji.push_back(
+                    {s_library->KanjiGroup(group)[static_cast<std::size_t>(index)].get(), group,
+                     index});
+        return kanji;
+    }
+
+    static inline CKanjiLibrary* s_library = nullptr;
+};
+
+TEST_F(RealWriting, JouyouWrittenAlongTheirPathsAreCorrect) {
+    const std::vector<CKanjiRef> kanji = Jouyou();
+    ASSERT_GT(kanji.size(), 2000u);
+    EXPECT_GE(CorrectShare(kanji, "jouyou, exact", Settings(0)), 99.0);
+    EXPECT_GE(CorrectShare(kanji, "jouyou, any", Settings(2)), 100.0);
+}
+
+TEST_F(RealWriting, EveryKanjiWrittenAlongItsPathIsCorrect) {
+    EXPECT_GE(CorrectShare(AllKanji(), "all kanji, exact", Settings(0)), 97.0);
+}
+
+}  // namespace
+}  // namespace brushly

@@ -1,4 +1,5 @@
-// One handwriting search over the generated database for 食 written along its KanjiVG paths.
+// Handwriting searches over the generated database for kanji written along their KanjiVG
+// paths.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -36,6 +37,38 @@ void BM_SearchWrittenEat(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SearchWrittenEat)->Unit(benchmark::kMillisecond);
+
+// One search per iteration, cycling through every tenth jouyou kanji written along its
+// KanjiVG paths: the mean time of a search over characters of every size.
+void BM_SearchWrittenJouyou(benchmark::State& state) {
+    const std::filesystem::path file = DataDirectory() / "MasterDB.kdb";
+    CKanjiLibrary library;
+    CScriptedPrompter prompter;
+    if (!std::filesystem::exists(file) || !library.Load(file.string(), prompter)) {
+        state.SkipWithError("no generated kanji database");
+        return;
+    }
+    std::vector<CKanjiRef> kanji;
+    library.SelectByKey(kKeyGrade, 1, 8, &kanji);
+    std::vector<CKanjiStrokes> drawn;
+    for (std::size_t i = 0; i < kanji.size(); i += 10) {
+        const auto strokes =
+            testing::ReadKanjiVgCharacter(testing::KanjiVgDirectory(), kanji[i].record->character);
+        if (strokes) drawn.push_back(testing::RecogniseWriting(testing::WriteAlongPaths(*strokes)));
+    }
+    if (drawn.empty()) {
+        state.SkipWithError("no KanjiVG folder");
+        return;
+    }
+    std::vector<CCandidate> result;
+    std::size_t next = 0;
+    for (auto _ : state) {
+        BestMatchesByStrokes(library, drawn[next], 10, result);
+        benchmark::DoNotOptimize(result.data());
+        next = (next + 1) % drawn.size();
+    }
+}
+BENCHMARK(BM_SearchWrittenJouyou)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace brushly

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "handwriting/StrokeComparison.h"
+#include "handwriting/CSimilarityScorer.h"
 
 namespace brushly {
 namespace {
@@ -15,13 +15,13 @@ bool Holds(const std::vector<CCandidate>& list, int group, int index) {
 
 // Scores every kanji of one group and takes those that qualify into result; minimumScore is
 // the pass's running minimum.
-void SearchGroup(const CKanjiLibrary& library, const CKanjiStrokes& drawn, int group,
+void SearchGroup(const CKanjiLibrary& library, CSimilarityScorer& scorer, int group,
                  double tolerance, std::size_t maximum, int& minimumScore,
                  std::vector<CCandidate>& result) {
     const auto records = library.KanjiGroup(group);
     for (std::size_t i = 0; i < records.size(); ++i) {
         const int index = static_cast<int>(i);
-        const int score = SimilarityScore(drawn, records[i]->strokes, tolerance);
+        const int score = scorer.Score(records[i]->strokes, tolerance, minimumScore);
         if (score <= minimumScore || Holds(result, group, index)) continue;
         if (result.size() >= maximum) result.pop_back();
         const auto place =
@@ -32,7 +32,7 @@ void SearchGroup(const CKanjiLibrary& library, const CKanjiStrokes& drawn, int g
     }
 }
 
-void RunPass(const CKanjiLibrary& library, const CKanjiStrokes& drawn, int strokeCount,
+void RunPass(const CKanjiLibrary& library, CSimilarityScorer& scorer, int strokeCount,
              const CSearchPass& pass, std::size_t maximum, std::vector<CCandidate>& result) {
     int minimumScore = pass.minimumScore;
     int skippedInRow = 0;
@@ -47,7 +47,7 @@ void RunPass(const CKanjiLibrary& library, const CKanjiStrokes& drawn, int strok
             continue;
         }
         skippedInRow = 0;
-        SearchGroup(library, drawn, group, pass.tolerance, maximum, minimumScore, result);
+        SearchGroup(library, scorer, group, pass.tolerance, maximum, minimumScore, result);
     }
 }
 
@@ -58,8 +58,9 @@ void BestMatchesByStrokes(const CKanjiLibrary& library, const CKanjiStrokes& dra
     result.clear();
     if (drawn.Size() == 0 || maximum == 0) return;
     const int strokeCount = std::clamp(drawn.StrokeCount(), 1, CKanjiLibrary::kKanjiGroups);
+    CSimilarityScorer scorer(drawn);
     for (const CSearchPass& pass : kSearchPasses)
-        RunPass(library, drawn, strokeCount, pass, maximum, result);
+        RunPass(library, scorer, strokeCount, pass, maximum, result);
 }
 
 }  // namespace brushly

@@ -20,6 +20,9 @@ inline constexpr int kTypeModeAny = 2;      // no type test (as is any other val
 // database pair: the entry is this base plus the index of the pair's first segment.
 inline constexpr int kJoinedPairMapBase = 100;
 
+// A code that the comparisons join with the segment after it (15 to 20).
+bool IsFirstHalf(int code);
+
 // The type test of the checker: how well a user segment of code userCode stands for a
 // database segment of code databaseCode. 1 fits, 0.5 is a similar kind (a curve for a
 // straight, a joined pair for a single segment), 0 does not fit. kCompStroke (35) stands
@@ -66,8 +69,8 @@ CStrokeComparison CompareStroke(const CKanjiStrokes& user, std::size_t userFirst
 // segments), integer division, weighted by type affinity and closeness; the total shrinks
 // by 1/30 for every segment by which the two lists differ in length, down to 0. So a list
 // compared with itself scores 1000 when its segment count divides 1000 (999 for three
-// segments). An empty user list scores 0. The candidate is taken by value because the
-// matching consumes its segments.
-int SimilarityScore(const CKanjiStrokes& user, CKanjiStrokes candidate, double threshold);
+// segments). An empty user list scores 0. CSimilarityScorer scores many candidates against
+// one user list.
+int SimilarityScore(const CKanjiStrokes& user, const CKanjiStrokes& candidate, double threshold);
 
 }  // namespace brushly

@@ -15,7 +15,11 @@ constexpr double kMaxWidthLength = 1.0e7;
 }  // namespace
 
 double Distance(CPoint from, CPoint to) {
-    return std::hypot(static_cast<double>(to.x) - from.x, static_cast<double>(to.y) - from.y);
+    // Integer coordinates: the sum of squares is exact, so the square root is correctly
+    // rounded, without the cost of std::hypot's overflow care.
+    const double dx = static_cast<double>(to.x) - from.x;
+    const double dy = static_cast<double>(to.y) - from.y;
+    return std::sqrt(dx * dx + dy * dy);
 }
 
 int Direction(CPoint from, CPoint to) {

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "handwriting/CSimilarityScorer.h"
 #include "handwriting/StrokeComparison.h"
 
 namespace brushly {
@@ -253,6 +254,19 @@ TEST(SimilarityScore, EachSegmentOfLengthDifferenceCostsAThirtieth) {
     EXPECT_EQ(SimilarityScore(kCharacter, longer, 20.0), 900);
     // Eight user segments earn 125 each; the three extra ones find nothing.
     EXPECT_EQ(SimilarityScore(longer, kCharacter, 20.0), 625 * 27 / 30);
+}
+
+// The search passes its running minimum as the floor: a candidate that can still beat it
+// is scored exactly, one that cannot may stop early but never scores above the floor.
+TEST(SimilarityScorer, AFloorNeverChangesAScoreAboveIt) {
+    CSimilarityScorer scorer(kCharacter);
+    CKanjiStrokes moved = kCharacter;
+    moved[3].start = {150, 190};  // the L no longer matches: 600 of 1000 at most
+    const int exact = scorer.Score(moved, 20.0);
+    EXPECT_EQ(scorer.Score(moved, 20.0, exact - 1), exact);
+    EXPECT_LE(scorer.Score(moved, 20.0, exact), exact);
+    EXPECT_LE(scorer.Score(moved, 20.0, 700), 700);
+    EXPECT_EQ(scorer.Score(kCharacter, 20.0, 999), 1000);
 }
 
 TEST(SimilarityScore, ALengthDifferenceOfThirtyOrMoreLeavesNothing) {

@@ -1,1 +1,242 @@
 #include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "CJsonReader.h"
+#include "Commands.h"
+#include "support/CTempDirectory.h"
+#include "support/SmallKanjiDatabase.h"
+
+namespace brushly::tool {
+namespace {
+
+// The small database: 一 is one stroke (10,100)-(190,100); 二 is (40,60)-(160,60) then
+// (10,150)-(190,150).
+constexpr std::string_view kOneWritten =
+    R"({"strokes": [[[20,100],[60,100],[100,100],[140,100],[180,100]]]})";
+constexpr std::string_view kTwoWritten =
+    R"({"strokes": [[[40,60],[80,60],[120,60],[160,60]], [[10,150],[70,150],[130,150],[190,150]]]})";
+
+class StrokeCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        auto library = testing::MakeSmallKanjiLibrary();
+        m_directory.Write("MasterDB.kdb", testing::KanjiLibraryBytes(*library));
+    }
+
+    // Runs the command on strokes written to a file named strokes.json.
+    int Run(const CToolCommand& command, std::string_view strokes,
+            std::vector<std::string> arguments = {}) {
+        m_directory.Write("strokes.json", std::string(strokes));
+        arguments.insert(arguments.begin(), std::string(command.name));
+        arguments.insert(arguments.end(), {"--strokes", m_directory.File("strokes.json"), "--data",
+                                           m_directory.Path().string()});
+        std::ostringstream out, err;
+        const int status = RunTool(std::span(&command, 1), arguments, out, err);
+        m_out = out.str();
+        m_err = err.str();
+        return status;
+    }
+
+    // The error message of a bad stroke file, after the file's name.
+    std::string FileError(std::string_view strokes) {
+        EXPECT_EQ(Run(kWriteCommand, strokes, {"一"}), 2) << strokes;
+        EXPECT_EQ(m_out, "");
+        const std::string prefix = "brushly-tool write: " + m_directory.File("strokes.json") + ": ";
+        EXPECT_EQ(m_err.rfind(prefix, 0), 0u) << m_err;
+        return m_err.substr(std::min(prefix.size(), m_err.size()));
+    }
+
+    testing::CTempDirectory m_directory;
+    std::string m_out, m_err;
+};
+
+TEST_F(StrokeCommands, SyntaxErrorsNameThePlace) {
+    EXPECT_EQ(FileError(R"({"strokes": [[[1,2],[3)"),
+              "byte 22 (line 1, column 23): invalid JSON: expected ',' or ']' in an array, "
+              "found the end of the file\n");
+    EXPECT_EQ(FileError("{\"strokes\": []}\n x"),
+              "byte 17 (line 2, column 2): invalid JSON: unexpected 'x' after the value\n");
+    EXPECT_EQ(FileError(R"({"strokes": [], "strokes": []})"),
+              "byte 16 (line 1, column 17): invalid JSON: duplicate member name \"strokes\"\n");
+    EXPECT_EQ(FileError(R"({"strokes": [[[01,2]]]})"),
+              "byte 16 (line 1, column 17): invalid JSON: a number may not have a leading zero\n");
+    EXPECT_EQ(FileError(""),
+              "byte 0 (line 1, column 1): invalid JSON: expected a value, found "
+              "the end of the file\n");
+}
+
+TEST_F(StrokeCommands, ShapeErrorsNameTheValue) {
+    EXPECT_EQ(FileError(R"({"strokes": [[1,2]]})"),
+              "byte 14 (line 1, column 15): strokes[0][0]: expected a point [x, y], found a "
+              "number\n");
+    EXPECT_EQ(FileError(R"({"strokes": [[[1,2.5]]]})"),
+              "byte 17 (line 1, column 18): strokes[0][0][1]: coordinate 2.5 is not a whole "
+              "number\n");
+    EXPECT_EQ(FileError(R"({"strokes": [[[1,2,3]]]})"),
+              "byte 14 (line 1, column 15): strokes[0][0]: a point has two coordinates, not 3\n");
+    EXPECT_EQ(FileError(R"({"strokes": [[]]})"),
+              "byte 13 (line 1, column 14): strokes[0]: a stroke needs at least one point\n");
+    EXPECT_EQ(FileError(R"([{"strokes": []}, {"stroke": []}])"),
+              "byte 29 (line 1, column 30): [1]: unknown member \"stroke\" (expected \"strokes\" "
+              "and optionally \"char\")\n");
+    EXPECT_EQ(FileError(R"([{"strokes": [], "char": 1}])"),
+              "byte 25 (line 1, column 26): [0].char: expected a string, found a number\n");
+    EXPECT_EQ(FileError("3"),
+              "byte 0 (line 1, column 1): expected an object with \"strokes\" or "
+              "an array of such objects, found a number\n");
+    // Whole numbers written with a fraction or an exponent are whole all the same.
+    EXPECT_EQ(Run(kWriteCommand, R"({"strokes": [[[20,100.0],[1.8e2,100]]]})", {"一"}), 0) << m_err;
+}
+
+TEST_F(StrokeCommands, AFileThatCannotBeReadFailsWithStatusTwo) {
+    const std::string missing = m_directory.File("missing.json");
+    std::ostringstream out, err;
+    EXPECT_EQ(RunTool(std::span(&kWriteCommand, 1),
+                      {"write", "一", "--strokes", missing, "--data", m_directory.Path().string()},
+                      out, err),
+              2);
+    EXPECT_EQ(err.str(), "brushly-tool write: " + missing + ": cannot open the file\n");
+}
+
+TEST_F(StrokeCommands, TheReaderChecksStringsNumbersAndDepth) {
+    const CJsonValue value = CJsonReader::Parse(R"(["a\u00e9\ud83d\ude00\n", -1.5e1, true, null])");
+    ASSERT_EQ(value.items.size(), 4u);
+    EXPECT_EQ(value.items[0].text, "a\xc3\xa9\xf0\x9f\x98\x80\n");
+    EXPECT_EQ(value.items[1].number, -15.0);
+    EXPECT_TRUE(value.items[2].boolean);
+    EXPECT_EQ(value.items[3].kind, CJsonValue::Kind::kNull);
+    EXPECT_EQ(value.items[3].offset, 40u);
+
+    const auto errorOf = [](std::string_view text) {
+        try {
+            CJsonReader::Parse(text);
+        } catch (const CJsonError& error) {
+            return std::to_string(error.Offset()) + " " + error.what();
+        }
+        return std::string("parsed");
+    };
+    EXPECT_EQ(errorOf(R"("\ud83d")"), "1 \\u escape of a high surrogate without a low one");
+    EXPECT_EQ(errorOf("\"a\tb\""), "2 control character byte 0x09 in a string");
+    EXPECT_EQ(errorOf("\"\xc3\x28\""), "1 invalid UTF-8 sequence in a string");
+    EXPECT_EQ(errorOf("\"\xc0\xaf\""), "1 invalid UTF-8 byte 0xC0 in a string");
+    EXPECT_EQ(errorOf("[1,]"), "3 expected a value, found ']'");
+    EXPECT_EQ(errorOf("tru"), "0 expected a value, found 't'");
+    EXPECT_EQ(errorOf("1e999"), "0 number 1e999 is out of range");
+    EXPECT_EQ(errorOf(std::string(64, '[') + std::string(64, ']')), "parsed");
+    EXPECT_EQ(errorOf(std::string(65, '[') + std::string(65, ']')),
+              "64 nesting deeper than 64 levels");
+}
+
+TEST_F(StrokeCommands, WriteJudgesEachStroke) {
+    ASSERT_EQ(Run(kWriteCommand, kOneWritten, {"一"}), 0) << m_err;
+    EXPECT_EQ(m_out, "Caption: Kanji is CORRECT\nStroke 1: correct\n");
+
+    // A vertical stroke in the corner matches nothing.
+    ASSERT_EQ(Run(kWriteCommand, R"({"strokes": [[[20,10],[20,40],[20,70]]]})", {"一"}), 0);
+    EXPECT_EQ(m_out, "Caption: Incorrect Stroke(s)\nStroke 1: incorrect\n");
+
+    ASSERT_EQ(Run(kWriteCommand, kTwoWritten, {"二"}), 0) << m_err;
+    EXPECT_EQ(m_out, "Caption: Kanji is CORRECT\nStroke 1: correct\nStroke 2: correct\n");
+}
+
+TEST_F(StrokeCommands, WriteReportsStrokesOutOfOrderUnlessOrderIsOff) {
+    const std::string_view reversed =
+        R"({"strokes": [[[10,150],[70,150],[130,150],[190,150]], [[40,60],[80,60],[120,60],[160,60]]]})";
+    ASSERT_EQ(Run(kWriteCommand, reversed, {"二"}), 0) << m_err;
+    // The rejected stroke is gone by the second check, which finds the first stroke alone.
+    EXPECT_EQ(m_out, "Caption: Correct (so far)\nStroke 1: out of order\nStroke 2: correct\n");
+    ASSERT_EQ(Run(kWriteCommand, reversed, {"二", "--order", "off"}), 0) << m_err;
+    EXPECT_EQ(m_out, "Caption: Kanji is CORRECT\nStroke 1: correct\nStroke 2: correct\n");
+}
+
+TEST_F(StrokeCommands, WriteBatchPrintsOneLinePerObjectInOrder) {
+    const std::string_view batch = R"([
+        {"char": "二", "strokes": [[[20,10],[20,40],[20,70]]]},
+        {"strokes": [[[20,100],[100,100],[180,100]]]},
+        {"char": "二", "strokes": [[[40,60],[100,60],[160,60]], [[400,150],[500,150]]]},
+        {"char": "一", "strokes": []}
+    ])";
+    ASSERT_EQ(Run(kWriteCommand, batch, {"一"}), 0) << m_err;
+    EXPECT_EQ(m_out,
+              "二\tIncorrect Stroke(s)\tincorrect\n"
+              "一\tKanji is CORRECT\tcorrect\n"
+              "二\tCorrect (so far)\tcorrect; outside the box\n"
+              "一\t(none)\t(no strokes)\n");
+}
+
+TEST_F(StrokeCommands, WriteNeedsAKnownCharacter) {
+    EXPECT_EQ(Run(kWriteCommand, kOneWritten), 2);
+    EXPECT_NE(m_err.find("the object has no \"char\" and no CHAR argument was given"),
+              std::string::npos)
+        << m_err;
+    EXPECT_EQ(Run(kWriteCommand, R"([{"char": "一", "strokes": []}, {"strokes": []}])"), 2);
+    EXPECT_NE(m_err.find("object 1 has no \"char\""), std::string::npos) << m_err;
+    EXPECT_EQ(m_out, "");
+
+    EXPECT_EQ(Run(kWriteCommand, kOneWritten, {"食"}), 1);
+    EXPECT_EQ(m_err, "brushly-tool write: '食' is not a kanji or kana of the database\n");
+    // A batch goes on past an unknown character and keeps its lines in step.
+    EXPECT_EQ(Run(kWriteCommand, R"([{"char": "食", "strokes": []}, {"strokes": []}])", {"一"}), 1);
+    EXPECT_EQ(m_out, "食\t(not in the database)\n一\t(none)\t(no strokes)\n");
+}
+
+TEST_F(StrokeCommands, WriteValidatesItsOptions) {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--type-mode", "3"}, "--type-mode must be a whole number from 0 to 2, not '3'"},
+        {{"--tolerance", "0"}, "--tolerance must be a whole number from 1 to 1000, not '0'"},
+        {{"--tolerance", "12px"}, "--tolerance must be a whole number from 1 to 1000"},
+        {{"--order", "yes"}, "--order must be on or off, not 'yes'"},
+        {{"--autocorrect", "1"}, "--autocorrect must be on or off, not '1'"},
+        {{"二"}, "at most one CHAR expected"}};
+    for (const auto& [options, message] : cases) {
+        std::vector<std::string> arguments{"一"};
+        arguments.insert(arguments.end(), options.begin(), options.end());
+        EXPECT_EQ(Run(kWriteCommand, kOneWritten, arguments), 2) << message;
+        EXPECT_NE(m_err.find(message), std::string::npos) << m_err;
+        EXPECT_NE(m_err.find("Usage: brushly-tool write"), std::string::npos);
+    }
+}
+
+TEST_F(StrokeCommands, SearchPutsTheWrittenCharacterFirst) {
+    ASSERT_EQ(Run(kSearchStrokesCommand, kOneWritten), 0) << m_err;
+    EXPECT_EQ(m_out.rfind("一 ", 0), 0u) << m_out;
+    EXPECT_EQ(m_out.back(), '\n');
+
+    ASSERT_EQ(Run(kSearchStrokesCommand, kTwoWritten, {"--max", "1"}), 0) << m_err;
+    EXPECT_EQ(m_out.rfind("二 ", 0), 0u) << m_out;
+    EXPECT_EQ(m_out.find('\n'), m_out.size() - 1) << m_out;
+
+    EXPECT_EQ(Run(kSearchStrokesCommand, kOneWritten, {"--max", "0"}), 2);
+    EXPECT_EQ(Run(kSearchStrokesCommand, "[1]"), 2);
+    EXPECT_NE(m_err.find("[0]: expected an object with \"strokes\", found a number"),
+              std::string::npos)
+        << m_err;
+}
+
+TEST_F(StrokeCommands, SearchBatchPrintsOneLinePerObject) {
+    const std::string batch =
+        "[" + std::string(kTwoWritten) + ", {\"strokes\": []}, " + std::string(kOneWritten) + "]";
+    ASSERT_EQ(Run(kSearchStrokesCommand, batch), 0) << m_err;
+    std::istringstream lines(m_out);
+    std::string line;
+    std::vector<std::string> all;
+    while (std::getline(lines, line))
+        all.push_back(line);
+    ASSERT_EQ(all.size(), 3u) << m_out;
+    EXPECT_EQ(all[0].rfind("二 ", 0), 0u) << all[0];
+    EXPECT_EQ(all[1], "");
+    EXPECT_EQ(all[2].rfind("一 ", 0), 0u) << all[2];
+}
+
+TEST_F(StrokeCommands, EachCommandPrintsHelp) {
+    for (const CToolCommand* command : {&kWriteCommand, &kSearchStrokesCommand}) {
+        std::ostringstream out, err;
+        EXPECT_EQ(RunTool(std::span(command, 1), {std::string(command->name), "--help"}, out, err),
+                  0);
+        EXPECT_EQ(out.str(), command->usage);
+    }
+}
+
+}  // namespace
+}  // namespace brushly::tool

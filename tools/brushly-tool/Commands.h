@@ -11,5 +11,7 @@ extern const CToolCommand kKanjiCommand;
 extern const CToolCommand kBuildKanjiDbCommand;
 extern const CToolCommand kRenderCommand;
 extern const CToolCommand kSheetCommand;
+extern const CToolCommand kWriteCommand;
+extern const CToolCommand kSearchStrokesCommand;
 
 }  // namespace brushly::tool

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,12 +53,24 @@ public:
     // Checks the user's strokes (does nothing when none are drawn): keeps the correct ones,
     // moves incorrect and out-of-order ones into the feedback lists, sets the status and
     // caption, and with autocorrection replaces each kept stroke by its reference stroke's
-    // primary form.
+    // primary form. A stroke of fewer than 5 pen points never matches.
     void Check();
+    // In feedback mode kFeedbackOnRequest runs Check; in kFeedbackEachStroke with the order
+    // enforced and fewer strokes than the reference reveals the next stroke one level
+    // further: its start, its end, the whole stroke, then draws it in (holding its match)
+    // and checks.
     void Hint();
+    // Hides shown feedback (re-checking), else abandons the stroke in progress, else deletes
+    // the last stroke and, in kFeedbackEachStroke with strokes left, checks again.
     void Back();
+    // Abandons any stroke in progress and deletes every stroke, map, feedback list and the
+    // hint; status kStatusNone, empty caption.
     void EraseAll();
+    // After a check that found strokes out of order, puts the correct and the out-of-order
+    // strokes back in reference order up to the first reference stroke that has neither,
+    // and checks again.
     void FixOrder();
+    // Shows character faintly behind the drawing, or hides the ghost when one is shown.
     void ToggleGhost(const std::string& character);
     const std::string& GhostText() const { return m_ghostText; }
 
@@ -82,6 +95,24 @@ public:
     const CPolyline& HintStroke() const { return m_hintStroke; }
 
 private:
+    // A reference stroke as the check compares it: densified, in its primary form and, when
+    // it has one, its alternative form.
+    struct CPreparedReference {
+        CPolyline primary;
+        std::optional<CPolyline> alternative;
+    };
+
+    void CommitStroke();
+    void HideFeedback();
+    void SetStatus(int status);
+    // The distance of the user's (densified) stroke to the reference stroke through its
+    // primary form, else its alternative form; empty when neither matches.
+    std::optional<double> MatchDistance(const CPolyline& user,
+                                        const CPreparedReference& reference) const;
+    // Each stroke replaced by the primary form of the reference stroke strokeMap names.
+    void Autocorrect(std::vector<CPolyline>& strokes, const std::vector<int>& strokeMap) const;
+    int ReferenceCount() const { return static_cast<int>(m_reference.size()); }
+
     std::vector<CPolyline> m_reference;
     KanaBoxMode m_mode = KanaBoxMode::kHiragana;
     std::vector<CPolyline> m_userStrokes;
@@ -98,6 +129,7 @@ private:
     std::string m_ghostText;
     int m_hintLevel = 0;
     CPolyline m_hintStroke;
+    int m_hintReference = 0;  // the reference stroke HintStroke() shows
     std::string m_caption;
     bool m_drawing = false;
     CPolyline m_current;

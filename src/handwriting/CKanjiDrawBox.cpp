@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <string_view>
 #include <utility>
 
+#include "handwriting/DrawBoxCaptions.h"
 #include "handwriting/StrokeComparison.h"
 
 namespace brushly {
@@ -12,43 +12,6 @@ namespace {
 
 // A match whose average distance is not below this is no match at all.
 constexpr double kMaxAverageDistance = 500.0;
-
-constexpr std::string_view kCaptionTooMany = "Too many strokes";
-constexpr std::string_view kCaptionIncorrect = "Incorrect Stroke(s)";
-constexpr std::string_view kCaptionWrongOrder = "Incorrect Stroke Order";
-constexpr std::string_view kCaptionIncompleteWrongOrder = "Partial Str. - Incorrect Order";
-constexpr std::string_view kCaptionIncomplete = "Incomplete Stroke";
-constexpr std::string_view kCaptionCorrect = "Kanji is CORRECT";
-constexpr std::string_view kCaptionCorrectSoFar = "Correct (so far)";
-constexpr std::string_view kCaptionHintStart = "Next stroke starts here";
-constexpr std::string_view kCaptionHintEnd = "Next stroke ends here";
-constexpr std::string_view kCaptionHintStroke = "The next stroke";
-
-std::string_view StatusCaption(int status) {
-    switch (status) {
-        case kStatusIncorrect:
-            return kCaptionIncorrect;
-        case kStatusWrongOrder:
-            return kCaptionWrongOrder;
-        case kStatusCorrectSoFar:
-            return kCaptionCorrectSoFar;
-        case kStatusCorrect:
-            return kCaptionCorrect;
-        case kStatusTooMany:
-            return kCaptionTooMany;
-        case kStatusIncomplete:
-            return kCaptionIncomplete;
-        case kStatusIncompleteWrongOrder:
-            return kCaptionIncompleteWrongOrder;
-        default:
-            return {};
-    }
-}
-
-bool InsideDrawArea(CPoint point) {
-    return point.x >= kDrawArea.left && point.x < kDrawArea.right && point.y >= kDrawArea.top &&
-           point.y < kDrawArea.bottom;
-}
 
 // Index of the segment that begins the stroke holding segment index (0 when none does).
 std::size_t StrokeStart(const CKanjiStrokes& strokes, std::size_t index) {
@@ -173,7 +136,7 @@ void CKanjiDrawBox::HideFeedback() {
 
 void CKanjiDrawBox::SetStatus(int status) {
     m_status = status;
-    m_caption = std::string(StatusCaption(status));
+    m_caption = std::string(StatusCaption(status, kCaptionKanjiCorrect));
     m_feedbackShown = status == kStatusIncorrect || status == kStatusWrongOrder ||
                       status == kStatusTooMany || status == kStatusIncomplete ||
                       status == kStatusIncompleteWrongOrder;

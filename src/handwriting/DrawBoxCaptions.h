@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string_view>
+
+#include "platform/CPoint.h"
+
+// What the kanji and the kana draw box share: the caption texts of a check's status and of
+// the hint levels, and the test that keeps a stroke inside the drawing area.
+namespace brushly {
+
+inline constexpr std::string_view kCaptionKanjiCorrect = "Kanji is CORRECT";
+inline constexpr std::string_view kCaptionHintStart = "Next stroke starts here";
+inline constexpr std::string_view kCaptionHintEnd = "Next stroke ends here";
+inline constexpr std::string_view kCaptionHintStroke = "The next stroke";
+
+// The caption of a status code (see CKanjiDrawBox.h); kStatusCorrect shows completion, the
+// text that differs between the boxes. Empty for kStatusNone or an unknown code.
+std::string_view StatusCaption(int status, std::string_view completion);
+
+// Whether point (draw-box pixels) lies inside kDrawArea.
+bool InsideDrawArea(CPoint point);
+
+}  // namespace brushly

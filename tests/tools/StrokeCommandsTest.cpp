@@ -1,11 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 #include <sstream>
 
 #include "CJsonReader.h"
+#include "CStreamPrompter.h"
 #include "Commands.h"
+#include "ToolData.h"
+#include "handwriting/CKanaDrawBox.h"
+#include "handwriting/KanaComparison.h"
+#include "platform/ShiftJis.h"
 #include "support/CTempDirectory.h"
 #include "support/SmallKanjiDatabase.h"
+#include "support/WritingHarness.h"
 
 namespace brushly::tool {
 namespace {
@@ -150,6 +159,21 @@ TEST_F(StrokeCommands, WriteReportsStrokesOutOfOrderUnlessOrderIsOff) {
     EXPECT_EQ(m_out, "Caption: Kanji is CORRECT\nStroke 1: correct\nStroke 2: correct\n");
 }
 
+TEST_F(StrokeCommands, WriteChecksKanaInTheKanaBox) {
+    // こ of the small database: (50,60)-(150,60), then (50,140)-(150,140).
+    const std::string_view ko =
+        R"({"strokes": [[[50,60],[75,60],[100,60],[125,60],[150,60]],
+                        [[50,140],[75,140],[100,140],[125,140],[150,140]]]})";
+    ASSERT_EQ(Run(kWriteCommand, ko, {"こ"}), 0) << m_err;
+    EXPECT_EQ(m_out, "Caption: Hiragana is CORRECT\nStroke 1: correct\nStroke 2: correct\n");
+
+    const std::string_view reversed =
+        R"({"strokes": [[[50,140],[75,140],[100,140],[125,140],[150,140]],
+                        [[20,10],[20,30],[20,50],[20,70],[20,90]]]})";
+    ASSERT_EQ(Run(kWriteCommand, reversed, {"こ"}), 0) << m_err;
+    EXPECT_EQ(m_out, "Caption: Incorrect Stroke(s)\nStroke 1: out of order\nStroke 2: incorrect\n");
+}
+
 TEST_F(StrokeCommands, WriteBatchPrintsOneLinePerObjectInOrder) {
     const std::string_view batch = R"([
         {"char": "二", "strokes": [[[20,10],[20,40],[20,70]]]},
@@ -236,6 +260,115 @@ TEST_F(StrokeCommands, EachCommandPrintsHelp) {
                   0);
         EXPECT_EQ(out.str(), command->usage);
     }
+}
+
+// One object of a stroke file.
+std::string SampleJson(const std::string& character,
+                       const std::vector<std::vector<CPoint>>& strokes) {
+    std::string json = "{\"char\": \"" + character + "\", \"strokes\": [";
+    for (std::size_t stroke = 0; stroke < strokes.size(); ++stroke) {
+        json += stroke > 0 ? ", [" : "[";
+        for (std::size_t i = 0; i < strokes[stroke].size(); ++i) {
+            json += (i > 0 ? ", [" : "[") + std::to_string(strokes[stroke][i].x) + ", " +
+                    std::to_string(strokes[stroke][i].y) + "]";
+        }
+        json += "]";
+    }
+    return json + "]}";
+}
+
+// The lines a command prints for a batch file.
+std::vector<std::string> RunBatch(const CToolCommand& command, const std::string& batch) {
+    testing::CTempDirectory directory;
+    directory.Write("set.json", batch);
+    std::ostringstream out, err;
+    EXPECT_EQ(
+        RunTool(std::span(&command, 1),
+                {std::string(command.name), "--strokes", directory.File("set.json")}, out, err),
+        0)
+        << err.str();
+    std::istringstream text(out.str());
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(text, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// The generated database and KanjiVG, read through the commands' own default data folder.
+// Skips without them, except in CI.
+class StrokeCommandsRealData : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::ostringstream notices;
+        CStreamPrompter prompter(notices);
+        const std::string directory = DataDirectory(CCommandLine({}, {}));
+        if (std::filesystem::exists(std::filesystem::path(directory) / "MasterDB.kdb") &&
+            std::filesystem::is_directory(testing::KanjiVgDirectory())) {
+            m_library = LoadKanjiLibrary(directory, prompter);
+        }
+        if (m_library) return;
+        const char* ci = std::getenv("CI");
+        if (ci && std::string(ci) == "true") FAIL() << "no generated kanji data in CI";
+        GTEST_SKIP() << "no generated kanji database or KanjiVG folder";
+    }
+
+    std::unique_ptr<CKanjiLibrary> m_library;
+};
+
+TEST_F(StrokeCommandsRealData, KanjiWrittenAlongTheirPathsAreCorrectAndFoundFirst) {
+    const std::vector<std::string> kanji{"食", "右", "国", "水", "書"};
+    std::string batch;
+    for (const std::string& character : kanji) {
+        const auto paths =
+            testing::ReadKanjiVgCharacter(testing::KanjiVgDirectory(), sjis::FromUtf8(character));
+        ASSERT_TRUE(paths) << character;
+        batch +=
+            (batch.empty() ? "[" : ",\n") + SampleJson(character, testing::WriteAlongPaths(*paths));
+    }
+    batch += "]";
+
+    const std::vector<std::string> checked = RunBatch(kWriteCommand, batch);
+    const std::vector<std::string> found = RunBatch(kSearchStrokesCommand, batch);
+    ASSERT_EQ(checked.size(), kanji.size());
+    ASSERT_EQ(found.size(), kanji.size());
+    for (std::size_t i = 0; i < kanji.size(); ++i) {
+        EXPECT_EQ(checked[i].rfind(kanji[i] + "\tKanji is CORRECT\tcorrect", 0), 0u) << checked[i];
+        EXPECT_EQ(checked[i].find("incorrect"), std::string::npos) << checked[i];
+        EXPECT_EQ(checked[i].find("out of order"), std::string::npos) << checked[i];
+        EXPECT_EQ(found[i].rfind(kanji[i] + " ", 0), 0u) << found[i];
+    }
+}
+
+TEST_F(StrokeCommandsRealData, KanaWrittenAlongTheirStrokesAreCorrect) {
+    // Each reference stroke's primary form, with a pen position about every 3 px between its
+    // points, as a mouse gives them.
+    const auto written = [](const CKanaData& kana) {
+        std::vector<std::vector<CPoint>> strokes;
+        for (const CPolyline& reference : KanaReference(kana)) {
+            const std::vector<CPoint> form = PrimaryForm(reference);
+            std::vector<CPoint> points{form.front()};
+            for (std::size_t i = 1; i < form.size(); ++i) {
+                const CPoint from = form[i - 1];
+                const CPoint to = form[i];
+                const int steps =
+                    std::max({1, std::abs(to.x - from.x) / 3, std::abs(to.y - from.y) / 3});
+                for (int step = 1; step <= steps; ++step)
+                    points.push_back({from.x + (to.x - from.x) * step / steps,
+                                      from.y + (to.y - from.y) * step / steps});
+            }
+            strokes.push_back(points);
+        }
+        return strokes;
+    };
+    const CKanaData* a = m_library->FindHiraganaByKana(sjis::FromUtf8("あ"));
+    const CKanaData* ki = m_library->FindKatakanaByKana(sjis::FromUtf8("キ"));
+    ASSERT_TRUE(a && ki);
+    const std::vector<std::string> lines =
+        RunBatch(kWriteCommand,
+                 "[" + SampleJson("あ", written(*a)) + ", " + SampleJson("キ", written(*ki)) + "]");
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "あ\tHiragana is CORRECT\tcorrect; correct; correct");
+    EXPECT_EQ(lines[1], "キ\tKatakana is CORRECT\tcorrect; correct; correct");
 }
 
 }  // namespace

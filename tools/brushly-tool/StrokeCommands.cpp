@@ -2,12 +2,14 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "CStreamPrompter.h"
 #include "CStrokeFile.h"
 #include "Commands.h"
 #include "ToolData.h"
+#include "handwriting/CKanaDrawBox.h"
 #include "handwriting/CKanjiDrawBox.h"
 #include "handwriting/CStrokeRecogniser.h"
 #include "handwriting/HandwritingSearch.h"
@@ -79,22 +81,36 @@ struct CWriteOutcome {
     std::vector<std::string_view> verdicts;  // per stroke of the file
 };
 
+std::size_t StrokeCount(const CKanjiStrokes& strokes) {
+    return static_cast<std::size_t>(strokes.StrokeCount());
+}
+
+std::size_t StrokeCount(const std::vector<CPolyline>& strokes) {
+    return strokes.size();
+}
+
 // Where the check left the stroke just drawn, given the user's stroke count before it: with
 // feedback after each stroke a check keeps a correct stroke and sorts a rejected one into
-// exactly one feedback list (the lists of earlier checks are rebuilt each time).
-std::string_view Verdict(const CKanjiDrawBox& box, int userStrokesBefore) {
-    if (box.UserStrokes().StrokeCount() > userStrokesBefore) return kVerdictCorrect;
-    if (box.Incorrect().StrokeCount() > 0) return kVerdictIncorrect;
-    if (box.WrongOrder().StrokeCount() > 0) return kVerdictWrongOrder;
-    if (box.Incomplete().StrokeCount() > 0) return kVerdictIncomplete;
-    if (box.IncompleteWrongOrder().StrokeCount() > 0) return kVerdictIncompleteWrongOrder;
+// exactly one feedback list (the lists of earlier checks are rebuilt each time). Only the
+// kanji box has lists of partly matched strokes.
+template <class Box>
+std::string_view Verdict(const Box& box, std::size_t userStrokesBefore) {
+    if (StrokeCount(box.UserStrokes()) > userStrokesBefore) return kVerdictCorrect;
+    if (StrokeCount(box.Incorrect()) > 0) return kVerdictIncorrect;
+    if (StrokeCount(box.WrongOrder()) > 0) return kVerdictWrongOrder;
+    if constexpr (std::is_same_v<Box, CKanjiDrawBox>) {
+        if (StrokeCount(box.Incomplete()) > 0) return kVerdictIncomplete;
+        if (StrokeCount(box.IncompleteWrongOrder()) > 0) return kVerdictIncompleteWrongOrder;
+    }
     return kVerdictDropped;
 }
 
-CWriteOutcome WriteInBox(CKanjiDrawBox& box, const std::vector<std::vector<CPoint>>& strokes) {
+// Replays the strokes as pen events, one pen-down to release each.
+template <class Box>
+CWriteOutcome WriteInBox(Box& box, const std::vector<std::vector<CPoint>>& strokes) {
     CWriteOutcome outcome;
     for (const std::vector<CPoint>& points : strokes) {
-        const int before = box.UserStrokes().StrokeCount();
+        const std::size_t before = StrokeCount(box.UserStrokes());
         box.PenDown(points.front());
         // The box ignores a pen put down outside its area.
         if (!box.Drawing()) {
@@ -120,17 +136,34 @@ CDrawBoxSettings WriteSettings(const CCommandLine& line) {
     return settings;
 }
 
-// Writes one sample against its character; nothing when the character is not in the
-// database.
+CWriteOutcome WriteKana(const CKanaData& kana, KanaBoxMode mode, const CDrawBoxSettings& settings,
+                        const CWrittenSample& sample) {
+    CKanaDrawBox box;
+    box.SetKana(
+        KanaReference(kana), mode,
+        {settings.feedbackMode, settings.autocorrect, settings.enforceOrder, settings.tolerance});
+    return WriteInBox(box, sample.strokes);
+}
+
+// Writes one sample against its character: a kanji in the kanji box, a kana in the kana box;
+// nothing when the character is not in the database.
 std::optional<CWriteOutcome> WriteSample(const CKanjiLibrary& library,
                                          const CDrawBoxSettings& settings,
                                          const std::string& character,
                                          const CWrittenSample& sample) {
-    const CKanjiRef kanji = library.FindByCharacter(sjis::FromUtf8(character));
-    if (!kanji) return std::nullopt;
-    CKanjiDrawBox box;
-    box.SetCharacter(kanji.record->strokes, settings);
-    return WriteInBox(box, sample.strokes);
+    const std::string sjisCharacter = sjis::FromUtf8(character);
+    if (const CKanjiRef kanji = library.FindByCharacter(sjisCharacter)) {
+        CKanjiDrawBox box;
+        box.SetCharacter(kanji.record->strokes, settings);
+        return WriteInBox(box, sample.strokes);
+    }
+    if (const CHiraganaData* hiragana = library.FindHiraganaByKana(sjisCharacter)) {
+        return WriteKana(*hiragana, KanaBoxMode::kHiragana, settings, sample);
+    }
+    if (const CKatakanaData* katakana = library.FindKatakanaByKana(sjisCharacter)) {
+        return WriteKana(*katakana, KanaBoxMode::kKatakana, settings, sample);
+    }
+    return std::nullopt;
 }
 
 std::string JoinVerdicts(const std::vector<std::string_view>& verdicts) {

@@ -24,7 +24,15 @@ constexpr int kLevelTolerance = 10;  // L and tail: how far the pointer may leav
 constexpr int kHookDrop = 4;         // a hook's end is moved this far down
 constexpr int kTailLowest = -79;     // a rising tail after a stem runs between these
 constexpr int kTailHighest = -25;
-constexpr double kTailLength = 25.0;  // and is a hook when shorter than this
+constexpr double kTailLength = 25.0;       // and is a hook when shorter than this
+constexpr int kBentTurn = 13;              // a bent start turns more than this
+constexpr double kNearlyStraight = 1.006;  // a detour ratio below this is a straight run
+// A bent start is taken once the part after the bend is longer than this, runs straight and
+// still turns more than kBentTurn from the part before it.
+constexpr double kBentStartArm = 20.0;
+// The share of an L's stem, from its start, whose direction counts: the rest rounds into the
+// corner.
+constexpr double kStemShare = 0.85;
 
 int WrapAngle(int angle) {
     while (angle > 180)
@@ -43,6 +51,44 @@ double DetourRatio(const Points& p, int a, int b) {
     for (int s = a + 1; s < b; ++s)
         sum += Distance(p[a], p[s]) + Distance(p[s], p[b]);
     return sum == 0.0 ? 1.0 : sum / (b - a - 1) / chord;
+}
+
+// The direction in which the points a..b run, in whole degrees: their principal axis,
+// oriented from p[a] towards p[b], so that a wobble of the hand barely moves it.
+int RunningDirection(const Points& p, int a, int b) {
+    const int count = b - a + 1;
+    if (count < 3) return Direction(p[a], p[b]);
+    double meanX = 0.0;
+    double meanY = 0.0;
+    for (int i = a; i <= b; ++i) {
+        meanX += p[i].x;
+        meanY += p[i].y;
+    }
+    meanX /= count;
+    meanY /= count;
+    double sxx = 0.0;
+    double syy = 0.0;
+    double sxy = 0.0;
+    for (int i = a; i <= b; ++i) {
+        const double dx = p[i].x - meanX;
+        const double dy = p[i].y - meanY;
+        sxx += dx * dx;
+        syy += dy * dy;
+        sxy += dx * dy;
+    }
+    const double axis = 0.5 * std::atan2(2.0 * sxy, sxx - syy);
+    CPoint towards{static_cast<int>(std::lround(1000.0 * std::cos(axis))),
+                   static_cast<int>(std::lround(1000.0 * std::sin(axis)))};
+    if (towards.x * (p[b].x - p[a].x) + towards.y * (p[b].y - p[a].y) < 0) {
+        towards = {-towards.x, -towards.y};
+    }
+    return Direction({0, 0}, towards);
+}
+
+// The mouse point b smoothed with its neighbours a and c, weights 1, 2, 1.
+CPoint Smoothed(CPoint a, CPoint b, CPoint c) {
+    return {static_cast<int>(std::lround((a.x + 2.0 * b.x + c.x) / 4.0)),
+            static_cast<int>(std::lround((a.y + 2.0 * b.y + c.y) / 4.0))};
 }
 
 struct CBend {
@@ -222,10 +268,16 @@ void SquareUp(std::vector<CTypedSegment>& segments) {
 // The recogniser's state for one stroke, advanced one point at a time.
 class CStrokeRecogniser::CState {
 public:
+    // The rules see smoothed mouse points: the first one as it is, then each one with its
+    // neighbours once the next has come (so the samples trail the mouse by one point), and the
+    // last one as it is at the release.
     void AddPoint(CPoint point) {
         if (m_finished) return;
-        m_p.push_back(point);
-        Step(static_cast<int>(m_p.size()) - 1);
+        ++m_mouseCount;
+        if (m_mouseCount == 1) Sample(point);
+        if (m_mouseCount >= 3) Sample(Smoothed(m_mouseBefore, m_mouseLast, point));
+        m_mouseBefore = m_mouseLast;
+        m_mouseLast = point;
     }
 
     bool Finished() const { return m_finished; }
@@ -235,7 +287,9 @@ public:
         return m_snapshots.empty() ? kNone : m_snapshots.back();
     }
 
-    std::vector<CTypedSegment> Release() const {
+    std::vector<CTypedSegment> Release() {
+        if (!m_finished && !m_released && m_mouseCount >= 2) Sample(m_mouseLast);
+        m_released = true;
         if (m_snapshots.empty()) {
             if (m_p.empty()) return {};
             return {{m_p.front(), m_p.back(), kStraightNoArrow}};
@@ -254,6 +308,11 @@ public:
     }
 
 private:
+    void Sample(CPoint point) {
+        m_p.push_back(point);
+        Step(static_cast<int>(m_p.size()) - 1);
+    }
+
     void Step(int last) {
         if (last < 2 || Distance(m_p[last], m_p[0]) < kMinReach) return;
         if (m_segments.empty()) m_segments.push_back({0, last, m_p[0], m_p[last]});
@@ -305,6 +364,7 @@ private:
         const std::size_t count = m_segments.size();
         m_segments.back().last = last;
         m_segments.back().end = m_p[last];
+        ConfirmBentStart(last);
         if (m_corner >= 0 && Distance(m_p[last], m_p[m_corner]) > kCornerHold) {
             m_floor = m_corner;
             m_corner = -1;
@@ -357,7 +417,9 @@ private:
         CWorkSegment& current = m_segments.back();
         if (bend.turn < -50 && m_segments.size() >= 2 && bend.index > current.first) {
             CWorkSegment& previous = m_segments[m_segments.size() - 2];
-            const int stem = Direction(previous.start, previous.end);
+            const int stem = RunningDirection(
+                m_p, previous.first,
+                previous.first + static_cast<int>((previous.last - previous.first) * kStemShare));
             if (stem >= 86 && stem <= 119 &&
                 NearHorizontal(Direction(current.start, m_p[bend.index]), 10)) {
                 previous.type = kLHookBegin;
@@ -386,28 +448,45 @@ private:
         return false;
     }
 
-    // Bent start: follows a qualifying turn while it grows and splits once it stops.
+    // Bent start: follows a qualifying turn while it grows and, once it stops, holds it for
+    // ConfirmBentStart.
     bool TrackBentStart(const CBend& bend, int last) {
+        if (m_bentPending >= 0) return false;
         if (m_bentIndex >= 0 && std::abs(bend.turn) <= std::abs(m_bentTurn)) {
-            CWorkSegment& stem = m_segments.front();
-            stem.last = m_bentIndex;
-            stem.end = m_p[m_bentIndex];
-            stem.type = kStraightBsc;
-            stem.mode = ESegmentMode::kFixed;
-            m_segments.push_back({m_bentIndex, last, m_p[m_bentIndex], m_p[last]});
-            m_floor = m_bentIndex;
+            m_bentPending = m_bentIndex;
             m_bentIndex = -1;
-            m_bentDone = true;
-            m_state = EState::kBentStart;
             return false;
         }
         const int stemDirection = Direction(m_p[0], m_p[bend.index]);
-        const bool holds = std::abs(bend.turn) > 13 && DetourRatio(m_p, 0, last) < 1.006 &&
-                           std::abs(stemDirection - 90) <= 4 &&
-                           Distance(m_p[0], m_p[bend.index]) > 30.0;
+        const bool holds =
+            std::abs(bend.turn) > kBentTurn && DetourRatio(m_p, 0, last) < kNearlyStraight &&
+            std::abs(stemDirection - 90) <= 4 && Distance(m_p[0], m_p[bend.index]) > 30.0;
         m_bentIndex = holds ? bend.index : -1;
         m_bentTurn = holds ? bend.turn : 0;
         return holds;
+    }
+
+    // A bent start is taken once the part after it runs long enough to show the turn plainly;
+    // the short-armed turns of a hand's wobble along a vertical do not last, and a bend that
+    // rounds into a corner is no bent start.
+    void ConfirmBentStart(int last) {
+        if (m_bentPending < 0 || m_segments.size() != 1 ||
+            Distance(m_p[m_bentPending], m_p[last]) <= kBentStartArm) {
+            return;
+        }
+        const int bent = m_bentPending;
+        m_bentPending = -1;
+        const int turn = WrapAngle(Direction(m_p[bent], m_p[last]) - Direction(m_p[0], m_p[bent]));
+        if (std::abs(turn) <= kBentTurn || DetourRatio(m_p, bent, last) >= kNearlyStraight) return;
+        CWorkSegment& stem = m_segments.front();
+        stem.last = bent;
+        stem.end = m_p[bent];
+        stem.type = kStraightBsc;
+        stem.mode = ESegmentMode::kFixed;
+        m_segments.push_back({bent, last, m_p[bent], m_p[last]});
+        m_floor = bent;
+        m_bentDone = true;
+        m_state = EState::kBentStart;
     }
 
     // A short second part after a stem that points back or up is a hook and ends the stroke;
@@ -430,6 +509,10 @@ private:
         // A rising tail after a stem may run on as a stroke of its own (the tick of ㇙);
         // the release decides.
         if (m_state == EState::kEndHook && IsRisingTail(shape.direction)) return false;
+        // An end hook turns sharply back from its stem; a stroke that only bends on (the
+        // zigzag of 辶) runs on.
+        const int turn = WrapAngle(shape.direction - Direction(stem.start, stem.end));
+        if (m_state == EState::kEndHook && std::abs(turn) <= kSharpTurn) return false;
         part.type = kHook;
         part.mode = ESegmentMode::kFixed;
         part.end.y += kHookDrop;
@@ -530,11 +613,16 @@ private:
     std::vector<std::vector<CTypedSegment>> m_snapshots;  // the last three, oldest first
     EState m_state = EState::kPlain;
     bool m_finished = false;
+    bool m_released = false;
+    int m_mouseCount = 0;  // mouse points taken, smoothed into m_p
+    CPoint m_mouseBefore;  // the last two mouse points
+    CPoint m_mouseLast;
     int m_floor = 0;    // FindBend never reaches back before this point (the last fixed corner)
     int m_corner = -1;  // the movable corner, -1 when none
     int m_cornerTurn = 0;
     int m_bentIndex = -1;  // the growing bent-start candidate, -1 when none
     int m_bentTurn = 0;
+    int m_bentPending = -1;   // a bent start that stopped growing, waiting to show, -1 when none
     bool m_bentDone = false;  // the first segment is no longer open to a bent start
     CPoint m_lCorner;
 };
@@ -560,7 +648,7 @@ const std::vector<CTypedSegment>& CStrokeRecogniser::Working() const {
     return m_state->Working();
 }
 
-std::vector<CTypedSegment> CStrokeRecogniser::Release() const {
+std::vector<CTypedSegment> CStrokeRecogniser::Release() {
     return m_state->Release();
 }
 

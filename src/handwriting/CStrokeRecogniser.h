@@ -14,8 +14,12 @@
 // stroke drawn well. Everything is in draw-box pixels (x right, y down); directions are whole
 // degrees, trunc(atan2(dy, dx) * 57.296), so positive turns are clockwise on screen.
 //
-// Per accepted point, once the stroke has three points and its
-// last point lies 5 px or more from the first:
+// The rules see the mouse points smoothed, each with its two neighbours (weights 1, 2, 1; the
+// first and the last mouse point as they are), so that a pixel or two of a hand's jitter does
+// not read as bends; the samples trail the mouse by one point until the release.
+//
+// Per sample, once the stroke has three samples and its
+// last sample lies 5 px or more from the first:
 //  - FindBend over the last 16 points, not reaching back before the last fixed corner;
 //    bends within 20 px of the stroke's first point are ignored.
 //  - A turn sharper than 75 degrees that no rule below claims ends the working segment at
@@ -27,15 +31,18 @@
 //    which finishes the stroke when P falls 5 degrees below its maximum or exceeds 110).
 //  - Bent start: in the first segment, a turn above 13 degrees, taken once it stops growing,
 //    while the stroke's detour ratio is below 1.006 and the part before it runs within 4
-//    degrees of vertical for more than 30 px: that part becomes code 16. While the growing
-//    turn qualifies it claims the bend, so no sharp-turn split happens there. A second part
+//    degrees of vertical for more than 30 px: that part becomes code 16, once the part after
+//    the bend is longer than 20 px, runs straight (detour ratio below 1.006) and still turns
+//    more than 13 degrees from the part before it; otherwise the stroke runs on unbent. While the
+//    growing turn qualifies it claims the bend, so no sharp-turn split happens there. A second part
 //    of 5 px or more but shorter than 0.3 times the first, with a direction beyond 150
 //    degrees either way or a last leg between -150 and -30 degrees, is a code-36 hook (end
 //    4 px lower; the stroke finishes); at 0.3 times the first or longer the first part is 15.
 //  - End hook: the same hook test applies to the segment that a sharp turn starts after a
-//    downward segment (direction 60 to 120 degrees, chord 20 px or more), except for a tail
-//    rising to the right (direction -79 to -25 degrees): that one keeps growing (the tick of
-//    ㇙), and the release decides.
+//    downward segment (direction 60 to 120 degrees, chord 20 px or more), when its direction
+//    turns more than 75 degrees from the stem's, except for a tail rising to the right
+//    (direction -79 to -25 degrees): that one keeps growing (the tick of ㇙), and the release
+//    decides.
 //  - Straight tail: a segment with direction 11 to 59 that ends in a run of 40 px or more,
 //    within 3 degrees of horizontal and straight (detour ratio below 1.004), splits where
 //    the run begins; the run is code 10 and the stroke finishes when the pointer leaves the
@@ -48,7 +55,8 @@
 //    corner to the pointer instead (the vertical becoming code 1, as NormalizeLHookPairs
 //    makes it).
 //  - L from a sharp turn: a turn below -50 degrees after a run within 10 degrees of
-//    horizontal that follows a segment running 86..119 degrees: codes 12 and 13, finished.
+//    horizontal that follows a segment running 86..119 degrees (the principal axis of its
+//    first 85 %, before it rounds into the corner): codes 12 and 13, finished.
 //  - At the release (the end of the points) the working stroke falls back one snapshot when
 //    the last two disagree (count, codes, axis class of codes 1 to 6); a stroke that a rule
 //    finished keeps what finished it, and the point that ends a hook-curve, tail or L
@@ -79,22 +87,23 @@ public:
     CStrokeRecogniser(CStrokeRecogniser&&) noexcept;
     CStrokeRecogniser& operator=(CStrokeRecogniser&&) noexcept;
 
-    // Takes the next sampled point; ignored once a rule has finished the stroke.
+    // Takes the next mouse point; ignored once a rule has finished the stroke.
     void AddPoint(CPoint point);
     // A rule (hook, hook curve, tail, L) has finished the stroke: commit it without waiting
     // for the release.
     bool Finished() const;
     // The working segments as they stand after the last point, for display.
     const std::vector<CTypedSegment>& Working() const;
-    // The segments committed at the release (or at the finish).
-    std::vector<CTypedSegment> Release() const;
+    // Takes the last mouse point and gives the segments committed at the release (or at the
+    // finish). Later calls give the same segments.
+    std::vector<CTypedSegment> Release();
 
 private:
     class CState;
     std::unique_ptr<CState> m_state;
 };
 
-// The recogniser run over all the sampled points of one stroke (rules above): one to six
+// The recogniser run over all the mouse points of one stroke (rules above): one to six
 // segments. A stroke whose points never reach 5 px from the first gives one code-3 segment
 // from the first to the last point; no points give none.
 std::vector<CTypedSegment> RecogniseStroke(const std::vector<CPoint>& points);

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "handwriting/CKanjiDrawBox.h"
@@ -48,21 +49,32 @@ protected:
         GTEST_SKIP() << "no generated kanji database or KanjiVG folder";
     }
 
+    static void WriteStroke(CKanjiDrawBox& box, const std::vector<CPoint>& points) {
+        if (points.empty()) return;
+        box.PenDown(points.front());
+        for (std::size_t i = 1; i < points.size(); ++i)
+            box.PenMove(points[i]);
+        box.PenUp();
+    }
+
+    // The kanji's strokes as the harness writes them with options; empty without its file.
+    static std::vector<std::vector<CPoint>> Written(const CKanjiData& kanji,
+                                                    const testing::CHarnessOptions& options = {}) {
+        const auto strokes =
+            testing::ReadKanjiVgCharacter(testing::KanjiVgDirectory(), kanji.character);
+        return strokes ? testing::WriteAlongPaths(*strokes, options)
+                       : std::vector<std::vector<CPoint>>{};
+    }
+
     // The caption after writing the kanji with the harness options, stroke by stroke.
     static std::string WriteInBox(const CKanjiData& kanji, const CDrawBoxSettings& settings,
                                   const testing::CHarnessOptions& options) {
-        const auto strokes =
-            testing::ReadKanjiVgCharacter(testing::KanjiVgDirectory(), kanji.character);
-        if (!strokes) return "no KanjiVG file";
+        const auto written = Written(kanji, options);
+        if (written.empty()) return "no KanjiVG file";
         CKanjiDrawBox box;
         box.SetCharacter(kanji.strokes, settings);
-        for (const auto& points : testing::WriteAlongPaths(*strokes, options)) {
-            if (points.empty()) continue;
-            box.PenDown(points.front());
-            for (std::size_t i = 1; i < points.size(); ++i)
-                box.PenMove(points[i]);
-            box.PenUp();
-        }
+        for (const auto& points : written)
+            WriteStroke(box, points);
         return box.Caption();
     }
 
@@ -117,10 +129,54 @@ TEST_F(RealWriting, JouyouWrittenAlongTheirPathsAreCorrect) {
     ASSERT_GT(kanji.size(), 2000u);
     EXPECT_GE(CorrectShare(kanji, "jouyou, exact", Settings(0)), 99.0);
     EXPECT_GE(CorrectShare(kanji, "jouyou, any", Settings(2)), 100.0);
+    EXPECT_GE(CorrectShare(kanji, "jouyou, similar, 2 px jitter, 6 px offset", Settings(1),
+                           {.offset = {6.0, 0.0}, .jitter = 2}),
+              95.0);
 }
 
 TEST_F(RealWriting, EveryKanjiWrittenAlongItsPathIsCorrect) {
     EXPECT_GE(CorrectShare(AllKanji(), "all kanji, exact", Settings(0)), 97.0);
+}
+
+// Real characters written with their first two strokes swapped, checked on request: the order
+// is reported and Fix Order puts the strokes back; one stroke too many, or a stroke where none
+// belongs, is reported as such.
+TEST_F(RealWriting, OrderAndExtraStrokesOfRealKanji) {
+    std::vector<CKanjiRef> kanji = Jouyou();
+    std::erase_if(kanji,
+                  [](const CKanjiRef& ref) { return ref.record->strokes.StrokeCount() < 3; });
+    kanji.resize(200);
+    CDrawBoxSettings onRequest = Settings(0);
+    onRequest.feedbackMode = kFeedbackOnRequest;
+    const std::vector<CPoint> nowhere = {
+        {150, 196}, {160, 196}, {170, 196}, {180, 196}, {190, 196}};
+    for (const CKanjiRef& ref : kanji) {
+        const std::string character = sjis::ToUtf8(ref.record->character);
+        auto written = Written(*ref.record);
+        ASSERT_FALSE(written.empty()) << character;
+        std::swap(written[0], written[1]);
+        CKanjiDrawBox box;
+        box.SetCharacter(ref.record->strokes, onRequest);
+        for (const auto& points : written)
+            WriteStroke(box, points);
+        box.Hint();
+        EXPECT_EQ(box.Caption(), "Incorrect Stroke Order") << character;
+        box.FixOrder();
+        EXPECT_EQ(box.Caption(), "Kanji is CORRECT") << character;
+        std::vector<int> inOrder(written.size());
+        for (std::size_t i = 0; i < inOrder.size(); ++i)
+            inOrder[i] = static_cast<int>(i);
+        EXPECT_EQ(box.MatchMap(), inOrder) << character;
+
+        WriteStroke(box, written.back());
+        box.Hint();
+        EXPECT_EQ(box.Caption(), "Too many strokes") << character;
+
+        box.SetCharacter(ref.record->strokes, Settings(0));
+        WriteStroke(box, written[1]);
+        WriteStroke(box, nowhere);
+        EXPECT_EQ(box.Caption(), "Incorrect Stroke(s)") << character;
+    }
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ std::vector<CPoint> Line(CPoint from, CPoint to, int steps) {
     return points;
 }
 
-TEST(StrokeRecogniser, WorkingSegmentsFollowThePointerAndTheReleaseCommits) {
+TEST(StrokeRecogniser, WorkingSegmentsTrailThePointerByOnePointAndTheReleaseCommits) {
     const std::vector<CPoint> points = Line({20, 100}, {180, 100}, 50);
     CStrokeRecogniser recogniser;
     EXPECT_TRUE(recogniser.Working().empty());
@@ -25,7 +25,7 @@ TEST(StrokeRecogniser, WorkingSegmentsFollowThePointerAndTheReleaseCommits) {
         recogniser.AddPoint(points[i]);
         if (i == 20) {
             ASSERT_EQ(recogniser.Working().size(), 1u);
-            EXPECT_EQ(recogniser.Working()[0].end, points[i]);
+            EXPECT_EQ(recogniser.Working()[0].end, points[i - 1]);
         }
     }
     EXPECT_FALSE(recogniser.Finished());
@@ -34,6 +34,18 @@ TEST(StrokeRecogniser, WorkingSegmentsFollowThePointerAndTheReleaseCommits) {
     EXPECT_EQ(committed[0].start, (CPoint{20, 100}));
     EXPECT_EQ(committed[0].end, (CPoint{180, 100}));
     EXPECT_EQ(committed, RecogniseStroke(points));
+}
+
+// A hand's jitter of up to two pixels along a vertical neither bends it nor ends it early.
+TEST(StrokeRecogniser, JitterAlongAVerticalLeavesOneStraight) {
+    constexpr int kWobble[] = {0, 2, -1, -2, 1, 2, 0, -2, 1, -1};
+    std::vector<CPoint> points;
+    for (int i = 0; i <= 45; ++i)
+        points.push_back({100 + kWobble[i % 10], 20 + 3 * i + kWobble[(i + 3) % 10]});
+    const std::vector<CTypedSegment> segments = RecogniseStroke(points);
+    ASSERT_EQ(segments.size(), 1u);
+    EXPECT_EQ(segments[0].type, kStraightNoArrow);
+    EXPECT_EQ(segments[0].end, (CPoint{100, points.back().y}));
 }
 
 TEST(StrokeRecogniser, ASharpCornerStartsANewSegment) {

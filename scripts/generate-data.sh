@@ -19,10 +19,12 @@ if ! grep -qs "\"version\": \"$kanjivg_version\"" "$cache/package/package.json";
         tar xzf "madcat-kanjivg-$kanjivg_version.tgz" && rm "madcat-kanjivg-$kanjivg_version.tgz")
 fi
 
-# The generator's sources (with the recogniser it types strokes with) and inputs: the data is made again whenever one of them changes.
+# The generator's sources (with the recogniser it types strokes with) and inputs: the data is
+# made again whenever one of them changes.
 fingerprint=$(cat "$root"/tools/kanjidb/*.h "$root"/tools/kanjidb/*.cpp "$root"/src/reference/*.h \
     "$root"/src/reference/*.cpp "$root"/src/lookup/*.h "$root"/src/lookup/*.cpp \
-    "$root"/src/handwriting/CStrokeRecogniser.* "$root"/src/handwriting/StrokeGeometry.* |
+    "$root"/src/handwriting/CStrokeRecogniser.* "$root"/src/handwriting/StrokeMeasures.* \
+    "$root"/src/handwriting/StrokeGeometry.* |
     sha1sum | cut -d' ' -f1)-$kanjivg_version
 if [ -f "$data/MasterDB.kdb" ] && [ "$(cat "$data/generator.stamp" 2>/dev/null)" = "$fingerprint" ]; then
     exit 0

@@ -4,16 +4,16 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "handwriting/StrokeMeasures.h"
 #include "reference/StrokeType.h"
 
 namespace brushly {
 
 namespace {
 
-using Points = std::vector<CPoint>;
+using namespace recognition;
 
 constexpr int kBendWindow = 16;         // FindBend looks at the last 3w + 1 points, w = 5
-constexpr double kBendArm = 5.0;        // both arms of a bend longer than w
 constexpr double kMinReach = 5.0;       // the recogniser waits for the pointer to move this far
 constexpr double kBendStartGap = 20.0;  // bends this close to the stroke's start are ignored
 constexpr double kCornerHold = 20.0;    // a corner moves while the pointer stays this close
@@ -33,133 +33,6 @@ constexpr double kBentStartArm = 20.0;
 // The share of an L's stem, from its start, whose direction counts: the rest rounds into the
 // corner.
 constexpr double kStemShare = 0.85;
-
-int WrapAngle(int angle) {
-    while (angle > 180)
-        angle -= 360;
-    while (angle < -180)
-        angle += 360;
-    return angle;
-}
-
-// Mean of (|a s| + |s b|) / |a b| over the points s strictly between a and b; 1 when there is
-// none, the sum is 0, or a and b coincide.
-double DetourRatio(const Points& p, int a, int b) {
-    const double chord = Distance(p[a], p[b]);
-    if (b - a < 2 || chord == 0.0) return 1.0;
-    double sum = 0.0;
-    for (int s = a + 1; s < b; ++s)
-        sum += Distance(p[a], p[s]) + Distance(p[s], p[b]);
-    return sum == 0.0 ? 1.0 : sum / (b - a - 1) / chord;
-}
-
-// The direction in which the points a..b run, in whole degrees: their principal axis,
-// oriented from p[a] towards p[b], so that a wobble of the hand barely moves it.
-int RunningDirection(const Points& p, int a, int b) {
-    const int count = b - a + 1;
-    if (count < 3) return Direction(p[a], p[b]);
-    double meanX = 0.0;
-    double meanY = 0.0;
-    for (int i = a; i <= b; ++i) {
-        meanX += p[i].x;
-        meanY += p[i].y;
-    }
-    meanX /= count;
-    meanY /= count;
-    double sxx = 0.0;
-    double syy = 0.0;
-    double sxy = 0.0;
-    for (int i = a; i <= b; ++i) {
-        const double dx = p[i].x - meanX;
-        const double dy = p[i].y - meanY;
-        sxx += dx * dx;
-        syy += dy * dy;
-        sxy += dx * dy;
-    }
-    const double axis = 0.5 * std::atan2(2.0 * sxy, sxx - syy);
-    CPoint towards{static_cast<int>(std::lround(1000.0 * std::cos(axis))),
-                   static_cast<int>(std::lround(1000.0 * std::sin(axis)))};
-    if (towards.x * (p[b].x - p[a].x) + towards.y * (p[b].y - p[a].y) < 0) {
-        towards = {-towards.x, -towards.y};
-    }
-    return Direction({0, 0}, towards);
-}
-
-// The mouse point b smoothed with its neighbours a and c, weights 1, 2, 1.
-CPoint Smoothed(CPoint a, CPoint b, CPoint c) {
-    return {static_cast<int>(std::lround((a.x + 2.0 * b.x + c.x) / 4.0)),
-            static_cast<int>(std::lround((a.y + 2.0 * b.y + c.y) / 4.0))};
-}
-
-struct CBend {
-    int index = -1;  // the bend point, -1 when no point qualifies
-    int turn = 0;
-};
-
-// FindBend over p[first..last]: the point with the largest absolute turn (the first on ties)
-// among those more than kBendArm from both window ends.
-CBend FindBend(const Points& p, int first, int last) {
-    CBend bend;
-    for (int c = first + 1; c < last; ++c) {
-        if (Distance(p[first], p[c]) <= kBendArm || Distance(p[c], p[last]) <= kBendArm) continue;
-        const int turn = WrapAngle(Direction(p[c], p[last]) - Direction(p[first], p[c]));
-        if (bend.index < 0 || std::abs(turn) > std::abs(bend.turn)) bend = {c, turn};
-    }
-    return bend;
-}
-
-// What the classification looks at in the points a..b.
-struct CShape {
-    double chord = 0.0;
-    int direction = 0;  // P
-    int halfTurn = 0;   // t: direction mid->b minus direction a->mid
-    int firstLeg = 0;   // u
-    int lastLeg = 0;    // v
-    double detour = 1.0;
-};
-
-CShape Measure(const Points& p, int a, int b) {
-    CShape shape;
-    shape.chord = Distance(p[a], p[b]);
-    shape.direction = Direction(p[a], p[b]);
-    const int mid = (a + b) / 2;
-    shape.halfTurn = WrapAngle(Direction(p[mid], p[b]) - Direction(p[a], p[mid]));
-    int legEnd = a + 1;
-    while (legEnd < b && Distance(p[a], p[legEnd]) <= kBendArm)
-        ++legEnd;
-    shape.firstLeg = Direction(p[a], p[std::min(legEnd, b)]);
-    int legStart = b - 1;
-    while (legStart > a && Distance(p[legStart], p[b]) <= kBendArm)
-        --legStart;
-    shape.lastLeg = Direction(p[std::max(legStart, a)], p[b]);
-    shape.detour = DetourRatio(p, a, b);
-    return shape;
-}
-
-int CurveCode(double detour) {
-    if (detour <= 1.004) return kStraightNoArrow;
-    if (detour < 1.016) return kCurve;
-    if (detour < 1.025) return kExtraCurve;
-    if (detour < 1.041) return kSharpCurve;
-    return kExtraSharpCurve;
-}
-
-// The plain classification of a segment.
-int PlainCode(const CShape& s) {
-    const int d = s.direction;
-    if (s.chord < 10.0 || d > 170 || d < -45) return kStraightNoArrow;
-    if (d <= 9) {
-        if (s.detour > 1.004 && s.halfTurn >= 0) return kStraightNoArrowRectOnly;
-        if (s.detour > 1.012 && s.halfTurn < 0) return kStraightNoRect;
-        return kStraightNoArrow;
-    }
-    if ((d <= 90 && s.halfTurn < 0) || (d >= 91 && s.halfTurn >= 0)) return CurveCode(s.detour);
-    if (d <= 90 && s.detour > 1.008) {
-        if (s.detour >= 1.1 && d > 59 && s.chord >= 30.0) return kChook;
-        if (d <= 80 && s.chord >= 15.0) return kTeardrop;
-    }
-    return kStraightNoArrow;
-}
 
 // How a working segment is (re)classified while it grows.
 enum class ESegmentMode { kPlain, kDot, kHookCurve, kFixed };
@@ -608,7 +481,7 @@ private:
         m_snapshots.push_back(std::move(snapshot));
     }
 
-    Points m_p;
+    SamplePoints m_p;
     std::vector<CWorkSegment> m_segments;
     std::vector<std::vector<CTypedSegment>> m_snapshots;  // the last three, oldest first
     EState m_state = EState::kPlain;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Generates the reference data (MasterDB.kdb, blyjlptsjis.txt) into data/ or
-# $BRUSHLY_DATA_DIR, when it is missing or was made by other generator sources. KanjiVG is
+# Generates the reference data (MasterDB.kdb, blyjlptsjis.txt, edict_SJIS.txt,
+# edictabbrev.txt) into data/ or $BRUSHLY_DATA_DIR, when it is missing or was made by other
+# generator sources. KanjiVG is
 # fetched from npm once into .cache/; KANJIDIC2 and EDICT come from Debian's packages.
 # Usage: scripts/generate-data.sh [BUILD_DIR]
 set -euo pipefail
@@ -26,12 +27,19 @@ fingerprint=$(cat "$root"/tools/kanjidb/*.h "$root"/tools/kanjidb/*.cpp "$root"/
     "$root"/src/handwriting/CStrokeRecogniser.* "$root"/src/handwriting/StrokeMeasures.* \
     "$root"/src/handwriting/StrokeGeometry.* |
     sha1sum | cut -d' ' -f1)-$kanjivg_version
-if [ -f "$data/MasterDB.kdb" ] && [ "$(cat "$data/generator.stamp" 2>/dev/null)" = "$fingerprint" ]; then
-    exit 0
+mkdir -p "$data"
+if [ ! -f "$data/MasterDB.kdb" ] || [ "$(cat "$data/generator.stamp" 2>/dev/null)" != "$fingerprint" ]; then
+    "$build/tools/brushly-tool/brushly-tool" build-kanji-db --kanjivg "$kanjivg" \
+        --kanjidic /usr/share/edict/kanjidic2.xml.gz --edict /usr/share/edict/edict --out "$data" |
+        tee "$data/kanji-db-report.txt"
+    echo "$fingerprint" >"$data/generator.stamp"
 fi
 
-mkdir -p "$data"
-"$build/tools/brushly-tool/brushly-tool" build-kanji-db --kanjivg "$kanjivg" \
-    --kanjidic /usr/share/edict/kanjidic2.xml.gz --edict /usr/share/edict/edict --out "$data" |
-    tee "$data/kanji-db-report.txt"
-echo "$fingerprint" >"$data/generator.stamp"
+# The dictionary files, made again when their tools or the kanji database change.
+edict_fingerprint=$( (cat "$root"/tools/edictprep/*.h "$root"/tools/edictprep/*.cpp \
+    "$root"/src/dictionary/*.h "$root"/src/dictionary/*.cpp; echo "$fingerprint") | sha1sum | cut -d' ' -f1)
+if [ ! -f "$data/edict_SJIS.txt" ] || [ "$(cat "$data/edict.stamp" 2>/dev/null)" != "$edict_fingerprint" ]; then
+    "$build/tools/brushly-tool/brushly-tool" prepare-edict --edict /usr/share/edict/edict --out "$data" |
+        tee "$data/edict-report.txt"
+    echo "$edict_fingerprint" >"$data/edict.stamp"
+fi

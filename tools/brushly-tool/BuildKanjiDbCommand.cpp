@@ -13,19 +13,11 @@ namespace {
 constexpr COptionSpec kBuildOptions[] = {
     {"--kanjivg", true}, {"--kanjidic", true}, {"--edict", true}, {"--out", true}};
 
-std::string Required(const CCommandLine& line, std::string_view option) {
-    const auto value = line.Value(option);
-    if (!value || value->empty()) throw CUsageError("missing " + std::string(option));
-    return *value;
-}
-
 int RunBuildKanjiDb(const CCommandLine& line, std::ostream& out, std::ostream&) {
-    if (!line.Positionals().empty()) {
-        throw CUsageError("unexpected argument '" + line.Positionals().front() + "'");
-    }
-    const kanjidb::CKanjiDbSources sources{Required(line, "--kanjivg"),
-                                           Required(line, "--kanjidic"), Required(line, "--edict")};
-    const std::string directory = Required(line, "--out");
+    line.NoPositionals();
+    const kanjidb::CKanjiDbSources sources{line.Required("--kanjivg"), line.Required("--kanjidic"),
+                                           line.Required("--edict")};
+    const std::string directory = line.Required("--out");
     const auto started = std::chrono::steady_clock::now();
     kanjidb::CKanjiDb database = kanjidb::BuildKanjiDb(sources);
     kanjidb::WriteKanjiDb(database, directory);

@@ -40,6 +40,18 @@ std::optional<std::string> CCommandLine::Value(std::string_view option) const {
     return found->second;
 }
 
+std::string CCommandLine::Required(std::string_view option) const {
+    const auto value = Value(option);
+    if (!value || value->empty()) throw CUsageError("missing " + std::string(option));
+    return *value;
+}
+
+void CCommandLine::NoPositionals() const {
+    if (!m_positionals.empty()) {
+        throw CUsageError("unexpected argument '" + m_positionals.front() + "'");
+    }
+}
+
 const std::string& CCommandLine::OnePositional(std::string_view what) const {
     if (m_positionals.size() != 1) {
         throw CUsageError(std::string(m_positionals.empty() ? "missing " : "exactly one ") +

@@ -34,6 +34,10 @@ public:
     const std::vector<std::string>& Positionals() const { return m_positionals; }
     bool WantsHelp() const { return m_help; }
 
+    // The option's value; CUsageError when it is missing or empty.
+    std::string Required(std::string_view option) const;
+    // CUsageError naming the first positional argument, if there is one.
+    void NoPositionals() const;
     // The single positional argument; CUsageError naming `what` when there is not exactly one.
     const std::string& OnePositional(std::string_view what) const;
 

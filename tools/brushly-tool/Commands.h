@@ -9,6 +9,7 @@ extern const CToolCommand kKanaCommand;
 extern const CToolCommand kRomajiCommand;
 extern const CToolCommand kKanjiCommand;
 extern const CToolCommand kBuildKanjiDbCommand;
+extern const CToolCommand kPrepareEdictCommand;
 extern const CToolCommand kRenderCommand;
 extern const CToolCommand kSheetCommand;
 extern const CToolCommand kWriteCommand;

@@ -125,9 +125,7 @@ std::vector<const CKanjiData*> JouyouKanji(const CKanjiLibrary& library, int cou
 }
 
 int RunSheet(const CCommandLine& line, std::ostream& out, std::ostream& err) {
-    if (!line.Positionals().empty()) {
-        throw CUsageError("unexpected argument '" + line.Positionals().front() + "'");
-    }
+    line.NoPositionals();
     const std::string path = OutputPath(line);
     const CStrokeCanvas::Style style = ParseStyle(line);
     const int count = ParseCount(line, "--first", 100, 1, 2136);

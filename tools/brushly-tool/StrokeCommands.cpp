@@ -231,9 +231,7 @@ std::vector<CCandidate> SearchCandidates(const CKanjiLibrary& library,
 }
 
 int RunSearchStrokes(const CCommandLine& line, std::ostream& out, std::ostream& err) {
-    if (!line.Positionals().empty()) {
-        throw CUsageError("unexpected argument '" + line.Positionals().front() + "'");
-    }
+    line.NoPositionals();
     const int maximum = NumberOption(line, "--max", kDefaultMaximum, 1, 1000);
     const std::optional<CStrokeFile> file = ReadStrokeFile(line, "search-strokes", err);
     if (!file) return 2;

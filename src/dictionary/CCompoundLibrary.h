@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -12,6 +13,7 @@
 
 #include "archive/CArchive.h"
 #include "dictionary/CCompoundData.h"
+#include "dictionary/CCompoundSearchIndex.h"
 #include "platform/CPrompter.h"
 #include "platform/CRandom.h"
 
@@ -30,6 +32,9 @@ enum class CompoundKind { kAny = 0, kHiragana = 1, kKatakana = 2 };
 // Entries are owned here, in 22 arrays by the first letter of their romaji; each array keeps
 // the order in which its entries were added. Results of the queries point at entries owned
 // here and stay valid until the library changes.
+// Entries are not to be changed in place: the queries and the random draw work on indexes
+// built from them on first use and dropped whenever the library changes (Add, Clear, Load).
+// For one thread at a time, like the rest of the program's data.
 //
 // File body (schema 1, written in place, never tagged): the identification string, then the
 // 22 arrays in kCompoundLetters order, each an object array of tagged CCompoundData.
@@ -95,9 +100,26 @@ public:
     static std::string LoadFailureMessage(const std::string& path);
 
 private:
+    // What the random draw walks: the size of each array in kCompoundLetters order and how
+    // many entries fit each kind.
+    struct CDrawIndex {
+        std::array<int, kCompoundLetters.size()> counts{};
+        std::array<int, 3> kindCounts{};  // by CompoundKind
+    };
+
+    void Store(CArchive& archive) const;
+    void Read(CArchive& archive);
+    void Changed();
+    const CDrawIndex& Draws() const;
+    const CCompoundSearchIndex& Searchable() const;
+    void AppendMarked(std::vector<const CCompoundData*>& result,
+                      const std::vector<std::uint8_t>& marks) const;
+
     std::string m_identification;
     std::array<std::vector<std::unique_ptr<CCompoundData>>, kCompoundLetters.size()> m_arrays;
     ProgressCallback m_progress;
+    mutable std::optional<CDrawIndex> m_drawIndex;
+    mutable std::unique_ptr<CCompoundSearchIndex> m_searchIndex;
 };
 
 }  // namespace brushly

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+namespace brushly {
+
+// What the dictionary step of start-up shows in the loading dialog. The dialog implements
+// it; the engine never sees a widget. Calls arrive on the GUI thread while the dialog is
+// modal; the counts arrive once per entry added or array loaded, so an implementation may
+// choose to repaint less often.
+class CLoadingDisplay {
+public:
+    virtual ~CLoadingDisplay() = default;
+
+    // The dialog's status line.
+    virtual void SetStatus(const std::string& text) = 0;
+    // The "New EDICT Load progress:" label.
+    virtual void ShowEdictLabel(bool visible) = 0;
+    // The EDICT progress bar.
+    virtual void ShowEdictBar(bool visible) = 0;
+    virtual void SetProgressRange(int low, int high) = 0;
+    virtual void SetProgressValue(int value) = 0;
+    // The "Compounds Loaded:" and "Kana Words Loaded:" fields.
+    virtual void SetCompoundCount(int count) = 0;
+    virtual void SetKanaWordCount(int count) = 0;
+};
+
+}  // namespace brushly

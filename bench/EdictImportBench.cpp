@@ -15,18 +15,6 @@
 namespace brushly {
 namespace {
 
-// The dialog of a start without a screen.
-class CSilentDisplay final : public CLoadingDisplay {
-public:
-    void SetStatus(const std::string&) override {}
-    void ShowEdictLabel(bool) override {}
-    void ShowEdictBar(bool) override {}
-    void SetProgressRange(int, int) override {}
-    void SetProgressValue(int) override {}
-    void SetCompoundCount(int) override {}
-    void SetKanaWordCount(int) override {}
-};
-
 std::filesystem::path DataDirectory() {
     const char* directory = std::getenv("BRUSHLY_DATA_DIR");
     return directory && *directory ? directory : BRUSHLY_DEFAULT_DATA_DIR;
@@ -52,7 +40,7 @@ void BM_ImportGeneratedEdict(benchmark::State& state) {
     std::filesystem::create_directories(scratch);
     std::filesystem::create_symlink(std::filesystem::absolute(data / "edict_SJIS.txt"),
                                     scratch / "edict_SJIS.txt");
-    CSilentDisplay display;
+    CSilentLoadingDisplay display;
     CEdictImportCounts counts;
     for (auto _ : state) {
         CCompoundLibrary compounds;

@@ -87,6 +87,9 @@ bool CCompoundLibrary::Load(const std::string& path, bool headerOnly, CPrompter&
             m_identification = archive.ReadString();
         } else {
             Read(archive);
+            // Indexed now, while start-up shows its progress, so that the first search is as
+            // quick as every later one.
+            Searchable();
         }
         return true;
     } catch (...) {

@@ -53,8 +53,9 @@ public:
     CCompoundLibrary& operator=(const CCompoundLibrary&) = delete;
 
     // Appends the library in the file to the arrays (the identification replaced), or with
-    // headerOnly reads only the identification. On any failure shows the stop message
-    // naming the file (LoadFailureMessage), empties every array and returns false.
+    // headerOnly reads only the identification. A full load also builds the search index.
+    // On any failure shows the stop message naming the file (LoadFailureMessage), empties
+    // every array and returns false.
     bool Load(const std::string& path, bool headerOnly, CPrompter& prompter);
     void SetProgress(ProgressCallback progress) { m_progress = std::move(progress); }
     // Writes the library to path through a temporary file that replaces it only when all

@@ -25,4 +25,17 @@ public:
     virtual void SetKanaWordCount(int count) = 0;
 };
 
+// The display of a start without a loading dialog (the command-line tool, benchmarks): it
+// shows nothing.
+class CSilentLoadingDisplay final : public CLoadingDisplay {
+public:
+    void SetStatus(const std::string&) override {}
+    void ShowEdictLabel(bool) override {}
+    void ShowEdictBar(bool) override {}
+    void SetProgressRange(int, int) override {}
+    void SetProgressValue(int) override {}
+    void SetCompoundCount(int) override {}
+    void SetKanaWordCount(int) override {}
+};
+
 }  // namespace brushly

@@ -10,6 +10,8 @@ extern const CToolCommand kRomajiCommand;
 extern const CToolCommand kKanjiCommand;
 extern const CToolCommand kBuildKanjiDbCommand;
 extern const CToolCommand kPrepareEdictCommand;
+extern const CToolCommand kImportEdictCommand;
+extern const CToolCommand kWordsCommand;
 extern const CToolCommand kRenderCommand;
 extern const CToolCommand kSheetCommand;
 extern const CToolCommand kWriteCommand;

@@ -1,0 +1,83 @@
+// The dictionary commands end to end on a small EDICT: prepare-edict, import-edict, words.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <sstream>
+
+#include "Commands.h"
+#include "platform/ShiftJis.h"
+#include "support/CTempDirectory.h"
+#include "support/SmallKanjiDatabase.h"
+
+namespace brushly::tool {
+namespace {
+
+// 一 and 二 are the kanji of the small database; 三 is not in it.
+constexpr const char* kEdict =
+    "\xe3\x80\x80\xef\xbc\x9f\xef\xbc\x9f\xef\xbc\x9f /EDICT, EDICT_SUB(P), EDICT2 test/\n"
+    "一二 [いちに] /(n) one-two/(P)/\n"
+    "二一 [にいち] /(n) two-one/\n"
+    "一三 [いちさん] /(n) one-three/(P)/\n"
+    "一 [いち] /(num) one/(P)/\n"
+    "すし /(n) sushi/(P)/\n"
+    "ヴァイオリン /(n) violin/\n";
+
+class DictionaryCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        auto library = testing::MakeSmallKanjiLibrary();
+        m_directory.Write("MasterDB.kdb", testing::KanjiLibraryBytes(*library));
+        sjis::CCodeConverter toEucJp("UTF-8", "EUC-JP", "?");
+        m_directory.Write("edict", toEucJp.Convert(kEdict));
+    }
+
+    int Run(std::vector<std::string> arguments) {
+        const std::array commands{kPrepareEdictCommand, kImportEdictCommand, kWordsCommand};
+        std::ostringstream out, err;
+        const int status = RunTool(commands, arguments, out, err);
+        m_out = out.str();
+        m_err = err.str();
+        return status;
+    }
+
+    std::string Data() const { return m_directory.Path().string(); }
+
+    testing::CTempDirectory m_directory;
+    std::string m_out, m_err;
+};
+
+TEST_F(DictionaryCommands, PrepareImportAndSearch) {
+    ASSERT_EQ(Run({"prepare-edict", "--edict", m_directory.File("edict"), "--out", Data()}), 0)
+        << m_err;
+    EXPECT_NE(m_out.find("edict_SJIS.txt: 7 lines, 0 dropped"), std::string::npos) << m_out;
+    // The delivered library keeps the common words of two school kanji.
+    EXPECT_NE(m_out.find("CompDBdemo.kdb2: 1 common words of two school kanji"), std::string::npos);
+
+    // Before the import the delivered library answers.
+    ASSERT_EQ(Run({"words", "--meaning", "one", "--data", Data()}), 0) << m_err;
+    EXPECT_EQ(m_out, "一二\tichini\t(n) one-two/(P)\n");
+
+    ASSERT_EQ(Run({"import-edict", "--data", Data()}), 0) << m_err;
+    EXPECT_NE(m_out.find("Identification: EDICT, EDICT_SUB(P), "), std::string::npos) << m_out;
+    EXPECT_NE(m_out.find("Compounds: 2\nKana words: 2\n"), std::string::npos) << m_out;
+
+    // Arrays in their fixed order: i before n.
+    ASSERT_EQ(Run({"words", "--kanji", "二", "--data", Data()}), 0) << m_err;
+    EXPECT_EQ(m_out, "一二\tichini\t(n) one-two/(P)\n二一\tniichi\t(n) two-one\n");
+    ASSERT_EQ(Run({"words", "--romaji", "vaio", "--kana-words", "--data", Data()}), 0);
+    EXPECT_EQ(m_out, "ヴァイオリン\tVAIORIN\t(n) violin\n");
+    ASSERT_EQ(Run({"words", "--romaji", "ichi", "--meaning", "two-", "--data", Data()}), 0);
+    EXPECT_EQ(m_out, "二一\tniichi\t(n) two-one\n");
+}
+
+TEST_F(DictionaryCommands, BadInputFailsClearly) {
+    EXPECT_EQ(Run({"words", "--data", Data()}), 2);
+    EXPECT_NE(m_err.find("give --romaji, --meaning or --kanji"), std::string::npos);
+    EXPECT_EQ(Run({"prepare-edict", "--out", Data()}), 2);
+    EXPECT_EQ(Run({"prepare-edict", "--edict", m_directory.File("none"), "--out", Data()}), 1);
+    EXPECT_EQ(Run({"import-edict", "--data", Data()}), 1);
+    EXPECT_EQ(Run({"words", "--help"}), 0);
+}
+
+}  // namespace
+}  // namespace brushly::tool

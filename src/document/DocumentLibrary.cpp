@@ -1,0 +1,2 @@
+// The flashcard document library.
+#include "reference/CKanjiLibrary.h"

@@ -140,10 +140,13 @@ public:
     // Chooses the Kun reading of a kanji card to inflect. The verb readings are the Kun
     // readings of verb class 1 to 7, numbered in the order of the reading groups and,
     // within a group, of the Kun readings. If (groupIndex, kunIndex) is verb reading n, the
-    // next one is taken (the first after the last). Otherwise groupIndex -1 takes one drawn
-    // with random.PickRandom(count) and -2 the first. The chosen reading's group and Kun
-    // indices (0-based) are written back and true returned; false, with both unchanged,
-    // when the card has no verb reading or the choice matches none and is neither -1 nor -2.
+    // next one is taken (the first after the last). Otherwise groupIndex kRandomVerbReading
+    // takes one drawn with random.PickRandom(count) and kFirstVerbReading the first. The
+    // chosen reading's group and Kun indices (0-based) are written back and true returned;
+    // false, with both unchanged, when the card has no verb reading or the choice matches
+    // none and asks for neither a random nor the first reading.
+    static constexpr int kRandomVerbReading = -1;
+    static constexpr int kFirstVerbReading = -2;
     static bool NextVerbReading(const CKanjiCard& card, int& groupIndex, int& kunIndex,
                                 CRandom& random);
 

@@ -1,2 +1,0 @@
-// The flashcard document library.
-#include "reference/CKanjiLibrary.h"

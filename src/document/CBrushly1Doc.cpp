@@ -1,0 +1,46 @@
+#include "document/CBrushly1Doc.h"
+
+namespace brushly {
+
+void CBrushly1Doc::Serialize(CArchive& archive) {
+    if (archive.IsStoring()) {
+        archive.WriteString(title);
+        options.Serialize(archive);
+        archive.WriteObjectArray(kanjiCards);
+        archive.WriteObjectArray(kanaWordCards);
+        archive.WriteObjectArray(counterCards);
+        archive.WriteObjectArray(hiraganaStats);
+        archive.WriteObjectArray(katakanaStats);
+        archive.WriteStringArray(groupNames);
+        archive.WriteStringArray(extraNames);
+    } else {
+        title = archive.ReadString();
+        options.Serialize(archive);
+        archive.ReadObjectArray(kanjiCards);
+        archive.ReadObjectArray(kanaWordCards);
+        archive.ReadObjectArray(counterCards);
+        archive.ReadObjectArray(hiraganaStats);
+        archive.ReadObjectArray(katakanaStats);
+        archive.ReadStringArray(groupNames);
+        archive.ReadStringArray(extraNames);
+    }
+}
+
+bool CBrushly1Doc::Read(CFile& file, const CClassRegistry& registry, CPrompter& prompter) {
+    try {
+        CArchive archive(file, CArchive::Mode::Load, &registry);
+        Serialize(archive);
+        return true;
+    } catch (...) {
+        prompter.Error(DescribeFailure(std::current_exception()));
+        return false;
+    }
+}
+
+void CBrushly1Doc::Write(CFile& file) {
+    CArchive archive(file, CArchive::Mode::Store);
+    Serialize(archive);
+    archive.Close();
+}
+
+}  // namespace brushly

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -20,20 +21,23 @@ namespace {
 // Expected stream bytes, built item by item.
 class CBytes {
 public:
-    CBytes& Int(std::int32_t value) {
-        for (int shift = 0; shift < 32; shift += 8)
-            m_bytes.push_back(
-                static_cast<char>((static_cast<std::uint32_t>(value) >> shift) & 0xFF));
+    CBytes& Ints(std::initializer_list<std::int32_t> values) {
+        for (std::int32_t value : values) {
+            for (int shift = 0; shift < 32; shift += 8)
+                Byte(static_cast<std::uint32_t>(value) >> shift);
+        }
         return *this;
     }
     CBytes& Word(std::uint16_t value) {
-        m_bytes.push_back(static_cast<char>(value & 0xFF));
-        m_bytes.push_back(static_cast<char>(value >> 8));
+        Byte(value);
+        Byte(value >> 8u);
         return *this;
     }
-    CBytes& Str(std::string_view text) {
-        m_bytes.push_back(static_cast<char>(text.size()));
-        m_bytes.append(text);
+    CBytes& Strs(std::initializer_list<std::string_view> texts) {
+        for (std::string_view text : texts) {
+            Byte(static_cast<std::uint32_t>(text.size()));
+            m_bytes.append(text);
+        }
         return *this;
     }
     // The tag of a class met for the first time, before its object's body.
@@ -45,6 +49,8 @@ public:
     const std::string& Get() const { return m_bytes; }
 
 private:
+    void Byte(std::uint32_t value) { m_bytes.push_back(static_cast<char>(value & 0xFFu)); }
+
     std::string m_bytes;
 };
 
@@ -52,14 +58,6 @@ std::string BodyOf(CObject& object) {
     CMemFile file;
     CArchive archive(file, CArchive::Mode::Store);
     object.Serialize(archive);
-    archive.Close();
-    return file.Bytes();
-}
-
-std::string TaggedOf(CObject& object) {
-    CMemFile file;
-    CArchive archive(file, CArchive::Mode::Store);
-    archive.WriteObject(&object);
     archive.Close();
     return file.Bytes();
 }
@@ -75,9 +73,14 @@ std::unique_ptr<T> ReadTagged(const std::string& bytes) {
     return object;
 }
 
+// Writes the object tagged and reads it back through the registry.
 template <class T>
 std::unique_ptr<T> RoundTrip(T& object) {
-    return ReadTagged<T>(TaggedOf(object));
+    CMemFile file;
+    CArchive archive(file, CArchive::Mode::Store);
+    archive.WriteObject(&object);
+    archive.Close();
+    return ReadTagged<T>(file.Bytes());
 }
 
 CKanjiCard SampleKanjiCard() {
@@ -98,77 +101,20 @@ CKanjiCard SampleKanjiCard() {
     return card;
 }
 
-TEST(CardRecordsTest, NewCardsHaveTheDocumentedDefaults) {
-    const CKanjiCard kanji;
-    EXPECT_TRUE(kanji.groupName.empty());
-    EXPECT_TRUE(kanji.character.empty());
-    EXPECT_TRUE(kanji.readings.empty());
-    EXPECT_TRUE(kanji.compounds.empty());
-    EXPECT_EQ(kanji.rightCount, 0);
-    EXPECT_EQ(kanji.wrongCount, 0);
-    EXPECT_EQ(kanji.dbGroup, 0);
-    EXPECT_EQ(kanji.dbIndex, -1);
-    EXPECT_EQ(kanji.active, 1);
-
-    const CKanjiCompound compound;
-    EXPECT_EQ(compound.entry.hiragana, 1);
-    EXPECT_EQ(compound.active, 1);
-    const CCounterCard counter;
-    EXPECT_EQ(counter.dbIndex, -1);
-    EXPECT_EQ(counter.counterType, CCounterCard::kCount);
-    EXPECT_EQ(counter.active, 1);
-    EXPECT_EQ(CKanaWord().active, 1);
-}
-
-TEST(CardRecordsTest, KanjiCardBodyIsByteExact) {
-    CKanjiCard card = SampleKanjiCard();
-    const std::string expected = CBytes()
-                                     .Str("Verbs")
-                                     .Str("\x90\x48")
-                                     .Str("eat")
-                                     .Word(1)
-                                     .NewClass("CKanjiReading", 1)
-                                     .Word(2)
-                                     .Str("ta(beru)")
-                                     .Str("ku(u)")
-                                     .Word(1)
-                                     .Str("shoku")
-                                     .Word(2)
-                                     .Str("eat")
-                                     .Str("food")
-                                     .Word(0)
-                                     .Int(7)
-                                     .Int(3)
-                                     .Int(9)
-                                     .Int(42)
-                                     .Int(0)
-                                     .Get();
-    EXPECT_EQ(BodyOf(card), expected);
-}
-
-TEST(CardRecordsTest, CompoundBodyIsByteExact) {
+CKanjiCompound SampleCompound() {
     CKanjiCompound card;
     card.entry.headword = "\x90\x48\x8E\x96";  // 食事
     card.entry.meaning = "meal";
-    card.entry.romaji = "shokuji";
+    card.entry.romaji = "SHOKUJI";
+    card.entry.hiragana = 0;
     card.groupName = "Food";
     card.rightCount = 2;
     card.wrongCount = 5;
     card.active = 0;
-    const std::string expected = CBytes()
-                                     .Str("\x90\x48\x8E\x96")
-                                     .Str("meal")
-                                     .Str("shokuji")
-                                     .Int(1)
-                                     .Str("Food")
-                                     .Int(2)
-                                     .Int(5)
-                                     .Int(0)
-                                     .Get();
-    EXPECT_EQ(BodyOf(card), expected);
+    return card;
 }
 
-TEST(CardRecordsTest, KanaWordBodyIsByteExact) {
+CKanaWord SampleKanaWord() {
     CKanaWord card;
     card.groupName = "Words";
     card.kana = "\x82\xA0";
@@ -176,17 +122,15 @@ TEST(CardRecordsTest, KanaWordBodyIsByteExact) {
     card.romaji = "a";
     card.rightCount = 1;
     card.wrongCount = 2;
-    const std::string expected =
-        CBytes().Str("Words").Str("\x82\xA0").Str("ah").Str("a").Int(1).Int(2).Int(1).Get();
-    EXPECT_EQ(BodyOf(card), expected);
+    card.active = 0;
+    return card;
 }
 
-TEST(CardRecordsTest, CounterCardBodyIsByteExact) {
+CCounterCard SampleCounter() {
     CCounterCard card;
     card.groupName = "Counters";
     card.character = "\x96\x7B";  // 本
     card.extraText1 = "x";
-    card.extraText2 = "";
     card.meaning = "long things";
     card.romaji = "hon";
     card.comments = "c";
@@ -198,31 +142,86 @@ TEST(CardRecordsTest, CounterCardBodyIsByteExact) {
     card.dbIndex = 12;
     card.counterType = CCounterCard::kName;
     card.active = 0;
-    const std::string expected = CBytes()
-                                     .Str("Counters")
-                                     .Str("\x96\x7B")
-                                     .Str("x")
-                                     .Str("")
-                                     .Str("long things")
-                                     .Str("hon")
-                                     .Str("c")
-                                     .Word(2)
-                                     .Str("ippon")
-                                     .Str("nihon")
-                                     .Word(2)
-                                     .Str("1")
-                                     .Str("2")
-                                     .Int(4)
-                                     .Int(6)
-                                     .Int(5)
-                                     .Int(12)
-                                     .Int(1)
-                                     .Int(0)
-                                     .Get();
-    EXPECT_EQ(BodyOf(card), expected);
+    return card;
 }
 
-TEST(CardRecordsTest, KanaStatsBodyIsByteExactAndKeepsNoLink) {
+TEST(CardRecordsTest, NewCardsHaveTheDocumentedDefaults) {
+    const CKanjiCard kanji;
+    EXPECT_TRUE(kanji.groupName.empty());
+    EXPECT_TRUE(kanji.character.empty());
+    EXPECT_TRUE(kanji.readings.empty());
+    EXPECT_TRUE(kanji.compounds.empty());
+    EXPECT_EQ(kanji.rightCount, 0);
+    EXPECT_EQ(kanji.wrongCount, 0);
+    EXPECT_EQ(kanji.dbGroup, 0);
+    EXPECT_EQ(kanji.dbIndex, -1);
+    EXPECT_EQ(kanji.active, 1);
+    EXPECT_EQ(CKanjiCompound().entry.hiragana, 1);
+    EXPECT_EQ(CKanjiCompound().active, 1);
+    EXPECT_EQ(CKanaWord().active, 1);
+    const CCounterCard counter;
+    EXPECT_EQ(counter.dbIndex, -1);
+    EXPECT_EQ(counter.counterType, CCounterCard::kCount);
+    EXPECT_EQ(counter.active, 1);
+}
+
+TEST(CardRecordsTest, BodiesAreByteExact) {
+    CKanjiCard kanji = SampleKanjiCard();
+    EXPECT_EQ(BodyOf(kanji), CBytes()
+                                 .Strs({"Verbs", "\x90\x48", "eat"})
+                                 .Word(1)
+                                 .NewClass("CKanjiReading", 1)
+                                 .Word(2)
+                                 .Strs({"ta(beru)", "ku(u)"})
+                                 .Word(1)
+                                 .Strs({"shoku"})
+                                 .Word(2)
+                                 .Strs({"eat", "food"})
+                                 .Word(0)
+                                 .Ints({7, 3, 9, 42, 0})
+                                 .Get());
+    CKanjiCompound compound = SampleCompound();
+    EXPECT_EQ(BodyOf(compound), CBytes()
+                                    .Strs({"\x90\x48\x8E\x96", "meal", "SHOKUJI"})
+                                    .Ints({0})
+                                    .Strs({"Food"})
+                                    .Ints({2, 5, 0})
+                                    .Get());
+    CKanaWord word = SampleKanaWord();
+    EXPECT_EQ(BodyOf(word), CBytes().Strs({"Words", "\x82\xA0", "ah", "a"}).Ints({1, 2, 0}).Get());
+    CCounterCard counter = SampleCounter();
+    EXPECT_EQ(BodyOf(counter),
+              CBytes()
+                  .Strs({"Counters", "\x96\x7B", "x", "", "long things", "hon", "c"})
+                  .Word(2)
+                  .Strs({"ippon", "nihon"})
+                  .Word(2)
+                  .Strs({"1", "2"})
+                  .Ints({4, 6, 5, 12, 1, 0})
+                  .Get());
+}
+
+TEST(CardRecordsTest, EveryCardKindRoundTripsWithStatistics) {
+    CKanjiCard kanji = SampleKanjiCard();
+    auto nested = std::make_unique<CKanjiCompound>(SampleCompound());
+    kanji.compounds.push_back(std::move(nested));
+    const auto readKanji = RoundTrip(kanji);
+    EXPECT_EQ(BodyOf(*readKanji), BodyOf(kanji));
+    ASSERT_EQ(readKanji->compounds.size(), 1u);
+    EXPECT_EQ(readKanji->compounds[0]->wrongCount, 5);
+    EXPECT_EQ(readKanji->rightCount, 7);
+
+    CKanjiCompound compound = SampleCompound();
+    EXPECT_EQ(BodyOf(*RoundTrip(compound)), BodyOf(compound));
+    CKanaWord word = SampleKanaWord();
+    EXPECT_EQ(BodyOf(*RoundTrip(word)), BodyOf(word));
+    CCounterCard counter = SampleCounter();
+    const auto readCounter = RoundTrip(counter);
+    EXPECT_EQ(BodyOf(*readCounter), BodyOf(counter));
+    EXPECT_EQ(readCounter->wrongCount, 6);
+}
+
+TEST(CardRecordsTest, KanaStatsStoreTextAndCountsButNoLink) {
     CKanaStats stats;
     stats.kana = "\x82\xB6";
     stats.romaji = "zi(ji)";
@@ -230,110 +229,20 @@ TEST(CardRecordsTest, KanaStatsBodyIsByteExactAndKeepsNoLink) {
     stats.wrongCount = 2;
     const CHiraganaData record;
     stats.kanaRecord = &record;
-    EXPECT_EQ(BodyOf(stats), CBytes().Str("\x82\xB6").Str("zi(ji)").Int(10).Int(2).Get());
-
+    EXPECT_EQ(BodyOf(stats), CBytes().Strs({"\x82\xB6", "zi(ji)"}).Ints({10, 2}).Get());
     const auto read = RoundTrip(stats);
-    EXPECT_EQ(read->kana, stats.kana);
-    EXPECT_EQ(read->romaji, "zi(ji)");
-    EXPECT_EQ(read->rightCount, 10);
-    EXPECT_EQ(read->wrongCount, 2);
+    EXPECT_EQ(BodyOf(*read), BodyOf(stats));
     EXPECT_EQ(read->kanaRecord, nullptr);
 }
 
-TEST(CardRecordsTest, KanjiCardRoundTripKeepsEveryField) {
-    CKanjiCard card = SampleKanjiCard();
-    auto compound = std::make_unique<CKanjiCompound>();
-    compound->entry.headword = "\x90\x48\x8E\x96";
-    compound->rightCount = 3;
-    card.compounds.push_back(std::move(compound));
-
-    const auto read = RoundTrip(card);
-    EXPECT_EQ(read->groupName, "Verbs");
-    EXPECT_EQ(read->character, card.character);
-    EXPECT_EQ(read->comments, "eat");
-    ASSERT_EQ(read->readings.size(), 1u);
-    EXPECT_EQ(read->readings[0]->kunReadings, card.readings[0]->kunReadings);
-    EXPECT_EQ(read->readings[0]->meanings, card.readings[0]->meanings);
-    ASSERT_EQ(read->compounds.size(), 1u);
-    EXPECT_EQ(read->compounds[0]->entry.headword, "\x90\x48\x8E\x96");
-    EXPECT_EQ(read->compounds[0]->rightCount, 3);
-    EXPECT_EQ(read->rightCount, 7);
-    EXPECT_EQ(read->wrongCount, 3);
-    EXPECT_EQ(read->dbGroup, 9);
-    EXPECT_EQ(read->dbIndex, 42);
-    EXPECT_EQ(read->active, 0);
-}
-
-TEST(CardRecordsTest, OtherCardsRoundTripWithStatistics) {
-    CKanjiCompound compound;
-    compound.entry.headword = "\x83\x4A";
-    compound.entry.romaji = "KA";
-    compound.entry.hiragana = 0;
-    compound.groupName = "G";
-    compound.rightCount = 11;
-    compound.wrongCount = 12;
-    compound.active = 0;
-    const auto readCompound = RoundTrip(compound);
-    EXPECT_EQ(readCompound->entry.headword, "\x83\x4A");
-    EXPECT_EQ(readCompound->entry.romaji, "KA");
-    EXPECT_EQ(readCompound->entry.hiragana, 0);
-    EXPECT_EQ(readCompound->groupName, "G");
-    EXPECT_EQ(readCompound->rightCount, 11);
-    EXPECT_EQ(readCompound->wrongCount, 12);
-    EXPECT_EQ(readCompound->active, 0);
-
-    CKanaWord word;
-    word.groupName = "G";
-    word.kana = "\x82\xA0";
-    word.meaning = "m";
-    word.romaji = "a";
-    word.rightCount = 13;
-    word.wrongCount = 14;
-    word.active = 0;
-    const auto readWord = RoundTrip(word);
-    EXPECT_EQ(readWord->kana, "\x82\xA0");
-    EXPECT_EQ(readWord->meaning, "m");
-    EXPECT_EQ(readWord->romaji, "a");
-    EXPECT_EQ(readWord->rightCount, 13);
-    EXPECT_EQ(readWord->wrongCount, 14);
-    EXPECT_EQ(readWord->active, 0);
-
-    CCounterCard counter;
-    counter.character = "\x96\x7B";
-    counter.extraText2 = "e";
-    counter.formRomaji = {"ippon"};
-    counter.formNumbers = {"1"};
-    counter.rightCount = 15;
-    counter.wrongCount = 16;
-    counter.dbGroup = 5;
-    counter.dbIndex = 3;
-    counter.counterType = CCounterCard::kName;
-    const auto readCounter = RoundTrip(counter);
-    EXPECT_EQ(readCounter->extraText2, "e");
-    EXPECT_EQ(readCounter->formRomaji, counter.formRomaji);
-    EXPECT_EQ(readCounter->formNumbers, counter.formNumbers);
-    EXPECT_EQ(readCounter->rightCount, 15);
-    EXPECT_EQ(readCounter->wrongCount, 16);
-    EXPECT_EQ(readCounter->dbGroup, 5);
-    EXPECT_EQ(readCounter->dbIndex, 3);
-    EXPECT_EQ(readCounter->counterType, CCounterCard::kName);
-    EXPECT_EQ(readCounter->active, 1);
-}
-
 TEST(CardRecordsTest, KanjiCardOfSchemaOneReadsAsActive) {
-    const std::string bytes = CBytes()
-                                  .NewClass("CKanjiCard", 1)
-                                  .Str("Old")
-                                  .Str("\x96\x7B")
-                                  .Str("")
-                                  .Word(0)
-                                  .Word(0)
-                                  .Int(2)
-                                  .Int(1)
-                                  .Int(5)
-                                  .Int(8)
-                                  .Get();
-    const auto card = ReadTagged<CKanjiCard>(bytes);
+    const auto card = ReadTagged<CKanjiCard>(CBytes()
+                                                 .NewClass("CKanjiCard", 1)
+                                                 .Strs({"Old", "\x96\x7B", ""})
+                                                 .Word(0)
+                                                 .Word(0)
+                                                 .Ints({2, 1, 5, 8})
+                                                 .Get());
     EXPECT_EQ(card->groupName, "Old");
     EXPECT_EQ(card->rightCount, 2);
     EXPECT_EQ(card->wrongCount, 1);
@@ -343,15 +252,8 @@ TEST(CardRecordsTest, KanjiCardOfSchemaOneReadsAsActive) {
 }
 
 TEST(CardRecordsTest, OlderCompoundSchemasReadWithDefaults) {
-    const auto schemaOne = ReadTagged<CKanjiCompound>(CBytes()
-                                                          .NewClass("CKanjiCompound", 1)
-                                                          .Str("h")
-                                                          .Str("m")
-                                                          .Str("r")
-                                                          .Str("G")
-                                                          .Int(3)
-                                                          .Int(4)
-                                                          .Get());
+    const auto schemaOne = ReadTagged<CKanjiCompound>(
+        CBytes().NewClass("CKanjiCompound", 1).Strs({"h", "m", "r", "G"}).Ints({3, 4}).Get());
     EXPECT_EQ(schemaOne->entry.romaji, "r");
     EXPECT_EQ(schemaOne->entry.hiragana, 1);
     EXPECT_EQ(schemaOne->groupName, "G");
@@ -361,13 +263,10 @@ TEST(CardRecordsTest, OlderCompoundSchemasReadWithDefaults) {
 
     const auto schemaTwo = ReadTagged<CKanjiCompound>(CBytes()
                                                           .NewClass("CKanjiCompound", 2)
-                                                          .Str("h")
-                                                          .Str("m")
-                                                          .Str("R")
-                                                          .Int(0)
-                                                          .Str("G")
-                                                          .Int(1)
-                                                          .Int(2)
+                                                          .Strs({"h", "m", "R"})
+                                                          .Ints({0})
+                                                          .Strs({"G"})
+                                                          .Ints({1, 2})
                                                           .Get());
     EXPECT_EQ(schemaTwo->entry.hiragana, 0);
     EXPECT_EQ(schemaTwo->wrongCount, 2);
@@ -376,29 +275,33 @@ TEST(CardRecordsTest, OlderCompoundSchemasReadWithDefaults) {
 
 TEST(CardRecordsTest, OlderKanaWordAndCounterSchemasReadWithDefaults) {
     const auto word = ReadTagged<CKanaWord>(
-        CBytes().NewClass("CKanaWord", 2).Str("G").Str("k").Str("m").Str("r").Int(1).Int(2).Get());
+        CBytes().NewClass("CKanaWord", 2).Strs({"G", "k", "m", "r"}).Ints({1, 2}).Get());
     EXPECT_EQ(word->romaji, "r");
     EXPECT_EQ(word->wrongCount, 2);
     EXPECT_EQ(word->active, 1);
 
-    CBytes counterBytes;
-    counterBytes.NewClass("CCounterCard", 1);
-    for (std::string_view text : {"G", "c", "", "", "m", "r", ""})
-        counterBytes.Str(text);
-    counterBytes.Word(1).Str("ikko").Word(1).Str("1").Int(1).Int(2).Int(3).Int(4);
-    const auto counter = ReadTagged<CCounterCard>(counterBytes.Get());
+    const auto counter = ReadTagged<CCounterCard>(CBytes()
+                                                      .NewClass("CCounterCard", 1)
+                                                      .Strs({"G", "c", "", "", "m", "r", ""})
+                                                      .Word(1)
+                                                      .Strs({"ikko"})
+                                                      .Word(1)
+                                                      .Strs({"1"})
+                                                      .Ints({1, 2, 3, 4})
+                                                      .Get());
     EXPECT_EQ(counter->formRomaji, std::vector<std::string>{"ikko"});
     EXPECT_EQ(counter->dbGroup, 3);
     EXPECT_EQ(counter->dbIndex, 4);
     EXPECT_EQ(counter->counterType, CCounterCard::kCount);
     EXPECT_EQ(counter->active, 1);
 
-    CBytes schemaTwo;
-    schemaTwo.NewClass("CCounterCard", 2);
-    for (std::string_view text : {"G", "c", "", "", "m", "r", ""})
-        schemaTwo.Str(text);
-    schemaTwo.Word(0).Word(0).Int(0).Int(0).Int(0).Int(-1).Int(1);
-    const auto named = ReadTagged<CCounterCard>(schemaTwo.Get());
+    const auto named = ReadTagged<CCounterCard>(CBytes()
+                                                    .NewClass("CCounterCard", 2)
+                                                    .Strs({"G", "c", "", "", "m", "r", ""})
+                                                    .Word(0)
+                                                    .Word(0)
+                                                    .Ints({0, 0, 0, -1, 1})
+                                                    .Get());
     EXPECT_EQ(named->counterType, CCounterCard::kName);
     EXPECT_EQ(named->active, 1);
 }
@@ -406,14 +309,10 @@ TEST(CardRecordsTest, OlderKanaWordAndCounterSchemasReadWithDefaults) {
 TEST(CardRecordsTest, KanjiCardCopyIsDeep) {
     CKanjiCard card = SampleKanjiCard();
     card.compounds.push_back(std::make_unique<CKanjiCompound>());
-    const CKanjiCard copy(card);
-    ASSERT_EQ(copy.readings.size(), 1u);
+    CKanjiCard copy(card);
+    EXPECT_EQ(BodyOf(copy), BodyOf(card));
     EXPECT_NE(copy.readings[0].get(), card.readings[0].get());
-    EXPECT_EQ(copy.readings[0]->kunReadings, card.readings[0]->kunReadings);
-    ASSERT_EQ(copy.compounds.size(), 1u);
     EXPECT_NE(copy.compounds[0].get(), card.compounds[0].get());
-    EXPECT_EQ(copy.rightCount, 7);
-    EXPECT_EQ(copy.dbIndex, 42);
     card.readings[0]->kunReadings.clear();
     EXPECT_EQ(copy.readings[0]->kunReadings.size(), 2u);
 }

@@ -16,5 +16,6 @@ extern const CToolCommand kRenderCommand;
 extern const CToolCommand kSheetCommand;
 extern const CToolCommand kWriteCommand;
 extern const CToolCommand kSearchStrokesCommand;
+extern const CToolCommand kDocCommand;
 
 }  // namespace brushly::tool

@@ -33,7 +33,7 @@ CBrushly1Doc MakeVersion1() {
 
     auto kanji = std::make_unique<CKanjiCard>();
     kanji->groupName = "Animals";
-    kanji->character = "\x8b\x9b";  // 牛
+    kanji->character = "\x8b\x8d";  // 牛
     kanji->rightCount = 7;
     kanji->wrongCount = 3;
     kanji->dbGroup = 4;
@@ -125,7 +125,7 @@ TEST_F(Version1Conversion, CompoundsLeaveTheirKanjiCardInOrderInItsGroupAndActiv
     ASSERT_EQ(m_cards.KanjiCards().size(), 1u);
     const CKanjiCard& kanji = *m_cards.KanjiCards()[0];
     EXPECT_TRUE(kanji.compounds.empty());
-    EXPECT_EQ(kanji.character, "\x8b\x9b");
+    EXPECT_EQ(kanji.character, "\x8b\x8d");
     EXPECT_EQ(kanji.rightCount, 7);
     EXPECT_EQ(kanji.wrongCount, 3);
     EXPECT_EQ(kanji.dbGroup, 4);

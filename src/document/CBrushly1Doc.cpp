@@ -4,6 +4,8 @@ namespace brushly {
 
 void CBrushly1Doc::Serialize(CArchive& archive) {
     if (archive.IsStoring()) {
+        archive.WriteInt(kFormatVersion);
+        archive.WriteBytes(kVersionMark.data(), kVersionMark.size());
         archive.WriteString(title);
         options.Serialize(archive);
         archive.WriteObjectArray(kanjiCards);
@@ -14,6 +16,10 @@ void CBrushly1Doc::Serialize(CArchive& archive) {
         archive.WriteStringArray(groupNames);
         archive.WriteStringArray(extraNames);
     } else {
+        archive.ReadInt();
+        std::array<std::uint8_t, kVersionMark.size()> mark;
+        archive.ReadBytes(mark.data(), mark.size());
+        if (mark != kVersionMark) throw CArchiveException(CArchiveException::Cause::Generic);
         title = archive.ReadString();
         options.Serialize(archive);
         archive.ReadObjectArray(kanjiCards);

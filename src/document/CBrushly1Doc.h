@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,20 +24,27 @@ namespace brushly {
 // those of the current format.
 //
 // File layout, from start to end (archive encoding of CArchive.h):
-//   1. string       title            not taken over
-//   2. options      CBrushlyOptions body, in place; not taken over
-//   3. object array kanjiCards       CKanjiCard, each with its compounds
-//   4. object array kanaWordCards    CKanaWord
-//   5. object array counterCards     CCounterCard
-//   6. object array hiraganaStats    CKanaStats
-//   7. object array katakanaStats    CKanaStats
-//   8. string list  groupNames       the Word Group names in order
-//   9. string list  extraNames       not taken over
-// There is no version number: a version-1 file is recognised by failing to read as a
-// current document. The title standing where the current format keeps its version puts
-// that reader out of step from the first items on.
+//   1. int32        1                the format version; not checked when read
+//   2. 6 bytes      FF FE FF FF FE FF kVersionMark; a file without it fails to read
+//   3. string       title            not taken over
+//   4. options      CBrushlyOptions body, in place; not taken over
+//   5. object array kanjiCards       CKanjiCard, each with its compounds
+//   6. object array kanaWordCards    CKanaWord
+//   7. object array counterCards     CCounterCard
+//   8. object array hiraganaStats    CKanaStats
+//   9. object array katakanaStats    CKanaStats
+//  10. string list  groupNames       the Word Group names in order
+//  11. string list  extraNames       not taken over
+// A version-1 file is recognised only by failing to read as a current document. That
+// reader takes the mark for its title string: a wide-text marker whose length is another
+// wide-text marker is malformed, so it fails there on every version-1 file, whatever its
+// contents (without the mark, a title and options body can pass for a current document's
+// start and small empty arrays).
 class CBrushly1Doc {
 public:
+    static constexpr std::int32_t kFormatVersion = 1;
+    static constexpr std::array<std::uint8_t, 6> kVersionMark{0xFF, 0xFE, 0xFF, 0xFF, 0xFE, 0xFF};
+
     std::string title;
     CBrushlyOptions options;
     std::vector<std::unique_ptr<CKanjiCard>> kanjiCards;

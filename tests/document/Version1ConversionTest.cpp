@@ -97,11 +97,23 @@ protected:
                              m_options, m_fileVersion, m_databaseTitle};
 };
 
-TEST_F(Version1Conversion, AnEmptyDocumentIsTitleOptionsAndSevenEmptyCollections) {
+TEST_F(Version1Conversion, AnEmptyDocumentIsHeaderTitleOptionsAndSevenEmptyCollections) {
     const std::string bytes = Version1Bytes(CBrushly1Doc{});
-    ASSERT_EQ(bytes.size(), 1 + CBrushlyOptions::kStoredBytes + 7 * 2);
-    EXPECT_EQ(bytes.substr(0, 5), std::string("\x00\x02\x00\x00\x00", 5));
+    ASSERT_EQ(bytes.size(), 4 + 6 + 1 + CBrushlyOptions::kStoredBytes + 7 * 2);
+    EXPECT_EQ(bytes.substr(0, 15), std::string("\x01\x00\x00\x00\xff\xfe\xff\xff\xfe\xff"
+                                               "\x00\x02\x00\x00\x00",
+                                               15));
     EXPECT_EQ(bytes.substr(bytes.size() - 14), std::string(14, '\0'));
+}
+
+TEST_F(Version1Conversion, AFileWithoutTheVersionMarkConvertsNothing) {
+    std::string bytes = Version1Bytes(MakeVersion1());
+    bytes[5] = '\x00';
+    EXPECT_FALSE(Convert(m_directory.Write("other.bly", bytes)));
+    EXPECT_EQ(m_prompter.Texts(),
+              std::vector<std::string>{"The file is not in the expected format."});
+    EXPECT_TRUE(m_cards.KanjiCards().empty());
+    EXPECT_EQ(m_fileVersion, 3);
 }
 
 TEST_F(Version1Conversion, CompoundsLeaveTheirKanjiCardInOrderInItsGroupAndActive) {

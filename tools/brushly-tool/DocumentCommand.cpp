@@ -18,8 +18,8 @@ constexpr COptionSpec kDocOptions[] = {kDataOption, {"--cards", false}, {"--new"
 
 std::string Join(const std::vector<std::string>& texts, const std::string& separator) {
     std::string joined;
-    for (const std::string& text : texts)
-        joined += (joined.empty() ? "" : separator) + text;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        joined += (i == 0 ? "" : separator) + texts[i];
     return joined;
 }
 

@@ -41,9 +41,9 @@ void AddGroupCards(CFlashcardSet& cards, const std::string& group) {
     for (int i = 0; i < kCompoundsPerGroup; ++i) {
         auto card = std::make_unique<CKanjiCompound>();
         card->groupName = group;
-        card->entry.headword = "\x8e\x71\x8b\x8d";
-        card->entry.meaning = "(n) calf/(P)/";
-        card->entry.romaji = "koushi";
+        card->headword = "\x8e\x71\x8b\x8d";
+        card->meaning = "(n) calf/(P)/";
+        card->romaji = "koushi";
         card->wrongCount = i;
         cards.AddCard(std::move(card));
     }

@@ -10,8 +10,9 @@ namespace brushly {
 // One word of the dictionary. Versionable, schema 2: headword, meaning, romaji (three archive
 // strings). Schemas 0 and 1 add the hiragana flag (int32) after them; reading such a record
 // lower-cases the romaji when the flag is not 0 and upper-cases it when it is 0. Text is
-// Shift-JIS bytes (the meaning is the ASCII gloss).
-class CCompoundData final : public CObject {
+// Shift-JIS bytes (the meaning is the ASCII gloss). A compound flashcard is a dictionary
+// entry with the card items (CKanjiCompound derives from it, with a body of its own).
+class CCompoundData : public CObject {
 public:
     static const CRuntimeClass kRuntimeClass;
     const CRuntimeClass& GetRuntimeClass() const override { return kRuntimeClass; }

@@ -130,9 +130,9 @@ std::unique_ptr<CKanjiCompound> MakeCompoundCard(std::string_view group, const C
         card = std::make_unique<CKanjiCompound>(*entry);
     } else {
         card = std::make_unique<CKanjiCompound>();
-        card->entry.headword = word.text;
-        card->entry.meaning = word.meaning;
-        card->entry.romaji = word.romaji;
+        card->headword = word.text;
+        card->meaning = word.meaning;
+        card->romaji = word.romaji;
     }
     card->groupName = group;
     return card;

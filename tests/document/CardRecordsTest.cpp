@@ -103,10 +103,10 @@ CKanjiCard SampleKanjiCard() {
 
 CKanjiCompound SampleCompound() {
     CKanjiCompound card;
-    card.entry.headword = "\x90\x48\x8E\x96";  // 食事
-    card.entry.meaning = "meal";
-    card.entry.romaji = "SHOKUJI";
-    card.entry.hiragana = 0;
+    card.headword = "\x90\x48\x8E\x96";  // 食事
+    card.meaning = "meal";
+    card.romaji = "SHOKUJI";
+    card.hiragana = 0;
     card.groupName = "Food";
     card.rightCount = 2;
     card.wrongCount = 5;
@@ -156,7 +156,7 @@ TEST(CardRecordsTest, NewCardsHaveTheDocumentedDefaults) {
     EXPECT_EQ(kanji.dbGroup, 0);
     EXPECT_EQ(kanji.dbIndex, -1);
     EXPECT_EQ(kanji.active, 1);
-    EXPECT_EQ(CKanjiCompound().entry.hiragana, 1);
+    EXPECT_EQ(CKanjiCompound().hiragana, 1);
     EXPECT_EQ(CKanjiCompound().active, 1);
     EXPECT_EQ(CKanaWord().active, 1);
     const CCounterCard counter;
@@ -254,8 +254,8 @@ TEST(CardRecordsTest, KanjiCardOfSchemaOneReadsAsActive) {
 TEST(CardRecordsTest, OlderCompoundSchemasReadWithDefaults) {
     const auto schemaOne = ReadTagged<CKanjiCompound>(
         CBytes().NewClass("CKanjiCompound", 1).Strs({"h", "m", "r", "G"}).Ints({3, 4}).Get());
-    EXPECT_EQ(schemaOne->entry.romaji, "r");
-    EXPECT_EQ(schemaOne->entry.hiragana, 1);
+    EXPECT_EQ(schemaOne->romaji, "r");
+    EXPECT_EQ(schemaOne->hiragana, 1);
     EXPECT_EQ(schemaOne->groupName, "G");
     EXPECT_EQ(schemaOne->rightCount, 3);
     EXPECT_EQ(schemaOne->wrongCount, 4);
@@ -268,7 +268,7 @@ TEST(CardRecordsTest, OlderCompoundSchemasReadWithDefaults) {
                                                           .Strs({"G"})
                                                           .Ints({1, 2})
                                                           .Get());
-    EXPECT_EQ(schemaTwo->entry.hiragana, 0);
+    EXPECT_EQ(schemaTwo->hiragana, 0);
     EXPECT_EQ(schemaTwo->wrongCount, 2);
     EXPECT_EQ(schemaTwo->active, 1);
 }

@@ -284,7 +284,7 @@ TEST_F(DocumentTest, VersionOneFileIsConvertedAndItsGroupsRebuilt) {
     kanji->character = kIchi;
     for (int i = 0; i < 2; ++i) {
         auto compound = std::make_unique<CKanjiCompound>();
-        compound->entry.headword = kIchi + kNi;
+        compound->headword = kIchi + kNi;
         compound->active = 0;
         kanji->compounds.push_back(std::move(compound));
     }

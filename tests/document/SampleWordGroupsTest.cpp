@@ -30,9 +30,9 @@ TEST(SampleWordGroupsTest, WithoutDatabasesEveryGroupHasItsCardsFromTheSamples) 
     EXPECT_EQ(animals.kanjiCards[0]->dbIndex, -1);
     EXPECT_TRUE(animals.kanjiCards[0]->readings.empty());
     ASSERT_FALSE(animals.compoundCards.empty());
-    EXPECT_EQ(animals.compoundCards[0]->entry.headword, kAnimal);
-    EXPECT_EQ(animals.compoundCards[0]->entry.meaning, "animal");
-    EXPECT_EQ(animals.compoundCards[0]->entry.romaji, "doubutsu");
+    EXPECT_EQ(animals.compoundCards[0]->headword, kAnimal);
+    EXPECT_EQ(animals.compoundCards[0]->meaning, "animal");
+    EXPECT_EQ(animals.compoundCards[0]->romaji, "doubutsu");
     ASSERT_FALSE(animals.kanaWordCards.empty());
     EXPECT_EQ(animals.kanaWordCards[0]->kana, kCat);
     EXPECT_EQ(animals.kanaWordCards[0]->romaji, "neko");
@@ -85,7 +85,7 @@ TEST(SampleWordGroupsTest, CardsTakeTheDatabaseRecordsAndDictionaryEntries) {
     EXPECT_EQ(dogCard.readings[0]->onReadings, record.onReadings);
     EXPECT_EQ(dogCard.readings[0]->meanings, record.meanings);
 
-    EXPECT_EQ(animals.compoundCards[0]->entry.meaning, "(n) animal/(P)");
+    EXPECT_EQ(animals.compoundCards[0]->meaning, "(n) animal/(P)");
     EXPECT_EQ(animals.compoundCards[0]->groupName, "Animals");
     EXPECT_EQ(animals.kanaWordCards[0]->meaning, "(n) cat/(P)");
     // A word the dictionary lacks keeps the sample's own text.

@@ -14,8 +14,8 @@ namespace {
 std::unique_ptr<CKanjiCompound> Compound(const std::string& headword, const std::string& group,
                                          std::int32_t active) {
     auto compound = std::make_unique<CKanjiCompound>();
-    compound->entry.headword = headword;
-    compound->entry.romaji = headword + "-romaji";
+    compound->headword = headword;
+    compound->romaji = headword + "-romaji";
     compound->groupName = group;
     compound->rightCount = 4;
     compound->wrongCount = 1;
@@ -123,16 +123,16 @@ TEST_F(Version1Conversion, CompoundsLeaveTheirKanjiCardInOrderInItsGroupAndActiv
 
     const auto& compounds = m_cards.CompoundCards();
     ASSERT_EQ(compounds.size(), 3u);
-    EXPECT_EQ(compounds[0]->entry.headword, "first");
-    EXPECT_EQ(compounds[1]->entry.headword, "second");
-    EXPECT_EQ(compounds[2]->entry.headword, "third");
+    EXPECT_EQ(compounds[0]->headword, "first");
+    EXPECT_EQ(compounds[1]->headword, "second");
+    EXPECT_EQ(compounds[2]->headword, "third");
     for (const auto& compound : compounds) {
         EXPECT_EQ(compound->groupName, "Animals");
         EXPECT_EQ(compound->active, 1);
         EXPECT_EQ(compound->rightCount, 4);
         EXPECT_EQ(compound->wrongCount, 1);
     }
-    EXPECT_EQ(compounds[1]->entry.romaji, "second-romaji");
+    EXPECT_EQ(compounds[1]->romaji, "second-romaji");
 
     ASSERT_EQ(m_cards.KanjiCards().size(), 1u);
     const CKanjiCard& kanji = *m_cards.KanjiCards()[0];

@@ -54,9 +54,9 @@ protected:
 
         auto compound = std::make_unique<CKanjiCompound>();
         compound->groupName = "Animals";
-        compound->entry.headword = "\x8e\x71\x8b\x8d";  // 子牛
-        compound->entry.romaji = "koushi";
-        compound->entry.meaning = "calf";
+        compound->headword = "\x8e\x71\x8b\x8d";  // 子牛
+        compound->romaji = "koushi";
+        compound->meaning = "calf";
         cards.AddCard(std::move(compound));
 
         auto word = std::make_unique<CKanaWord>();
@@ -116,7 +116,7 @@ TEST_F(DocCommand, AVersionOneFileIsConvertedOnTheWay) {
     kanji->groupName = "Old";
     kanji->character = "\x8b\x8d";
     kanji->compounds.push_back(std::make_unique<CKanjiCompound>());
-    kanji->compounds.back()->entry.headword = "\x8e\x71\x8b\x8d";
+    kanji->compounds.back()->headword = "\x8e\x71\x8b\x8d";
     kanji->compounds.back()->active = 0;
     version1.kanjiCards.push_back(std::move(kanji));
     version1.groupNames = {"Old"};

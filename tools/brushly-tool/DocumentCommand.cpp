@@ -49,8 +49,8 @@ CCardLine LineOf(const CKanjiCard& card) {
 }
 
 CCardLine LineOf(const CKanjiCompound& card) {
-    return {"compound",      card.entry.headword, card.entry.romaji, card.entry.meaning,
-            card.rightCount, card.wrongCount,     card.active};
+    return {"compound",      card.headword,   card.romaji, card.meaning,
+            card.rightCount, card.wrongCount, card.active};
 }
 
 CCardLine LineOf(const CKanaWord& card) {

@@ -254,7 +254,7 @@ void CMainView::ApplyDisplayMode() {
         m_icons->setIconSize(QSize(kLargeGroupIconSize, kLargeGroupIconSize));
         m_icons->setGridSize(QSize());
     } else {
-        // The column of names as wide as the longest name plus 20 pixels.
+        // The column of names: the longest name plus 20 pixels, beside the icon.
         const QFontMetrics metrics(m_icons->font());
         int longest = 0;
         for (int row = 0; row < m_model->rowCount(); ++row)

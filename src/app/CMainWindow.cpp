@@ -1,17 +1,310 @@
 #include "app/CMainWindow.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QUrl>
+
+#include "app/CBrushlyApplication.h"
+#include "app/CDatabaseInfoDialog.h"
+#include "app/CHelpWindow.h"
+#include "app/CViewSwitcher.h"
+#include "app/DatabaseInfo.h"
+#include "app/HelpTopics.h"
+#include "document/CBrushly2Doc.h"
 
 namespace brushly {
 
-CMainWindow::CMainWindow(QWidget* parent) : QMainWindow(parent) {
-    setWindowTitle(QStringLiteral("Brushly"));
-    resize(800, 600);
-    QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-    QAction* exitAction = fileMenu->addAction(QStringLiteral("E&xit"));
-    exitAction->setObjectName(QStringLiteral("exitAction"));
-    connect(exitAction, &QAction::triggered, this, &QWidget::close);
+namespace {
+
+const QString kFileFilter = QStringLiteral("Brushly Files (*.bly)");
+
+// The local .bly or .bly2 file a drag carries; empty when it carries none.
+QString DroppedDocument(const QMimeData* data) {
+    if (!data || !data->hasUrls()) return {};
+    for (const QUrl& url : data->urls()) {
+        const QString path = url.toLocalFile();
+        if (!path.isEmpty() && CBrushly2Doc::HasDocumentExtension(path.toStdString())) return path;
+    }
+    return {};
+}
+
+}  // namespace
+
+CMainWindow::CMainWindow(CBrushlyApplication& application, QWidget* parent)
+    : QMainWindow(parent), m_application(application), m_views(new CViewSwitcher(this)) {
+    setCentralWidget(m_views);
+    setAcceptDrops(true);
+    resize(1024, 720);
+    CreateFileMenu();
+    m_wordGroupMenu = menuBar()->addMenu(QStringLiteral("&Word Group"));
+    CreateViewMenu();
+    CreateToolsMenu();
+    CreateHelpMenu();
+    CreateToolBar();
+
+    m_autosaveTimer.setInterval(kAutosavePeriodMs);
+    connect(&m_autosaveTimer, &QTimer::timeout, this, &CMainWindow::Autosave);
+    m_statusTimer.setSingleShot(true);
+    m_statusTimer.setInterval(kStatusRestoreMs);
+    connect(&m_statusTimer, &QTimer::timeout, this,
+            [this] { statusBar()->showMessage(QString::fromLatin1(kReadyStatus)); });
+    statusBar()->showMessage(QString::fromLatin1(kReadyStatus));
+    UpdateAutosaveTimer();
+    Refresh();
+}
+
+CMainWindow::~CMainWindow() = default;
+
+QAction* CMainWindow::AddAction(QMenu* menu, const QString& text, const char* objectName,
+                                std::function<void()> command) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QString::fromLatin1(objectName));
+    connect(action, &QAction::triggered, this, [command = std::move(command)] { command(); });
+    return action;
+}
+
+void CMainWindow::CreateFileMenu() {
+    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    AddAction(m_fileMenu, QStringLiteral("&New"), "newAction", [this] {
+        FileNew();
+    })->setShortcut(QKeySequence::New);
+    AddAction(m_fileMenu, QStringLiteral("&Open..."), "openAction", [this] {
+        FileOpen();
+    })->setShortcut(QKeySequence::Open);
+    AddAction(m_fileMenu, QStringLiteral("&Save"), "saveAction", [this] {
+        FileSave();
+    })->setShortcut(QKeySequence::Save);
+    AddAction(m_fileMenu, QStringLiteral("Save &As..."), "saveAsAction", [this] { FileSaveAs(); });
+    m_recentSeparator = m_fileMenu->addSeparator();
+    m_fileMenu->addSeparator();
+    AddAction(m_fileMenu, QStringLiteral("E&xit"), "exitAction", [this] { close(); });
+    connect(m_fileMenu, &QMenu::aboutToShow, this, &CMainWindow::FillRecentFiles);
+    FillRecentFiles();
+}
+
+void CMainWindow::FillRecentFiles() {
+    for (QAction* action : m_recentActions) {
+        m_fileMenu->removeAction(action);
+        action->deleteLater();
+    }
+    m_recentActions.clear();
+    int number = 1;
+    for (const std::string& path : m_application.RecentFiles().Paths()) {
+        auto* action = new QAction(
+            QStringLiteral("&%1 %2").arg(number++).arg(QString::fromStdString(path)), m_fileMenu);
+        connect(action, &QAction::triggered, this, [this, path] { OpenDocument(path); });
+        m_fileMenu->insertAction(m_recentSeparator, action);
+        m_recentActions.push_back(action);
+    }
+}
+
+void CMainWindow::CreateViewMenu() {
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&View"));
+    AddAction(menu, QStringLiteral("&Main View"), "mainViewAction", [this] {
+        m_views->ShowMainView();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    for (const char* later : {"&Word Group View", "&Flash View", "&Draw View", "&Kana Table"}) {
+        menu->addAction(QString::fromLatin1(later))->setEnabled(false);
+    }
+    menu->addSeparator();
+    m_verticalAction = AddAction(menu, {}, "verticalModeAction", [this] {
+        m_application.ToggleVerticalMode();
+        Refresh();
+    });
+    m_romajiAction = AddAction(menu, {}, "romajiModeAction", [this] {
+        m_application.ToggleRomajiMode();
+        Refresh();
+    });
+    menu->addSeparator();
+    const std::pair<const char*, ListMode> modes[] = {{"&Details", kDetails},
+                                                      {"&List", kList},
+                                                      {"S&mall Icons", kSmallIcons},
+                                                      {"Lar&ge Icons", kLargeIcons}};
+    for (const auto& [text, mode] : modes) {
+        QAction* action = AddAction(menu, QString::fromLatin1(text), "listModeAction",
+                                    [this, mode] { m_listModeHandler(mode); });
+        action->setEnabled(false);
+        m_listModeActions.push_back(action);
+    }
+}
+
+void CMainWindow::CreateToolsMenu() {
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Tools"));
+    m_japaneseFontAction = AddAction(menu, QStringLiteral("&Japanese Font..."),
+                                     "japaneseFontAction", [this] { m_japaneseFont(); });
+    m_brushlyFontAction = AddAction(menu, QStringLiteral("&Brushly Font..."), "brushlyFontAction",
+                                    [this] { m_brushlyFont(); });
+    m_japaneseFontAction->setEnabled(false);
+    m_brushlyFontAction->setEnabled(false);
+    AddAction(menu, QStringLiteral("&Database Info..."), "databaseInfoAction",
+              [this] { ShowDatabaseInfo(); });
+    m_autosaveAction = AddAction(menu, QStringLiteral("&AutoSave"), "autosaveAction", [this] {
+        m_application.ToggleAutosave();
+        UpdateAutosaveTimer();
+        Refresh();
+    });
+    m_autosaveAction->setCheckable(true);
+}
+
+void CMainWindow::CreateHelpMenu() {
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Help"));
+    AddAction(menu, QStringLiteral("&Help Topics"), "helpAction", [this] {
+        ShowHelpTopic(kHowToDrawKanjiTopic);
+    })->setShortcut(QKeySequence::HelpContents);
+    menu->addSeparator();
+    for (const CHelpTopic& topic : HelpTopics()) {
+        const int number = topic.number;
+        AddAction(menu, QString::fromUtf8(topic.title), "helpTopicAction",
+                  [this, number] { ShowHelpTopic(number); });
+    }
+}
+
+void CMainWindow::CreateToolBar() {
+    QToolBar* toolBar = addToolBar(QStringLiteral("Main"));
+    toolBar->setObjectName(QStringLiteral("mainToolBar"));
+    for (const char* name : {"newAction", "openAction", "saveAction"}) {
+        toolBar->addAction(findChild<QAction*>(QString::fromLatin1(name)));
+    }
+    toolBar->addSeparator();
+    toolBar->addAction(findChild<QAction*>(QStringLiteral("mainViewAction")));
+    for (const char* later : {"Flash", "Draw"}) {
+        toolBar->addAction(QString::fromLatin1(later))->setEnabled(false);
+    }
+    toolBar->addSeparator();
+    toolBar->addAction(m_verticalAction);
+    toolBar->addAction(m_romajiAction);
+}
+
+void CMainWindow::SetListModeHandler(std::function<void(ListMode mode)> handler) {
+    m_listModeHandler = std::move(handler);
+    for (QAction* action : m_listModeActions)
+        action->setEnabled(bool(m_listModeHandler));
+}
+
+void CMainWindow::SetFontCommands(std::function<void()> japaneseFont,
+                                  std::function<void()> brushlyFont) {
+    m_japaneseFont = std::move(japaneseFont);
+    m_brushlyFont = std::move(brushlyFont);
+    m_japaneseFontAction->setEnabled(bool(m_japaneseFont));
+    m_brushlyFontAction->setEnabled(bool(m_brushlyFont));
+}
+
+void CMainWindow::SetDocumentChangedHandler(std::function<void()> handler) {
+    m_documentChanged = std::move(handler);
+}
+
+void CMainWindow::Refresh() {
+    const CBrushly2Doc& document = m_application.Document();
+    setWindowTitle(QString::fromStdString(m_application.WindowTitle()));
+    m_verticalAction->setText(document.VerticalMode() == 1 ? QStringLiteral("&Horizontal Mode")
+                                                           : QStringLiteral("&Vertical Mode"));
+    m_romajiAction->setText(document.RomajiMode() == 1 ? QStringLiteral("&Kana Mode")
+                                                       : QStringLiteral("&Romaji Mode"));
+    m_autosaveAction->setChecked(document.AutosaveOn());
+}
+
+void CMainWindow::ShowStatus(const QString& text) {
+    statusBar()->showMessage(text);
+    m_statusTimer.start();
+}
+
+void CMainWindow::ShowHelpTopic(int number) {
+    if (!m_helpWindow) m_helpWindow = new CHelpWindow(this);
+    m_helpWindow->ShowTopic(number);
+    m_helpWindow->show();
+    m_helpWindow->raise();
+}
+
+std::optional<std::string> CMainWindow::ChooseSavePath() {
+    QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Save As"), QString::fromStdString(m_application.DocumentTitle()),
+        kFileFilter);
+    if (path.isEmpty()) return std::nullopt;
+    if (!CBrushly2Doc::HasDocumentExtension(path.toStdString())) path += QStringLiteral(".bly");
+    return path.toStdString();
+}
+
+void CMainWindow::DocumentReplaced() {
+    m_views->ShowMainView();
+    if (m_documentChanged) m_documentChanged();
+    Refresh();
+}
+
+void CMainWindow::FileNew() {
+    if (m_application.FileNew([this] { return ChooseSavePath(); })) DocumentReplaced();
+    Refresh();
+}
+
+void CMainWindow::FileOpen() {
+    const QString path = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Open"), QString::fromStdString(m_application.InstallDirectory()),
+        kFileFilter);
+    if (!path.isEmpty()) OpenDocument(path.toStdString());
+}
+
+bool CMainWindow::OpenDocument(const std::string& path) {
+    const bool opened = m_application.FileOpen(path, [this] { return ChooseSavePath(); });
+    if (opened) DocumentReplaced();
+    Refresh();
+    return opened;
+}
+
+void CMainWindow::FileSave() {
+    m_application.FileSave([this] { return ChooseSavePath(); });
+    Refresh();
+}
+
+void CMainWindow::FileSaveAs() {
+    if (const std::optional<std::string> path = ChooseSavePath()) {
+        m_application.FileSaveAs(*path);
+    }
+    Refresh();
+}
+
+void CMainWindow::ShowDatabaseInfo() {
+    CDatabaseInfoDialog dialog(
+        DescribeDatabases(m_application.Document()), [this] { ShowHelpTopic(kEdictTopic); }, this);
+    dialog.exec();
+}
+
+void CMainWindow::Autosave() {
+    m_application.AutosaveTick(
+        [this](const std::string& text) { ShowStatus(QString::fromStdString(text)); });
+}
+
+void CMainWindow::UpdateAutosaveTimer() {
+    if (m_application.Document().AutosaveOn()) {
+        m_autosaveTimer.start();
+    } else {
+        m_autosaveTimer.stop();
+    }
+}
+
+void CMainWindow::closeEvent(QCloseEvent* event) {
+    if (m_application.SaveModified([this] { return ChooseSavePath(); })) {
+        event->accept();
+    } else {
+        event->ignore();
+        Refresh();
+    }
+}
+
+void CMainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedDocument(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void CMainWindow::dropEvent(QDropEvent* event) {
+    const QString path = DroppedDocument(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    OpenDocument(path.toStdString());
 }
 
 }  // namespace brushly

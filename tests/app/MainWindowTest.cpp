@@ -1,23 +1,136 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QStatusBar>
+#include <filesystem>
+#include <iostream>
 
+#include "app/CBrushlyApplication.h"
 #include "app/CMainWindow.h"
+#include "app/CViewSwitcher.h"
+#include "document/CBrushly2Doc.h"
+#include "platform/CMemorySettingsStore.h"
+#include "platform/CScriptedPrompter.h"
+#include "support/CTempDirectory.h"
 #include "support/QtTestApplication.h"
+#include "support/SmallKanjiDatabase.h"
 
 namespace brushly {
 namespace {
 
-TEST(MainWindow, OpensAndClosesThroughExit) {
-    testing::EnsureQtApplication();
-    CMainWindow window;
-    window.show();
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Brushly"));
-    auto* exitAction = window.findChild<QAction*>(QStringLiteral("exitAction"));
-    ASSERT_NE(exitAction, nullptr);
-    exitAction->trigger();
-    EXPECT_FALSE(window.isVisible());
+class CNoDisplay final : public CStartupDisplay {
+public:
+    void SetKanjiCount(int) override {}
+    void SetStatus(const std::string&) override {}
+    void ShowEdictLabel(bool) override {}
+    void ShowEdictBar(bool) override {}
+    void SetProgressRange(int, int) override {}
+    void SetProgressValue(int) override {}
+    void SetCompoundCount(int) override {}
+    void SetKanaWordCount(int) override {}
+};
+
+// A started application over the small kanji database (without compound libraries, whose
+// missing-file message the prompter takes) and its main window.
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest()
+        : m_application(
+              m_settings, m_prompter,
+              [](const CBrushlyApplication::LoadingWork& work) {
+                  CNoDisplay display;
+                  return work(display);
+              },
+              m_data.Path().string()) {
+        testing::EnsureQtApplication();
+        auto library = testing::MakeSmallKanjiLibrary();
+        m_data.Write("MasterDB.kdb", testing::KanjiLibraryBytes(*library));
+        EXPECT_EQ(m_application.Start(""), 0);
+        m_prompter.Clear();
+        m_window = std::make_unique<CMainWindow>(m_application);
+    }
+
+    QAction* Action(const char* name) {
+        return m_window->findChild<QAction*>(QString::fromLatin1(name));
+    }
+
+    testing::CTempDirectory m_data;
+    CMemorySettingsStore m_settings;
+    CScriptedPrompter m_prompter;
+    CBrushlyApplication m_application;
+    std::unique_ptr<CMainWindow> m_window;
+};
+
+TEST_F(MainWindowTest, ShowsTheDocumentTitleAndTheReadyStatus) {
+    m_window->show();
+    EXPECT_EQ(m_window->windowTitle(), QStringLiteral("Untitled - Brushly"));
+    EXPECT_EQ(m_window->statusBar()->currentMessage(), QStringLiteral("For Help, press F1"));
+    ASSERT_NE(m_window->WordGroupMenu(), nullptr);
+    EXPECT_TRUE(m_window->Views().MainViewShown());
+    EXPECT_FALSE(Action("japaneseFontAction")->isEnabled());
+}
+
+TEST_F(MainWindowTest, ViewModesWriteTheirSettingsAtOnce) {
+    QAction* vertical = Action("verticalModeAction");
+    QAction* romaji = Action("romajiModeAction");
+    EXPECT_EQ(vertical->text(), QStringLiteral("&Vertical Mode"));
+    EXPECT_EQ(romaji->text(), QStringLiteral("&Kana Mode"));
+
+    vertical->trigger();
+    romaji->trigger();
+
+    EXPECT_EQ(m_settings.GetInt("vertmode", -1), 1);
+    EXPECT_EQ(m_settings.GetInt("romajimode", -1), 0);
+    EXPECT_EQ(vertical->text(), QStringLiteral("&Horizontal Mode"));
+    EXPECT_EQ(romaji->text(), QStringLiteral("&Romaji Mode"));
+}
+
+TEST_F(MainWindowTest, AutosaveMenuItemTogglesTheSetting) {
+    QAction* autosave = Action("autosaveAction");
+    EXPECT_TRUE(autosave->isChecked());
+    autosave->trigger();
+    EXPECT_EQ(m_settings.GetInt("autosave", -1), 0);
+    EXPECT_FALSE(autosave->isChecked());
+}
+
+TEST_F(MainWindowTest, ExitWithAModifiedDocumentAsks) {
+    m_window->show();
+    m_application.Document().SetModified(true);
+    m_prompter.ScriptAnswers({false});
+
+    Action("exitAction")->trigger();
+
+    ASSERT_EQ(m_prompter.Texts().size(), 1u);
+    EXPECT_EQ(m_prompter.Texts().front(), "Save changes to Untitled?");
+    EXPECT_FALSE(m_window->isVisible());
+}
+
+TEST_F(MainWindowTest, ExitWithAnUnmodifiedDocumentAsksNothing) {
+    m_window->show();
+    Action("exitAction")->trigger();
+    EXPECT_TRUE(m_prompter.Texts().empty());
+    EXPECT_FALSE(m_window->isVisible());
+}
+
+TEST_F(MainWindowTest, TheMainViewTakesThePlaceholdersPage) {
+    auto* view = new QWidget;
+    m_window->Views().SetMainView(view);
+    EXPECT_EQ(m_window->Views().MainView(), view);
+    EXPECT_EQ(m_window->Views().currentWidget(), view);
+    EXPECT_EQ(m_window->Views().count(), 1);
+}
+
+TEST_F(MainWindowTest, SavesAScreenshot) {
+    m_window->resize(1024, 720);
+    m_window->show();
+    QApplication::processEvents();
+    const QString path = QDir::current().absoluteFilePath(QStringLiteral("main-window.png"));
+    ASSERT_TRUE(m_window->grab().save(path));
+    std::cout << "Main window screenshot: " << path.toStdString() << '\n';
+    EXPECT_TRUE(std::filesystem::exists(path.toStdString()));
 }
 
 }  // namespace

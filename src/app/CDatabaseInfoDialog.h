@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+#include "app/DatabaseInfo.h"
+
+namespace brushly {
+
+// The dialog "Brushly Database Information": the groups "Brushly Kanji Database" and
+// "Brushly Compound Database" with their version, date and count, an OK button and
+// "&EDICT Information", enabled only for an EDICT-built compound database, which calls
+// showEdictHelp.
+class CDatabaseInfoDialog final : public QDialog {
+public:
+    CDatabaseInfoDialog(const CDatabaseInfo& info, std::function<void()> showEdictHelp,
+                        QWidget* parent = nullptr);
+};
+
+}  // namespace brushly

@@ -1,0 +1,107 @@
+#include "app/CLoadingDialog.h"
+
+#include <QCoreApplication>
+#include <QFormLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+#include "platform/ShiftJis.h"
+
+namespace brushly {
+
+namespace {
+// Counters are repainted once per this many entries; every entry would slow an import.
+constexpr int kRepaintEvery = 500;
+constexpr int kStatusPixelSize = 20;
+}  // namespace
+
+CLoadingDialog::CLoadingDialog(CBrushlyApplication::LoadingWork work, QWidget* parent)
+    : QDialog(parent),
+      m_work(std::move(work)),
+      m_kanjiCount(new QLabel(QStringLiteral("0"), this)),
+      m_compoundCount(new QLabel(QStringLiteral("0"), this)),
+      m_kanaWordCount(new QLabel(QStringLiteral("0"), this)),
+      m_status(new QLabel(QString::fromLatin1(CBrushlyApplication::kKanjiStatus), this)),
+      m_edictLabel(new QLabel(QStringLiteral("New EDICT Load progress:"), this)),
+      m_edictBar(new QProgressBar(this)) {
+    setWindowTitle(QStringLiteral("Brushly 2.0 - Loading Kanji and Compound Libraries"));
+    setMinimumWidth(460);
+    auto* counters = new QFormLayout;
+    counters->addRow(QStringLiteral("Kanji Loaded:"), m_kanjiCount);
+    counters->addRow(QStringLiteral("Compounds Loaded:"), m_compoundCount);
+    counters->addRow(QStringLiteral("Kana Words Loaded:"), m_kanaWordCount);
+    QFont statusFont = m_status->font();
+    statusFont.setPixelSize(kStatusPixelSize);
+    m_status->setFont(statusFont);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(counters);
+    layout->addWidget(m_status);
+    layout->addWidget(m_edictLabel);
+    layout->addWidget(m_edictBar);
+    m_edictLabel->hide();
+    m_edictBar->hide();
+
+    m_startTimer.setSingleShot(true);
+    m_closeTimer.setSingleShot(true);
+    connect(&m_startTimer, &QTimer::timeout, this, &CLoadingDialog::RunWork);
+    connect(&m_closeTimer, &QTimer::timeout, this, &QDialog::accept);
+    m_startTimer.start(kStartDelayMs);
+}
+
+bool CLoadingDialog::Run(const CBrushlyApplication::LoadingWork& work) {
+    CLoadingDialog dialog(work);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void CLoadingDialog::RunWork() {
+    if (!m_work(*this)) {
+        reject();
+        return;
+    }
+    m_closeTimer.start(kCloseDelayMs);
+}
+
+void CLoadingDialog::ShowCount(QLabel* label, int count) {
+    label->setText(QString::number(count));
+    if (count % kRepaintEvery == 0) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+}
+
+void CLoadingDialog::SetKanjiCount(int count) {
+    m_kanjiCount->setText(QString::number(count));
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void CLoadingDialog::SetStatus(const std::string& text) {
+    m_status->setText(QString::fromStdString(sjis::ToUtf8(text)));
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void CLoadingDialog::ShowEdictLabel(bool visible) {
+    m_edictLabel->setVisible(visible);
+}
+
+void CLoadingDialog::ShowEdictBar(bool visible) {
+    m_edictBar->setVisible(visible);
+}
+
+void CLoadingDialog::SetProgressRange(int low, int high) {
+    m_edictBar->setRange(low, high);
+}
+
+void CLoadingDialog::SetProgressValue(int value) {
+    m_edictBar->setValue(value);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void CLoadingDialog::SetCompoundCount(int count) {
+    ShowCount(m_compoundCount, count);
+}
+
+void CLoadingDialog::SetKanaWordCount(int count) {
+    ShowCount(m_kanaWordCount, count);
+}
+
+}  // namespace brushly

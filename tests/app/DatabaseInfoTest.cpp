@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include "app/DatabaseInfo.h"
+#include "document/CBrushly2Doc.h"
+#include "platform/CMemorySettingsStore.h"
+#include "platform/CScriptedPrompter.h"
+#include "support/SmallKanjiDatabase.h"
+
+namespace brushly {
+namespace {
+
+TEST(DatabaseInfoTest, KanjiFieldsAreCutFromTheTitle) {
+    const CDatabaseFields fields = KanjiDatabaseFields("KANJI 1001 220823 KanjiVG 2.0", 6355);
+    EXPECT_EQ(fields.version, "1.001");
+    EXPECT_EQ(fields.date, "22/08/23");
+    EXPECT_EQ(fields.countLabel, "number of characters:");
+    EXPECT_EQ(fields.count, 6355);
+}
+
+TEST(DatabaseInfoTest, EdictBuiltCompoundFieldsAreCutFromTheIdentification) {
+    ASSERT_TRUE(IsEdictIdentification("EDICT 2006-05 V06-001"));
+    const CDatabaseFields fields = CompoundDatabaseFields(true, "EDICT 2006-05 V06-001", 90, 10);
+    EXPECT_EQ(fields.version, "06-001");
+    EXPECT_EQ(fields.date, "2006-05");
+    EXPECT_EQ(fields.countLabel, "number of entries:");
+    EXPECT_EQ(fields.count, 100);
+}
+
+TEST(DatabaseInfoTest, OtherCompoundFieldsCountOnlyCompounds) {
+    EXPECT_FALSE(IsEdictIdentification("KDB2 1002 230115 demo"));
+    const CDatabaseFields fields = CompoundDatabaseFields(true, "KDB2 1002 230115 demo", 90, 10);
+    EXPECT_EQ(fields.version, "1.002");
+    EXPECT_EQ(fields.date, "23/01/15");
+    EXPECT_EQ(fields.count, 90);
+}
+
+TEST(DatabaseInfoTest, NoCompoundDatabaseReadsInvalid) {
+    const CDatabaseFields fields = CompoundDatabaseFields(false, "EDICT 2006-05 V06-001", 5, 5);
+    EXPECT_EQ(fields.version, "invalid");
+    EXPECT_EQ(fields.date, "---");
+    EXPECT_EQ(fields.count, 0);
+}
+
+TEST(DatabaseInfoTest, ShortTextsGiveWhatTheyHold) {
+    const CDatabaseFields fields = KanjiDatabaseFields("KANJI 10", 0);
+    EXPECT_EQ(fields.version, "1.0");
+    EXPECT_EQ(fields.date, "//");
+}
+
+TEST(DatabaseInfoTest, DescribesTheDocumentsDatabases) {
+    CMemorySettingsStore settings;
+    CScriptedPrompter prompter;
+    CBrushly2Doc document(settings, prompter, 1u);
+    document.SetKanjiLibrary(testing::MakeSmallKanjiLibrary());
+    document.SetDatabaseTitle("KANJI 1001 220823");
+
+    const CDatabaseInfo info = DescribeDatabases(document);
+
+    EXPECT_EQ(info.kanji.version, "1.001");
+    EXPECT_EQ(info.kanji.count, 2);
+    EXPECT_EQ(info.compounds.version, "invalid");
+    EXPECT_FALSE(info.edictBuilt);
+}
+
+}  // namespace
+}  // namespace brushly

@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/AppSettings.h"
+#include "app/CBrushlyApplication.h"
+#include "document/CBrushly2Doc.h"
+#include "platform/CMemorySettingsStore.h"
+#include "platform/CScriptedPrompter.h"
+#include "support/CTempDirectory.h"
+#include "support/SmallKanjiDatabase.h"
+
+namespace brushly {
+namespace {
+
+// The loading dialog's part played without a window: the work runs at once and its result
+// decides OK or Cancel.
+class CSilentStartupDisplay final : public CStartupDisplay {
+public:
+    void SetKanjiCount(int count) override { kanjiCount = count; }
+    void SetStatus(const std::string& text) override { statuses.push_back(text); }
+    void ShowEdictLabel(bool) override {}
+    void ShowEdictBar(bool) override {}
+    void SetProgressRange(int, int) override {}
+    void SetProgressValue(int) override {}
+    void SetCompoundCount(int) override {}
+    void SetKanaWordCount(int) override {}
+
+    int kanjiCount = 0;
+    std::vector<std::string> statuses;
+};
+
+class StartupTest : public ::testing::Test {
+protected:
+    // Writes the small kanji database into the data directory, with the delivered compound
+    // library when the data has been generated (without it the start reports the missing
+    // library and goes on).
+    void WriteDatabases() {
+        auto library = testing::MakeSmallKanjiLibrary();
+        m_data.Write("MasterDB.kdb", testing::KanjiLibraryBytes(*library));
+        const std::filesystem::path demo =
+            std::filesystem::path(BRUSHLY_DEFAULT_DATA_DIR) / "CompDBdemo.kdb2";
+        if (std::filesystem::exists(demo)) {
+            std::filesystem::copy_file(demo, m_data.Path() / "CompDBdemo.kdb2");
+        }
+    }
+
+    std::unique_ptr<CBrushlyApplication> MakeApplication() {
+        auto application = std::make_unique<CBrushlyApplication>(
+            m_settings, m_prompter,
+            [this](const CBrushlyApplication::LoadingWork& work) { return work(m_display); },
+            m_data.Path().string());
+        application->SetJapaneseFontHook([this](CBrushly2Doc&) { ++m_fontHookCalls; });
+        return application;
+    }
+
+    testing::CTempDirectory m_data;
+    CMemorySettingsStore m_settings;
+    CScriptedPrompter m_prompter;
+    CSilentStartupDisplay m_display;
+    int m_fontHookCalls = 0;
+};
+
+TEST_F(StartupTest, LoadsTheDatabasesAndWritesTheSettings) {
+    WriteDatabases();
+    auto application = MakeApplication();
+
+    EXPECT_EQ(application->Start(""), 0);
+
+    EXPECT_EQ(m_settings.GetString("installdir", "?"), m_data.Path().string());
+    EXPECT_EQ(m_settings.GetString("version", ""), "2.09.0010");
+    EXPECT_EQ(m_settings.GetString("kdb", ""), "T");
+    const CCompoundLibrary* compounds = application->Document().CompoundLibrary();
+    EXPECT_EQ(m_settings.GetString("kdb2", "absent"),
+              compounds ? compounds->Identification() : std::string());
+    EXPECT_TRUE(application->Document().DatabasesLoaded());
+    EXPECT_EQ(m_display.statuses.front(), "Loading Brushly Kanji Database");
+    EXPECT_EQ(m_display.kanjiCount, 2);
+    EXPECT_EQ(m_fontHookCalls, 1);
+    EXPECT_EQ(application->Document().Cards().GroupNames().size(), 8u);
+    EXPECT_FALSE(application->Document().IsModified());
+    EXPECT_EQ(application->WindowTitle(), "Untitled - Brushly");
+}
+
+TEST_F(StartupTest, WithoutTheKanjiDatabaseEndsWithMinusOneAfterItsMessage) {
+    auto application = MakeApplication();
+
+    EXPECT_EQ(application->Start(""), CBrushlyApplication::kStartFailedExitCode);
+    EXPECT_EQ(CBrushlyApplication::kStartFailedExitCode, -1);
+
+    ASSERT_FALSE(m_prompter.Texts().empty());
+    EXPECT_EQ(m_prompter.Texts().back(), CKanjiLibrary::kLoadFailureMessage);
+    EXPECT_FALSE(application->HasDocument());
+    EXPECT_EQ(m_fontHookCalls, 0);
+    EXPECT_EQ(m_settings.GetString("kdb", "absent"), "absent");
+    EXPECT_EQ(m_settings.GetString("version", ""), "2.09.0010");
+}
+
+TEST_F(StartupTest, AStoredInstallDirectoryIsNeverChanged) {
+    WriteDatabases();
+    m_settings.WriteString("installdir", "/no/such/brushly/directory");
+    auto application = MakeApplication();
+
+    EXPECT_EQ(application->Start(""), -1);
+    EXPECT_EQ(m_settings.GetString("installdir", ""), "/no/such/brushly/directory");
+}
+
+TEST_F(StartupTest, OpensTheDocumentNamedOnTheCommandLine) {
+    WriteDatabases();
+    const std::string path = m_data.File("words.bly");
+    {
+        auto first = MakeApplication();
+        ASSERT_EQ(first->Start(""), 0);
+        ASSERT_TRUE(first->FileSaveAs(path));
+    }
+    auto application = MakeApplication();
+
+    EXPECT_EQ(application->Start(path), 0);
+    EXPECT_EQ(application->Document().Path(), path);
+    EXPECT_EQ(application->WindowTitle(), "words.bly - Brushly");
+    EXPECT_EQ(application->RecentFiles().Paths().front(), path);
+}
+
+TEST_F(StartupTest, AutosaveOfANeverSavedDocumentWritesNothing) {
+    WriteDatabases();
+    auto application = MakeApplication();
+    ASSERT_EQ(application->Start(""), 0);
+    application->Document().SetModified(true);
+    bool statusShown = false;
+
+    EXPECT_FALSE(application->AutosaveTick([&](const std::string&) { statusShown = true; }));
+    EXPECT_FALSE(statusShown);
+    EXPECT_TRUE(application->Document().IsModified());
+}
+
+TEST_F(StartupTest, AutosaveSavesASavedDocumentOnlyWhileSwitchedOn) {
+    WriteDatabases();
+    auto application = MakeApplication();
+    ASSERT_EQ(application->Start(""), 0);
+    ASSERT_TRUE(application->FileSaveAs(m_data.File("auto.bly")));
+    application->Document().SetModified(true);
+    std::string status;
+
+    EXPECT_TRUE(application->AutosaveTick([&](const std::string& text) { status = text; }));
+    EXPECT_EQ(status, "Brushly is saving auto.bly.");
+    EXPECT_FALSE(application->Document().IsModified());
+
+    application->ToggleAutosave();
+    EXPECT_EQ(m_settings.GetInt("autosave", 1), 0);
+    application->Document().SetModified(true);
+    EXPECT_FALSE(application->AutosaveTick([](const std::string&) {}));
+}
+
+TEST_F(StartupTest, NewAsksToSaveAModifiedDocument) {
+    WriteDatabases();
+    auto application = MakeApplication();
+    ASSERT_EQ(application->Start(""), 0);
+    application->Document().SetModified(true);
+    m_prompter.ScriptAnswers({true});
+    const auto cancelSaveAs = [] { return std::optional<std::string>(); };
+
+    EXPECT_FALSE(application->FileNew(cancelSaveAs));
+    EXPECT_EQ(m_prompter.Texts().back(), "Save changes to Untitled?");
+    EXPECT_TRUE(application->Document().IsModified());
+
+    m_prompter.ScriptAnswers({false});
+    EXPECT_TRUE(application->FileNew(cancelSaveAs));
+    EXPECT_FALSE(application->Document().IsModified());
+}
+
+TEST_F(StartupTest, ModeTogglesWriteTheirSettingsAtOnce) {
+    WriteDatabases();
+    auto application = MakeApplication();
+    ASSERT_EQ(application->Start(""), 0);
+
+    application->ToggleVerticalMode();
+    application->ToggleRomajiMode();
+
+    EXPECT_EQ(m_settings.GetInt("vertmode", -1), 1);
+    EXPECT_EQ(m_settings.GetInt("romajimode", -1), 0);
+    EXPECT_EQ(application->Document().VerticalMode(), 1);
+    EXPECT_EQ(application->Document().RomajiMode(), 0);
+}
+
+TEST(RecentFilesTest, KeepsFourPathsMostRecentFirstInTheStore) {
+    CMemorySettingsStore settings;
+    CRecentFiles recent(settings);
+    for (const char* path : {"/a.bly", "/b.bly", "/c.bly", "/d.bly", "/e.bly", "/c.bly"}) {
+        recent.Add(path);
+    }
+
+    const std::vector<std::string> expected{"/c.bly", "/e.bly", "/d.bly", "/b.bly"};
+    EXPECT_EQ(recent.Paths(), expected);
+    EXPECT_EQ(CRecentFiles(settings).Paths(), expected);
+}
+
+}  // namespace
+}  // namespace brushly

@@ -239,7 +239,6 @@ void CMainWindow::DocumentReplaced() {
 
 void CMainWindow::FileNew() {
     if (m_application.FileNew([this] { return ChooseSavePath(); })) DocumentReplaced();
-    Refresh();
 }
 
 void CMainWindow::FileOpen() {
@@ -251,8 +250,11 @@ void CMainWindow::FileOpen() {
 
 bool CMainWindow::OpenDocument(const std::string& path) {
     const bool opened = m_application.FileOpen(path, [this] { return ChooseSavePath(); });
-    if (opened) DocumentReplaced();
-    Refresh();
+    if (opened) {
+        DocumentReplaced();
+    } else {
+        Refresh();  // a save before the failed open may have named the document
+    }
     return opened;
 }
 

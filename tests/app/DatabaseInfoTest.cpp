@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QPushButton>
+
+#include "app/CDatabaseInfoDialog.h"
 #include "app/DatabaseInfo.h"
 #include "document/CBrushly2Doc.h"
 #include "platform/CMemorySettingsStore.h"
 #include "platform/CScriptedPrompter.h"
+#include "support/QtTestApplication.h"
 #include "support/SmallKanjiDatabase.h"
 
 namespace brushly {
@@ -60,6 +64,24 @@ TEST(DatabaseInfoTest, DescribesTheDocumentsDatabases) {
     EXPECT_EQ(info.kanji.count, 2);
     EXPECT_EQ(info.compounds.version, "invalid");
     EXPECT_FALSE(info.edictBuilt);
+}
+
+TEST(DatabaseInfoTest, EdictButtonOpensTheHelpOnlyForAnEdictBuiltLibrary) {
+    testing::EnsureQtApplication();
+    CDatabaseInfo info{KanjiDatabaseFields("KANJI 1001 220823", 2),
+                       CompoundDatabaseFields(true, "EDICT 2006-05 V06-001", 3, 4), true};
+    int helpShown = 0;
+    CDatabaseInfoDialog edictDialog(info, [&] { ++helpShown; });
+    auto* button = edictDialog.findChild<QPushButton*>(QStringLiteral("edictButton"));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(edictDialog.windowTitle(), QStringLiteral("Brushly Database Information"));
+    EXPECT_TRUE(button->isEnabled());
+    button->click();
+    EXPECT_EQ(helpShown, 1);
+
+    info.edictBuilt = false;
+    CDatabaseInfoDialog otherDialog(info, [] {});
+    EXPECT_FALSE(otherDialog.findChild<QPushButton*>(QStringLiteral("edictButton"))->isEnabled());
 }
 
 }  // namespace

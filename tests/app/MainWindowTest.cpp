@@ -115,6 +115,23 @@ TEST_F(MainWindowTest, ExitWithAnUnmodifiedDocumentAsksNothing) {
     EXPECT_FALSE(m_window->isVisible());
 }
 
+TEST_F(MainWindowTest, OpeningAnotherKindOfFileIsRefused) {
+    EXPECT_FALSE(m_window->OpenDocument(m_data.File("notes.txt")));
+    ASSERT_EQ(m_prompter.Texts().size(), 1u);
+    EXPECT_EQ(m_prompter.Texts().front(), "You can only Open a Brushly file (.bly).");
+    EXPECT_EQ(m_window->windowTitle(), QStringLiteral("Untitled - Brushly"));
+}
+
+TEST_F(MainWindowTest, OpeningADocumentRetitlesTheWindowAndListsIt) {
+    const std::string path = m_data.File("kanji.bly");
+    ASSERT_TRUE(m_application.FileSaveAs(path));
+    ASSERT_TRUE(m_application.FileNew([] { return std::optional<std::string>(); }));
+
+    EXPECT_TRUE(m_window->OpenDocument(path));
+    EXPECT_EQ(m_window->windowTitle(), QStringLiteral("kanji.bly - Brushly"));
+    EXPECT_EQ(m_application.RecentFiles().Paths().front(), path);
+}
+
 TEST_F(MainWindowTest, TheMainViewTakesThePlaceholdersPage) {
     auto* view = new QWidget;
     m_window->Views().SetMainView(view);

@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
+#include <QProgressBar>
 #include <filesystem>
 
 #include "app/AppSettings.h"
 #include "app/CBrushlyApplication.h"
+#include "app/CLoadingDialog.h"
 #include "document/CBrushly2Doc.h"
 #include "platform/CMemorySettingsStore.h"
 #include "platform/CScriptedPrompter.h"
 #include "support/CTempDirectory.h"
+#include "support/QtTestApplication.h"
 #include "support/SmallKanjiDatabase.h"
 
 namespace brushly {
@@ -180,6 +184,39 @@ TEST_F(StartupTest, ModeTogglesWriteTheirSettingsAtOnce) {
     EXPECT_EQ(m_settings.GetInt("romajimode", -1), 0);
     EXPECT_EQ(application->Document().VerticalMode(), 1);
     EXPECT_EQ(application->Document().RomajiMode(), 0);
+}
+
+TEST(LoadingDialogTest, EndsWithOkAfterTheWorkAndWithCancelWhenItFails) {
+    testing::EnsureQtApplication();
+    int kanjiShown = -1;
+    EXPECT_TRUE(CLoadingDialog::Run([&](CStartupDisplay& display) {
+        display.SetKanjiCount(6);
+        kanjiShown = 6;
+        return true;
+    }));
+    EXPECT_EQ(kanjiShown, 6);
+    EXPECT_FALSE(CLoadingDialog::Run([](CStartupDisplay&) { return false; }));
+}
+
+TEST(LoadingDialogTest, ShowsItsCountersAndHidesTheEdictProgress) {
+    testing::EnsureQtApplication();
+    CLoadingDialog dialog([](CStartupDisplay&) { return true; });
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(),
+              QStringLiteral("Brushly 2.0 - Loading Kanji and Compound Libraries"));
+    const QStringList texts = [&dialog] {
+        QStringList shown;
+        for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+            if (label->isVisible()) shown << label->text();
+        }
+        return shown;
+    }();
+    for (const char* text : {"Kanji Loaded:", "Compounds Loaded:", "Kana Words Loaded:",
+                             "Loading Brushly Kanji Database"}) {
+        EXPECT_TRUE(texts.contains(QString::fromLatin1(text))) << text;
+    }
+    EXPECT_FALSE(texts.contains(QStringLiteral("New EDICT Load progress:")));
+    EXPECT_FALSE(dialog.findChild<QProgressBar*>()->isVisible());
 }
 
 TEST(RecentFilesTest, KeepsFourPathsMostRecentFirstInTheStore) {

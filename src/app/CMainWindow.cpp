@@ -14,6 +14,7 @@
 #include "app/CBrushlyApplication.h"
 #include "app/CDatabaseInfoDialog.h"
 #include "app/CHelpWindow.h"
+#include "app/CMainView.h"
 #include "app/CViewSwitcher.h"
 #include "app/DatabaseInfo.h"
 #include "app/HelpTopics.h"
@@ -38,12 +39,17 @@ QString DroppedDocument(const QMimeData* data) {
 }  // namespace
 
 CMainWindow::CMainWindow(CBrushlyApplication& application, QWidget* parent)
-    : QMainWindow(parent), m_application(application), m_views(new CViewSwitcher(this)) {
+    : QMainWindow(parent),
+      m_application(application),
+      m_views(new CViewSwitcher(this)),
+      m_mainView(new CMainView(application.Document(), application.Prompter())) {
+    m_views->SetMainView(m_mainView);
     setCentralWidget(m_views);
     setAcceptDrops(true);
     resize(1024, 720);
     CreateFileMenu();
     m_wordGroupMenu = menuBar()->addMenu(QStringLiteral("&Word Group"));
+    m_wordGroupMenu->addActions(m_mainView->WordGroupActions());
     CreateViewMenu();
     CreateToolsMenu();
     CreateHelpMenu();
@@ -123,15 +129,14 @@ void CMainWindow::CreateViewMenu() {
         Refresh();
     });
     menu->addSeparator();
-    const std::pair<const char*, ListMode> modes[] = {{"&Details", kDetails},
-                                                      {"&List", kList},
-                                                      {"S&mall Icons", kSmallIcons},
-                                                      {"Lar&ge Icons", kLargeIcons}};
+    using Mode = CWordGroupCommands::DisplayMode;
+    const std::pair<const char*, Mode> modes[] = {{"&Details", Mode::kDetails},
+                                                  {"&List", Mode::kList},
+                                                  {"S&mall Icons", Mode::kSmallIcons},
+                                                  {"Lar&ge Icons", Mode::kLargeIcons}};
     for (const auto& [text, mode] : modes) {
-        QAction* action = AddAction(menu, QString::fromLatin1(text), "listModeAction",
-                                    [this, mode] { m_listModeHandler(mode); });
-        action->setEnabled(false);
-        m_listModeActions.push_back(action);
+        AddAction(menu, QString::fromLatin1(text), "displayModeAction",
+                  [this, mode] { m_mainView->SetDisplayMode(mode); });
     }
 }
 
@@ -182,22 +187,12 @@ void CMainWindow::CreateToolBar() {
     toolBar->addAction(m_romajiAction);
 }
 
-void CMainWindow::SetListModeHandler(std::function<void(ListMode mode)> handler) {
-    m_listModeHandler = std::move(handler);
-    for (QAction* action : m_listModeActions)
-        action->setEnabled(bool(m_listModeHandler));
-}
-
 void CMainWindow::SetFontCommands(std::function<void()> japaneseFont,
                                   std::function<void()> brushlyFont) {
     m_japaneseFont = std::move(japaneseFont);
     m_brushlyFont = std::move(brushlyFont);
     m_japaneseFontAction->setEnabled(bool(m_japaneseFont));
     m_brushlyFontAction->setEnabled(bool(m_brushlyFont));
-}
-
-void CMainWindow::SetDocumentChangedHandler(std::function<void()> handler) {
-    m_documentChanged = std::move(handler);
 }
 
 void CMainWindow::Refresh() {
@@ -233,7 +228,7 @@ std::optional<std::string> CMainWindow::ChooseSavePath() {
 
 void CMainWindow::DocumentReplaced() {
     m_views->ShowMainView();
-    if (m_documentChanged) m_documentChanged();
+    m_mainView->Refresh();
     Refresh();
 }
 

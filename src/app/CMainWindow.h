@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -13,11 +14,12 @@ namespace brushly {
 
 class CBrushlyApplication;
 class CHelpWindow;
+class CMainView;
 class CViewSwitcher;
 
 // The program's main frame over a started application (CBrushlyApplication::Start returned
 // 0): the title "<document> - Brushly", the menus File, Word Group, View, Tools and Help, a
-// tool bar, the status bar ("For Help, press F1"), the view switcher as central widget, the
+// tool bar, the status bar ("For Help, press F1"), the view switcher with the main view, the
 // autosave timer while "autosave" is on, and opening of dropped .bly files. Every decision
 // is the application's; the window asks the user for paths and shows the results.
 class CMainWindow final : public QMainWindow {
@@ -27,23 +29,17 @@ public:
     static constexpr int kAutosavePeriodMs = 5 * 60 * 1000;
     static constexpr int kStatusRestoreMs = 5000;
 
-    // Display modes of the main view's Word Group list, as the View menu offers them.
-    enum ListMode : int { kDetails = 0, kList = 1, kSmallIcons = 2, kLargeIcons = 3 };
-
     explicit CMainWindow(CBrushlyApplication& application, QWidget* parent = nullptr);
     ~CMainWindow() override;
 
     // --- Where the views and tools plug in. ---
+    // The views; the first page is the main view, which the window creates.
     CViewSwitcher& Views() { return *m_views; }
-    // The Word Group menu, empty until the main view fills it.
+    CMainView& MainView() { return *m_mainView; }
+    // The Word Group menu: the main view's Word Group commands.
     QMenu* WordGroupMenu() const { return m_wordGroupMenu; }
-    // Called with the chosen mode by View - Details, List, Small Icons and Large Icons;
-    // the four items stay disabled until a handler is set.
-    void SetListModeHandler(std::function<void(ListMode mode)> handler);
     // Tools - Japanese Font and Tools - Brushly Font; disabled until set.
     void SetFontCommands(std::function<void()> japaneseFont, std::function<void()> brushlyFont);
-    // Called after New and Open replaced the document's contents.
-    void SetDocumentChangedHandler(std::function<void()> handler);
 
     // Shows a status text that gives way to kReadyStatus after kStatusRestoreMs.
     void ShowStatus(const QString& text);
@@ -82,6 +78,7 @@ private:
 
     CBrushlyApplication& m_application;
     CViewSwitcher* m_views;
+    CMainView* m_mainView;
     CHelpWindow* m_helpWindow = nullptr;
     QMenu* m_fileMenu = nullptr;
     QAction* m_recentSeparator = nullptr;
@@ -91,12 +88,9 @@ private:
     QAction* m_autosaveAction = nullptr;
     QAction* m_japaneseFontAction = nullptr;
     QAction* m_brushlyFontAction = nullptr;
-    std::vector<QAction*> m_listModeActions;
     std::vector<QAction*> m_recentActions;
-    std::function<void(ListMode)> m_listModeHandler;
     std::function<void()> m_japaneseFont;
     std::function<void()> m_brushlyFont;
-    std::function<void()> m_documentChanged;
     QTimer m_autosaveTimer;
     QTimer m_statusTimer;
 };

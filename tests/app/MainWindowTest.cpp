@@ -9,6 +9,7 @@
 #include <iostream>
 
 #include "app/CBrushlyApplication.h"
+#include "app/CMainView.h"
 #include "app/CMainWindow.h"
 #include "app/CViewSwitcher.h"
 #include "document/CBrushly2Doc.h"
@@ -132,12 +133,20 @@ TEST_F(MainWindowTest, OpeningADocumentRetitlesTheWindowAndListsIt) {
     EXPECT_EQ(m_application.RecentFiles().Paths().front(), path);
 }
 
-TEST_F(MainWindowTest, TheMainViewTakesThePlaceholdersPage) {
-    auto* view = new QWidget;
-    m_window->Views().SetMainView(view);
-    EXPECT_EQ(m_window->Views().MainView(), view);
-    EXPECT_EQ(m_window->Views().currentWidget(), view);
+TEST_F(MainWindowTest, HostsTheMainViewAndItsWordGroupCommands) {
+    EXPECT_EQ(m_window->Views().MainView(), static_cast<QWidget*>(&m_window->MainView()));
     EXPECT_EQ(m_window->Views().count(), 1);
+    EXPECT_EQ(m_window->WordGroupMenu()->actions(), m_window->MainView().WordGroupActions());
+}
+
+TEST(ViewSwitcherTest, AMainViewTakesThePlaceholdersPage) {
+    testing::EnsureQtApplication();
+    CViewSwitcher switcher;
+    auto* view = new QWidget;
+    switcher.SetMainView(view);
+    EXPECT_EQ(switcher.MainView(), view);
+    EXPECT_EQ(switcher.currentWidget(), view);
+    EXPECT_EQ(switcher.count(), 1);
 }
 
 TEST_F(MainWindowTest, SavesAScreenshot) {

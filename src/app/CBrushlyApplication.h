@@ -73,7 +73,6 @@ public:
     const CAbbreviationList& Abbreviations() const { return m_abbreviations; }
     CRecentFiles& RecentFiles() { return m_recentFiles; }
     const std::string& InstallDirectory() const { return m_installDirectory; }
-    CSettingsStore& Settings() { return m_settings; }
     CPrompter& Prompter() { return m_prompter; }
 
     // "Untitled", or the document's file name.

@@ -3,8 +3,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QDropEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QStatusBar>
+#include <QUrl>
 #include <filesystem>
 #include <iostream>
 
@@ -131,6 +134,24 @@ TEST_F(MainWindowTest, OpeningADocumentRetitlesTheWindowAndListsIt) {
     EXPECT_TRUE(m_window->OpenDocument(path));
     EXPECT_EQ(m_window->windowTitle(), QStringLiteral("kanji.bly - Brushly"));
     EXPECT_EQ(m_application.RecentFiles().Paths().front(), path);
+}
+
+TEST_F(MainWindowTest, ADroppedDocumentIsOpened) {
+    const std::string path = m_data.File("dropped.bly");
+    ASSERT_TRUE(m_application.FileSaveAs(path));
+    ASSERT_TRUE(m_application.FileNew([] { return std::optional<std::string>(); }));
+    m_window->show();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(m_data.File("notes.txt"))),
+                  QUrl::fromLocalFile(QString::fromStdString(path))});
+    QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+
+    // Straight to the window's own handler, without the application's drag routing.
+    static_cast<QObject*>(m_window.get())->event(&drop);
+
+    EXPECT_TRUE(drop.isAccepted());
+    EXPECT_EQ(m_window->windowTitle(), QStringLiteral("dropped.bly - Brushly"));
+    EXPECT_TRUE(m_prompter.Texts().empty());
 }
 
 TEST_F(MainWindowTest, HostsTheMainViewAndItsWordGroupCommands) {

@@ -1,16 +1,22 @@
 #include <QApplication>
 #include <QStringList>
+#include <memory>
 
 #include "app/AppSettings.h"
 #include "app/CBrushlyApplication.h"
+#include "app/CFontDialogsQt.h"
+#include "app/CHelpWindow.h"
+#include "app/CJapaneseFonts.h"
 #include "app/CLoadingDialog.h"
 #include "app/CMainWindow.h"
+#include "app/QtFontList.h"
+#include "document/CBrushly2Doc.h"
 #include "platform/CQSettingsStore.h"
 #include "platform/CQtPrompter.h"
 
-// Starts Brushly: loads the databases behind the loading dialog, then shows the main window
-// with a new document or the document named on the command line. Exits with -1 when the
-// kanji database cannot be loaded.
+// Starts Brushly: loads the databases behind the loading dialog, makes the Japanese font
+// decisions, then shows the main window with a new document or the document named on the
+// command line. Exits with -1 when the kanji database cannot be loaded.
 int main(int argc, char* argv[]) {
     QApplication qtApplication(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brushly"));
@@ -19,6 +25,22 @@ int main(int argc, char* argv[]) {
     brushly::CQtPrompter prompter;
     brushly::CBrushlyApplication application(settings, prompter, &brushly::CLoadingDialog::Run,
                                              brushly::settings::DefaultDataDirectory());
+
+    // The font dialogs open before the main window exists, so their help has its own window.
+    brushly::CHelpWindow fontHelp;
+    std::unique_ptr<brushly::CQtFontDialogs> fontDialogs;
+    std::unique_ptr<brushly::CJapaneseFonts> fonts;
+    application.SetJapaneseFontHook([&](brushly::CBrushly2Doc& document) {
+        fontDialogs = std::make_unique<brushly::CQtFontDialogs>(nullptr, document.KanjiLibrary(),
+                                                                [&fontHelp](int topic) {
+                                                                    fontHelp.ShowTopic(topic);
+                                                                    fontHelp.show();
+                                                                });
+        fonts = std::make_unique<brushly::CJapaneseFonts>(brushly::InstalledFaces(), settings,
+                                                          *fontDialogs);
+        fonts->ChooseAtStartup();
+    });
+
     const QStringList arguments = QApplication::arguments();
     const std::string documentPath =
         arguments.size() > 1 ? arguments.at(1).toStdString() : std::string();
@@ -26,6 +48,8 @@ int main(int argc, char* argv[]) {
 
     brushly::CMainWindow window(application);
     prompter.SetParent(&window);
+    window.SetFontCommands([&fonts] { fonts->ChooseFaceAgain(); },
+                           [&fonts] { fonts->AdjustThresholdAgain(); });
     window.showMaximized();
     const int exitCode = QApplication::exec();
     settings.Sync();

@@ -93,8 +93,15 @@ std::string CBrushlyApplication::SaveChangesQuestion() const {
 
 bool CBrushlyApplication::SaveModified(const SavePathChooser& choosePath) {
     if (!m_document->IsModified()) return true;
-    if (!m_prompter.AskYesNo(SaveChangesQuestion())) return true;
-    return FileSave(choosePath);
+    switch (m_prompter.AskYesNoCancel(SaveChangesQuestion())) {
+        case CPrompter::Answer::Yes:
+            return FileSave(choosePath);
+        case CPrompter::Answer::No:
+            return true;
+        case CPrompter::Answer::Cancel:
+            return false;
+    }
+    return false;
 }
 
 bool CBrushlyApplication::FileNew(const SavePathChooser& choosePath) {

@@ -84,8 +84,9 @@ public:
 
     // --- File commands; each returns whether it went through. ---
     // Nothing to do when the document is unmodified. Otherwise asks SaveChangesQuestion:
-    // Yes saves (a never-saved document through choosePath), No discards. False when the
-    // save did not happen, which stops the command that asked.
+    // Yes saves (a never-saved document through choosePath), No discards, Cancel keeps
+    // everything. False after Cancel or when the save did not happen, which stops the
+    // command that asked.
     bool SaveModified(const SavePathChooser& choosePath);
     bool FileNew(const SavePathChooser& choosePath);
     // After SaveModified, opens path; an opened path heads the recent-file list.

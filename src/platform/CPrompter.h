@@ -12,6 +12,7 @@ namespace brushly {
 class CPrompter {
 public:
     enum class Kind { Information, Error, Stop };
+    enum class Answer { Yes, No, Cancel };
 
     virtual ~CPrompter() = default;
 
@@ -19,6 +20,8 @@ public:
     virtual void Show(Kind kind, const std::string& text) = 0;
     // A Yes/No question; true for Yes.
     virtual bool AskYesNo(const std::string& text) = 0;
+    // A Yes/No/Cancel question, such as whether to save changes before they are lost.
+    virtual Answer AskYesNoCancel(const std::string& text) = 0;
 
     void Information(const std::string& text) { Show(Kind::Information, text); }
     void Error(const std::string& text) { Show(Kind::Error, text); }

@@ -27,6 +27,14 @@ void CQtPrompter::Show(Kind kind, const std::string& text) {
     }
 }
 
+CPrompter::Answer CQtPrompter::AskYesNoCancel(const std::string& text) {
+    const auto button =
+        QMessageBox::question(m_parent, kTitle, DisplayText(text),
+                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (button == QMessageBox::Yes) return Answer::Yes;
+    return button == QMessageBox::No ? Answer::No : Answer::Cancel;
+}
+
 bool CQtPrompter::AskYesNo(const std::string& text) {
     return QMessageBox::question(m_parent, kTitle, DisplayText(text),
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;

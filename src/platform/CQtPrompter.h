@@ -15,6 +15,7 @@ public:
     void SetParent(QWidget* parent) { m_parent = parent; }
     void Show(Kind kind, const std::string& text) override;
     bool AskYesNo(const std::string& text) override;
+    Answer AskYesNoCancel(const std::string& text) override;
 
 private:
     QWidget* m_parent;

@@ -16,6 +16,18 @@ bool CScriptedPrompter::AskYesNo(const std::string& text) {
     return answer;
 }
 
+CPrompter::Answer CScriptedPrompter::AskYesNoCancel(const std::string& text) {
+    m_entries.push_back({true, Kind::Information, text});
+    if (m_choices.empty()) throw std::logic_error("unscripted question: " + text);
+    const Answer answer = m_choices.front();
+    m_choices.pop_front();
+    return answer;
+}
+
+void CScriptedPrompter::ScriptChoices(std::initializer_list<Answer> choices) {
+    m_choices.insert(m_choices.end(), choices.begin(), choices.end());
+}
+
 void CScriptedPrompter::ScriptAnswers(std::initializer_list<bool> answers) {
     m_answers.insert(m_answers.end(), answers.begin(), answers.end());
 }
@@ -31,6 +43,7 @@ std::vector<std::string> CScriptedPrompter::Texts() const {
 void CScriptedPrompter::Clear() {
     m_entries.clear();
     m_answers.clear();
+    m_choices.clear();
 }
 
 }  // namespace brushly

@@ -21,19 +21,23 @@ public:
 
     void Show(Kind kind, const std::string& text) override;
     bool AskYesNo(const std::string& text) override;
+    Answer AskYesNoCancel(const std::string& text) override;
 
     // Appends answers to the script, consumed in order by AskYesNo.
     void ScriptAnswers(std::initializer_list<bool> answers);
+    // Appends answers to the script of AskYesNoCancel, consumed in order.
+    void ScriptChoices(std::initializer_list<Answer> choices);
 
     const std::vector<Entry>& Entries() const { return m_entries; }
     // The texts of every notice and question, in the order shown.
     std::vector<std::string> Texts() const;
-    std::size_t UnusedAnswers() const { return m_answers.size(); }
+    std::size_t UnusedAnswers() const { return m_answers.size() + m_choices.size(); }
     void Clear();
 
 private:
     std::vector<Entry> m_entries;
     std::deque<bool> m_answers;
+    std::deque<Answer> m_choices;
 };
 
 }  // namespace brushly

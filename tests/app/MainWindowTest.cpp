@@ -103,12 +103,16 @@ TEST_F(MainWindowTest, AutosaveMenuItemTogglesTheSetting) {
 TEST_F(MainWindowTest, ExitWithAModifiedDocumentAsks) {
     m_window->show();
     m_application.Document().SetModified(true);
-    m_prompter.ScriptAnswers({false});
+    // Cancel keeps the window; No leaves without saving.
+    m_prompter.ScriptChoices({CPrompter::Answer::Cancel, CPrompter::Answer::No});
 
     Action("exitAction")->trigger();
-
     ASSERT_EQ(m_prompter.Texts().size(), 1u);
     EXPECT_EQ(m_prompter.Texts().front(), "Save changes to Untitled?");
+    EXPECT_TRUE(m_window->isVisible());
+
+    Action("exitAction")->trigger();
+    EXPECT_EQ(m_prompter.Texts().size(), 2u);
     EXPECT_FALSE(m_window->isVisible());
 }
 

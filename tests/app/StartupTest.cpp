@@ -160,14 +160,18 @@ TEST_F(StartupTest, NewAsksToSaveAModifiedDocument) {
     auto application = MakeApplication();
     ASSERT_EQ(application->Start(""), 0);
     application->Document().SetModified(true);
-    m_prompter.ScriptAnswers({true});
+    m_prompter.ScriptChoices({CPrompter::Answer::Yes});
     const auto cancelSaveAs = [] { return std::optional<std::string>(); };
 
     EXPECT_FALSE(application->FileNew(cancelSaveAs));
     EXPECT_EQ(m_prompter.Texts().back(), "Save changes to Untitled?");
     EXPECT_TRUE(application->Document().IsModified());
 
-    m_prompter.ScriptAnswers({false});
+    m_prompter.ScriptChoices({CPrompter::Answer::Cancel});
+    EXPECT_FALSE(application->FileNew(cancelSaveAs));
+    EXPECT_TRUE(application->Document().IsModified());
+
+    m_prompter.ScriptChoices({CPrompter::Answer::No});
     EXPECT_TRUE(application->FileNew(cancelSaveAs));
     EXPECT_FALSE(application->Document().IsModified());
 }

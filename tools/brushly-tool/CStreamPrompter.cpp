@@ -13,4 +13,9 @@ bool CStreamPrompter::AskYesNo(const std::string& text) {
     return false;
 }
 
+CPrompter::Answer CStreamPrompter::AskYesNoCancel(const std::string& text) {
+    m_out << "brushly-tool: " << sjis::ToUtf8(text) << " (answered Cancel)\n";
+    return Answer::Cancel;
+}
+
 }  // namespace brushly::tool

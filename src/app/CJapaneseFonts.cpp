@@ -22,13 +22,7 @@ CJapaneseFonts::CJapaneseFonts(const std::vector<CInstalledFace>& installed, CSe
         else if (face.showsJapanese && !face.name.starts_with('@'))
             m_japaneseFaces.push_back(face.name);
     }
-    for (const char* latin : kLatinFaces) {
-        const auto named = [latin](const CInstalledFace& face) { return face.name == latin; };
-        if (std::ranges::any_of(installed, named)) {
-            m_latinFace = latin;
-            break;
-        }
-    }
+    m_latinFace = ChooseLatinFace(installed);
     if (msMincho) {
         m_japaneseFaces.insert(m_japaneseFaces.begin(), kMsMincho);
         m_mode = CJapaneseFontMode::kMsMincho;
@@ -75,6 +69,14 @@ void CJapaneseFonts::AdjustThresholdAgain() {
 
 CJapaneseTextStyle CJapaneseFonts::TextStyle(const CKanjiLibrary* library) const {
     return CJapaneseTextStyle{m_mode, m_face, m_threshold, library};
+}
+
+std::string CJapaneseFonts::ChooseLatinFace(const std::vector<CInstalledFace>& installed) {
+    for (const char* latin : kLatinFaces) {
+        const auto named = [latin](const CInstalledFace& face) { return face.name == latin; };
+        if (std::ranges::any_of(installed, named)) return latin;
+    }
+    return {};
 }
 
 int CJapaneseFonts::RowOfThreshold(int threshold) {

@@ -70,6 +70,8 @@ public:
 
     // The row of the threshold question that gives threshold; 0 when none does.
     static int RowOfThreshold(int threshold);
+    // The first of kLatinFaces among installed; empty when none is.
+    static std::string ChooseLatinFace(const std::vector<CInstalledFace>& installed);
 
 private:
     bool IsJapaneseFace(const std::string& face) const;

@@ -50,7 +50,17 @@ CLoadingDialog::CLoadingDialog(CBrushlyApplication::LoadingWork work, QWidget* p
 }
 
 bool CLoadingDialog::Run(const CBrushlyApplication::LoadingWork& work) {
+    return RunInFace(work, {});
+}
+
+bool CLoadingDialog::RunInFace(const CBrushlyApplication::LoadingWork& work,
+                               const std::string& face) {
     CLoadingDialog dialog(work);
+    if (!face.empty()) {
+        QFont statusFont = dialog.m_status->font();
+        statusFont.setFamily(QString::fromStdString(face));
+        dialog.m_status->setFont(statusFont);
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 

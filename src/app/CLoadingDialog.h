@@ -25,6 +25,8 @@ public:
     // Shows the dialog modally around work; true when it ended with OK. Fits
     // CBrushlyApplication::LoadingRunner.
     static bool Run(const CBrushlyApplication::LoadingWork& work);
+    // The same with the status line in the given Latin face (empty: the default face).
+    static bool RunInFace(const CBrushlyApplication::LoadingWork& work, const std::string& face);
 
     void SetKanjiCount(int count) override;
     void SetStatus(const std::string& text) override;

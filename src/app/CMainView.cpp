@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "app/CGroupConfirmDialog.h"
+#include "app/CJapaneseTextDelegate.h"
 #include "app/CNameDialog.h"
 #include "app/CWordGroupRows.h"
 #include "app/GroupIcons.h"
@@ -237,6 +238,21 @@ void CMainView::Refresh() {
     SetKanaRow(m_kanaRow);
     ApplyDisplayMode();
     m_refreshing = false;
+}
+
+void CMainView::SetJapaneseTextStyle(const CJapaneseTextStyle& style) {
+    m_details->setItemDelegateForColumn(0, new CJapaneseTextDelegate(style, m_details));
+    m_icons->setItemDelegate(new CJapaneseTextDelegate(style, m_icons));
+}
+
+void CMainView::SetLatinFace(const std::string& face) {
+    if (face.empty()) return;
+    // The lists keep the platform's size, for which their column widths are made.
+    QFont text = m_details->font();
+    text.setFamily(QString::fromStdString(face));
+    text.setWeight(QFont::Normal);
+    m_details->setFont(text);
+    m_icons->setFont(text);
 }
 
 void CMainView::ApplyDisplayMode() {

@@ -8,6 +8,7 @@
 
 #include "app/CWordGroupCommands.h"
 #include "document/CBrushly2Doc.h"
+#include "handwriting/JapaneseText.h"
 #include "platform/CPrompter.h"
 
 class QAction;
@@ -88,6 +89,12 @@ public:
     // The kana summary row marked: 0 "Hiragana", 1 "Katakana".
     int KanaRow() const { return m_kanaRow; }
     void SetKanaRow(int row);
+
+    // How Japanese Word Group names are drawn: without a Japanese font, by the built-in
+    // character renderer. The style's kanji library must outlive the view.
+    void SetJapaneseTextStyle(const CJapaneseTextStyle& style);
+    // The face of the lists' Latin text, normal weight; empty keeps the platform's face.
+    void SetLatinFace(const std::string& face);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -8,6 +8,7 @@
 #include "app/CHelpWindow.h"
 #include "app/CJapaneseFonts.h"
 #include "app/CLoadingDialog.h"
+#include "app/CMainView.h"
 #include "app/CMainWindow.h"
 #include "app/QtFontList.h"
 #include "document/CBrushly2Doc.h"
@@ -23,8 +24,14 @@ int main(int argc, char* argv[]) {
 
     brushly::CQSettingsStore settings;
     brushly::CQtPrompter prompter;
-    brushly::CBrushlyApplication application(settings, prompter, &brushly::CLoadingDialog::Run,
-                                             brushly::settings::DefaultDataDirectory());
+    const std::vector<brushly::CInstalledFace> installedFaces = brushly::InstalledFaces();
+    const std::string latinFace = brushly::CJapaneseFonts::ChooseLatinFace(installedFaces);
+    brushly::CBrushlyApplication application(
+        settings, prompter,
+        [&latinFace](const brushly::CBrushlyApplication::LoadingWork& work) {
+            return brushly::CLoadingDialog::RunInFace(work, latinFace);
+        },
+        brushly::settings::DefaultDataDirectory());
 
     // The font dialogs open before the main window exists, so their help has its own window.
     brushly::CHelpWindow fontHelp;
@@ -36,8 +43,7 @@ int main(int argc, char* argv[]) {
                                                                     fontHelp.ShowTopic(topic);
                                                                     fontHelp.show();
                                                                 });
-        fonts = std::make_unique<brushly::CJapaneseFonts>(brushly::InstalledFaces(), settings,
-                                                          *fontDialogs);
+        fonts = std::make_unique<brushly::CJapaneseFonts>(installedFaces, settings, *fontDialogs);
         fonts->ChooseAtStartup();
     });
 
@@ -48,6 +54,11 @@ int main(int argc, char* argv[]) {
 
     brushly::CMainWindow window(application);
     prompter.SetParent(&window);
+    window.MainView().SetLatinFace(latinFace);
+    if (fonts) {
+        window.MainView().SetJapaneseTextStyle(
+            fonts->TextStyle(application.Document().KanjiLibrary()));
+    }
     window.SetFontCommands([&fonts] { fonts->ChooseFaceAgain(); },
                            [&fonts] { fonts->AdjustThresholdAgain(); });
     window.showMaximized();

@@ -54,6 +54,28 @@ protected:
     CBrushly2Doc m_document;
 };
 
+// Without a Japanese font a Japanese group name is drawn by the character renderer: a kanji
+// the database lacks shows as its red cross.
+TEST_F(MainViewTest, JapaneseNamesAreDrawnByTheCharacterRendererWithoutAFont) {
+    m_document.NewDocument();
+    ASSERT_TRUE(m_document.Cards().AddGroup("\x90\x48"));  // 食, not in the small database
+    CMainView view(m_document, m_prompter);
+    view.SetJapaneseTextStyle(
+        {.mode = CJapaneseFontMode::kBuiltIn, .library = m_document.KanjiLibrary()});
+    view.SetLatinFace({});
+    view.resize(1000, 600);
+    view.show();
+    view.Refresh();
+    QApplication::processEvents();
+    const QImage image = view.grab().toImage();
+    bool red = false;
+    for (int y = 0; y < image.height() && !red; ++y)
+        for (int x = 0; x < image.width() && !red; ++x)
+            red = image.pixelColor(x, y).red() > 200 && image.pixelColor(x, y).green() < 80 &&
+                  image.pixelColor(x, y).blue() < 80;
+    EXPECT_TRUE(red);
+}
+
 TEST_F(MainViewTest, ListsTheSampleGroupsInElevenColumns) {
     const auto view = SampleView();
     view->show();

@@ -250,13 +250,7 @@ void CKanaDrawBox::Hint() {
         return;
     }
     HideFeedback();
-    if (m_hintLevel == 1) {
-        m_caption = std::string(kCaptionHintEnd);
-        m_hintLevel = 2;
-    } else if (m_hintLevel == 2) {
-        m_caption = std::string(kCaptionHintStroke);
-        m_hintLevel = 3;
-    } else {
+    if (!AdvanceHint(m_hintLevel, m_caption)) {
         // The drawn-in stroke is its reference stroke, so it holds that match from the start
         // (a reference stroke of few points would otherwise fail kMinStrokePoints).
         m_userStrokes.push_back(std::move(m_hintStroke));

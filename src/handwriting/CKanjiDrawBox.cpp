@@ -379,13 +379,7 @@ void CKanjiDrawBox::Hint() {
         return;
     }
     HideFeedback();
-    if (m_hintLevel == 1) {
-        m_caption = std::string(kCaptionHintEnd);
-        m_hintLevel = 2;
-    } else if (m_hintLevel == 2) {
-        m_caption = std::string(kCaptionHintStroke);
-        m_hintLevel = 3;
-    } else {
+    if (!AdvanceHint(m_hintLevel, m_caption)) {
         AppendRange(m_userStrokes, m_hintStroke, 0, m_hintStroke.Size());
         m_matchMap.push_back(kUnmatched);
         m_hintStroke = CKanjiStrokes();

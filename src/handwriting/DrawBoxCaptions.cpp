@@ -25,6 +25,20 @@ std::string_view StatusCaption(int status, std::string_view completion) {
     }
 }
 
+bool AdvanceHint(int& hintLevel, std::string& caption) {
+    if (hintLevel == 1) {
+        caption = std::string(kCaptionHintEnd);
+        hintLevel = 2;
+        return true;
+    }
+    if (hintLevel == 2) {
+        caption = std::string(kCaptionHintStroke);
+        hintLevel = 3;
+        return true;
+    }
+    return false;
+}
+
 bool InsideDrawArea(CPoint point) {
     return point.x >= kDrawArea.left && point.x < kDrawArea.right && point.y >= kDrawArea.top &&
            point.y < kDrawArea.bottom;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "platform/CPoint.h"
@@ -16,6 +17,10 @@ inline constexpr std::string_view kCaptionHintStroke = "The next stroke";
 // The caption of a status code (see CKanjiDrawBox.h); kStatusCorrect shows completion, the
 // text that differs between the boxes. Empty for kStatusNone or an unknown code.
 std::string_view StatusCaption(int status, std::string_view completion);
+
+// Moves a revealed hint from level 1 to 2 or from 2 to 3, with the level's caption; false at
+// level 3, where the box draws the stroke in instead.
+bool AdvanceHint(int& hintLevel, std::string& caption);
 
 // Whether point (draw-box pixels) lies inside kDrawArea.
 bool InsideDrawArea(CPoint point);

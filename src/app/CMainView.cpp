@@ -58,6 +58,13 @@ CMainView::CMainView(CBrushly2Doc& document, CPrompter& prompter, QWidget* paren
     AddAction("&Delete", "deleteGroupsAction", &CMainView::DeleteGroups);
     AddAction("Select &All", "selectAllGroupsAction", &CMainView::SelectAllGroups);
     AddAction("&Edit", "editGroupAction", &CMainView::EditGroup);
+    m_contextMenu->addSeparator();
+    m_flashAction = AddAction("&Flash", "flashAction", &CMainView::PracticeReading);
+    m_flashAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    m_drawAction = AddAction("&Draw", "drawAction", &CMainView::PracticeWriting);
+    m_drawAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    m_flashAction->setEnabled(false);
+    m_drawAction->setEnabled(false);
 
     auto* root = new QVBoxLayout(this);
     root->addWidget(BuildToolArea());
@@ -377,6 +384,8 @@ void CMainView::SetPracticeHandlers(PracticeHandler reading, PracticeHandler wri
     m_writingHandler = std::move(writing);
     m_practiceReading->setEnabled(static_cast<bool>(m_readingHandler));
     m_practiceWriting->setEnabled(static_cast<bool>(m_writingHandler));
+    m_flashAction->setEnabled(static_cast<bool>(m_readingHandler));
+    m_drawAction->setEnabled(static_cast<bool>(m_writingHandler));
 }
 
 void CMainView::SetKanaRow(int row) {

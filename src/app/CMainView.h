@@ -76,8 +76,9 @@ public:
     bool SetDisplayMode(CWordGroupCommands::DisplayMode mode);
 
     // The actions of the commands above, in menu order (New, Rename, Merge, Reset, Delete,
-    // Select All, Edit), as the view's context menu shows them; a Word Group menu may add
-    // the same actions.
+    // Select All, Edit, then Flash and Draw, which are disabled until their practice handler
+    // is set), as the view's context menu shows them; a Word Group menu may add the same
+    // actions.
     QList<QAction*> WordGroupActions() const;
 
     using EditHandler = std::function<void(const std::string& groupName)>;
@@ -136,6 +137,8 @@ private:
     QPushButton* m_practiceReading;
     QPushButton* m_practiceWriting;
     QMenu* m_contextMenu;
+    QAction* m_flashAction = nullptr;
+    QAction* m_drawAction = nullptr;
 };
 
 }  // namespace brushly

@@ -56,6 +56,13 @@ public:
     static constexpr const char* kEditManyMessage = "Select only ONE Word group to display";
     static constexpr const char* kReadingNoneMessage = "Select Word group(s) to practice reading";
     static constexpr const char* kWritingNoneMessage = "Select Word group(s) to practice writing";
+    // Shown by the practice views when the selected groups give an empty deck.
+    static constexpr const char* kReadingEmptyMessage =
+        "There are no active cards in the selected Word group(s)\nor the necessary Flash options "
+        "must be changed to show any cards";
+    static constexpr const char* kWritingEmptyMessage =
+        "There are no active cards in the selected Word Group(s)\nwith a matching database entry "
+        "or the necessary Draw options\nmust be changed to show any cards";
     static constexpr const char* kConfirmTitle = "Delete Word Groups?";
 
     CWordGroupCommands(CBrushly2Doc& document, CPrompter& prompter, CWordGroupDialogs& dialogs);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QHeaderView>
@@ -180,8 +181,13 @@ TEST_F(MainViewTest, ButtonsOfMissingViewsAreDisabled) {
         EXPECT_FALSE(Child<QPushButton>(*view, name)->isEnabled()) << name;
     EXPECT_EQ(Child<QPushButton>(*view, "compoundSearchButton")->text(),
               QStringLiteral("Compound Search"));
+    auto* flash = view->findChild<QAction*>(QStringLiteral("flashAction"));
+    ASSERT_NE(flash, nullptr);
+    EXPECT_FALSE(flash->isEnabled());
     int readings = 0;
     view->SetPracticeHandlers([&readings] { ++readings; }, nullptr);
+    EXPECT_TRUE(flash->isEnabled());
+    EXPECT_FALSE(view->findChild<QAction*>(QStringLiteral("drawAction"))->isEnabled());
     auto* practiceReading = Child<QPushButton>(*view, "practiceReadingButton");
     EXPECT_TRUE(practiceReading->isEnabled());
     EXPECT_FALSE(Child<QPushButton>(*view, "practiceWritingButton")->isEnabled());
@@ -189,7 +195,8 @@ TEST_F(MainViewTest, ButtonsOfMissingViewsAreDisabled) {
     EXPECT_EQ(m_prompter.Texts(), Names{"Select Word group(s) to practice reading"});
     view->Commands().SetSelection({m_document.Cards().GroupNames().front()});
     practiceReading->click();
-    EXPECT_EQ(readings, 1);
+    flash->trigger();
+    EXPECT_EQ(readings, 2);
 }
 
 TEST_F(MainViewTest, EditPassesTheOneSelectedGroup) {
@@ -206,7 +213,7 @@ TEST_F(MainViewTest, EditPassesTheOneSelectedGroup) {
 
 TEST_F(MainViewTest, NewThroughTheNameDialogAddsARow) {
     const auto view = SampleView();
-    ASSERT_EQ(view->WordGroupActions().size(), 7);
+    ASSERT_EQ(view->WordGroupActions().size(), 10);  // with a separator before Flash, Draw
     QTimer::singleShot(0, [] {
         auto* dialog = dynamic_cast<CNameDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);

@@ -1,0 +1,201 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "document/CBrushlyOptions.h"
+#include "practice/CFlashQuizHost.h"
+#include "practice/CFlashSlotFiller.h"
+#include "practice/FlashAnswerCheck.h"
+#include "practice/FlashCardData.h"
+#include "practice/FlashDeckEntry.h"
+
+namespace brushly {
+
+class CAbbreviationList;
+class CBrushly2Doc;
+
+// The Flash View drill without its window: the deck of the selected Word Groups, the card
+// being asked, its answer in the three quiz modes, the timers, the missed and review lists,
+// the end-of-list questions and the reaction to changed options.
+//
+// Each card is presented (unanswered, time limit armed), then answered right or wrong
+// (Details shown, Auto Flip armed) or skipped, then left for the next. Answers are written
+// straight into the cards' statistics, marking the document modified. Messages and
+// questions go through the document's prompter; random choices use the document's
+// generator. The document, the abbreviation list and the host must outlive the quiz.
+class CFlashQuiz {
+public:
+    static constexpr int kAutoFlipTimer = 1;
+    static constexpr int kTimeLimitTimer = 2;
+
+    // The quiz modes (the Flash option's values).
+    static constexpr int kMultipleChoice = 0;
+    static constexpr int kFillInTheBlank = 1;
+    static constexpr int kNoQuiz = 2;
+
+    enum class AnswerState { kUnanswered = 0, kRight = 2, kWrong = 3 };
+    enum class DetailsButton { kHidden, kDetails, kContinue };
+
+    // Texts of the drill.
+    static constexpr const char* kCorrect = "CORRECT";
+    static constexpr const char* kIncorrect = "INCORRECT";
+    static constexpr const char* kOutOfTime = "Out of Time";
+    static constexpr const char* kDetailsText = "Details";
+    static constexpr const char* kContinueText = "Continue";
+    static constexpr const char* kShufflingText = "Loading/Shuffling Flashcards...";
+    static constexpr const char* kFlashViewPrefix = "Flash View: ";
+    static constexpr const char* kMissedCardsPrefix = "Missed cards: ";
+    static constexpr const char* kCaptionFormat = "%s %d of %d cards   (%d missed)";
+    static constexpr const char* kSummaryFormat = "You answered %d out of %d %scorrectly.";
+    static constexpr const char* kSummarySkippedFormat =
+        "You answered %d out of %d %scorrectly (%d skipped).";
+    static constexpr const char* kSummaryReviewWords = "missed cards ";
+    static constexpr const char* kScoreFormat = "Final score of %s.";
+    static constexpr const char* kReviewOneQuestion = "Review %d missed card?";
+    static constexpr const char* kReviewManyQuestion = "Review %d missed cards?";
+    static constexpr const char* kReshuffleQuestion =
+        "Finished - would you like to re-shuffle (YES) \nand review these cards again?";
+    static constexpr const char* kResetQuestion = "Reset this stat?";
+    static constexpr const char* kResetAllQuestion =
+        "Reset ALL recognition statistics in this list?";
+    static constexpr const char* kNoActiveCardsMessage =
+        "There are now no active cards in this list for the current Flash options.\nYou will "
+        "be returned to the main page.";
+    // Decks longer than this show the shuffling box while they are built.
+    static constexpr std::size_t kShufflingBoxThreshold = 200;
+
+    // japaneseFont: whether characters are drawn with a Japanese font (else from stroke
+    // data, and cards without a character code are left out of the deck).
+    CFlashQuiz(CBrushly2Doc& document, const CAbbreviationList& abbreviations, CFlashQuizHost& host,
+               bool japaneseFont);
+    CFlashQuiz(const CFlashQuiz&) = delete;
+    CFlashQuiz& operator=(const CFlashQuiz&) = delete;
+
+    // Builds and shuffles the deck of the Word Groups and presents its first card. False,
+    // with nothing presented, when the deck is empty.
+    bool Start(const std::vector<std::string>& groupNames);
+
+    // --- Commands. ---
+    // On to the next card; an unanswered card counts as skipped.
+    void Next();
+    // The card's right, respectively wrong, count + 1 (wrong: onto the missed list), then on.
+    // An already answered card is not counted again.
+    void MarkRight();
+    void MarkWrong();
+    // Rebuilds the deck from the Word Groups and starts it again; an empty deck shows
+    // kNoActiveCardsMessage and returns to the main view.
+    void Shuffle();
+    // Drills the missed list (shuffled with the Random order); nothing when it is empty.
+    void ShowMissed();
+    // Multiple Choice -> Fill in the Blank -> No Quiz -> Multiple Choice, in the options;
+    // an unanswered card is skipped. The view forgets its answer window's position.
+    void SwitchQuizMode();
+    // After kResetQuestion, the current card's counts are set to 0.
+    void Reset();
+    // After kResetAllQuestion, the counts of every card of the Word Groups are set to 0.
+    void ResetAll();
+    // Flips an unflipped card; on a flipped kanji card, a new inflection (when shown as an
+    // inflected verb) or, with Show Readings, the next verb reading of the table.
+    void More();
+
+    // --- Mouse and answer window. ---
+    // A click on slot 1 to 4: answers an unanswered Multiple Choice card.
+    void ClickSlot(int slot);
+    // A click on the card area: Next in No Quiz mode or once the card is answered.
+    void ClickCard();
+    // The Details button: first flips the card and closes the answer window, then is Next.
+    void PressDetails();
+    // The text in the answer window's edit box, as the student types it.
+    void SetTypedText(const std::string& typed);
+    // The answer window's Enter: judges the typed answer, or Next when already answered.
+    void EnterAnswer(const std::string& typed);
+    // The answer window's Skip: Next.
+    void SkipAnswer();
+
+    // A timer of the host fired. viewHasFocus: the view or its answer window has the focus
+    // (Auto Flip is only armed after a time-out when it does).
+    void TimerExpired(int timer, bool viewHasFocus);
+    // After the options page's OK, with the Flash options and commonWordsOnly from before.
+    void OptionsChanged(const CFlashOptions& before, std::int32_t commonWordsBefore);
+    // The view is left: both timers stop and the answer window closes.
+    void Leave();
+
+    // --- State for drawing. ---
+    // "Flash View:  3 of 10 cards   (1 missed)"; the position never exceeds the total.
+    std::string Caption() const;
+    // The entry being asked; null when nothing is presented.
+    const FlashDeckEntry* Current() const;
+    // The Shift-JIS text of the question as shown; empty when nothing is presented.
+    std::string QuestionText() const;
+    FlashQuestionForm QuestionForm() const { return m_form; }
+    const FlashSlots& Slots() const { return m_slots; }
+    AnswerState State() const { return m_state; }
+    bool Flipped() const { return m_flipped; }
+    DetailsButton Details() const { return m_details; }
+    int QuizMode() const;
+    bool Reviewing() const { return m_reviewing; }
+    // The answer window of Fill in the Blank: whether it is open, its prompt, the text last
+    // typed (cleared with each card) and the feedback line.
+    bool AnswerWindowOpen() const { return m_answerWindowOpen; }
+    const std::string& Prompt() const { return m_prompt; }
+    const std::string& TypedText() const { return m_typed; }
+    const std::string& Feedback() const { return m_feedback; }
+    // The card-data panels; empty unless the card is flipped.
+    std::vector<FlashDataPanel> CardData() const;
+
+    // The list being drilled (the deck or the review list), the missed entries in order of
+    // missing, and the skipped count of this pass.
+    const std::vector<FlashDeckEntry>& List() const { return m_list; }
+    const std::vector<FlashDeckEntry>& Missed() const { return m_missed; }
+    int SkippedCount() const { return m_skipped; }
+
+private:
+    const CFlashOptions& Options() const;
+    FlashDeckEntry* CurrentEntry();
+    // Shuffles the source deck and drills it from card 1 with fresh per-run choices.
+    void RestartDeck();
+    // Drills `list` from card 1 (reviewing or not), the missed list and skips emptied.
+    void Begin(std::vector<FlashDeckEntry> list, bool reviewing);
+    // Rebuilds the source deck from the Word Groups; false when it is empty.
+    bool RebuildDeck();
+    void Present();
+    void FillSlots();
+    void Advance();
+    void EndOfList();
+    void StartReview();
+    // Records the answer of the current card.
+    void Answer(bool right);
+    void Flip();
+    void ArmAutoFlip();
+    void StopTimers();
+    void ApplyQuizModeChange();
+    void ReturnWithNoCards();
+
+    CBrushly2Doc& m_document;
+    const CAbbreviationList& m_abbreviations;
+    CFlashQuizHost& m_host;
+    bool m_japaneseFont;
+
+    std::vector<std::string> m_groupNames;
+    std::vector<FlashDeckEntry> m_deck;    // the source deck, shuffled
+    std::vector<FlashDeckEntry> m_list;    // the list being drilled
+    std::vector<FlashDeckEntry> m_missed;  // entries marked wrong, in order
+    bool m_reviewing = false;
+    std::size_t m_position = 0;  // index into m_list; past its end when nothing is asked
+    int m_skipped = 0;
+
+    FlashQuestionForm m_form = FlashQuestionForm::kPlain;
+    FlashSlots m_slots;
+    AnswerState m_state = AnswerState::kUnanswered;
+    bool m_flipped = false;
+    DetailsButton m_details = DetailsButton::kHidden;
+    bool m_answerWindowOpen = false;
+    std::string m_prompt;
+    std::string m_typed;
+    std::string m_feedback;
+};
+
+}  // namespace brushly

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "practice/FlashDeckEntry.h"
+
+namespace brushly {
+
+// How a Flash View card is put to the student; a kanji card may stand for a compound or an
+// inflected verb, and is then asked and judged as that.
+enum class FlashQuestionForm { kPlain, kCompound, kInflection };
+
+// The Fill in the Blank prompts.
+inline constexpr const char* kPromptReading = "Enter a reading for this character";
+inline constexpr const char* kPromptOnReading = "Enter an ON reading for this character";
+inline constexpr const char* kPromptKunReading = "Enter a Kun reading for this character";
+inline constexpr const char* kPromptRandomCompound = "Enter the romaji for this compound.";
+inline constexpr const char* kPromptCompound = "Enter the romaji for this compound";
+inline constexpr const char* kPromptKanaWord = "Enter the romaji for this word";
+
+// The "For Japanese reading, use" option's values, also the kind a prompt asks for.
+inline constexpr int kReadingEither = 0;
+inline constexpr int kReadingOn = 1;
+inline constexpr int kReadingKun = 2;
+
+// The reading kind a kanji card is asked for: the option's kind, except that ON falls back
+// to Kun when no reading group has an ON reading, and Kun to ON when none has a Kun reading.
+int AskedReadingKind(const CKanjiCard& card, int readingKind);
+
+// The prompt of the entry shown in `form`, for the option's reading kind.
+std::string FillInPrompt(const FlashDeckEntry& entry, FlashQuestionForm form, int readingKind);
+
+// Typed romaji as it is compared: lower case, Kunrei/Nihon spellings made Hepburn.
+std::string NormalizeTypedRomaji(std::string_view typed);
+
+// Whether a typed answer is right for the entry shown in `form`:
+//   kanji: any ON (asked kind ON or Either) or Kun (Kun or Either) reading of any group,
+//     without its markers, parentheses and brackets, equals the answer or the answer with
+//     "ou" written "oo" (both sides normalized);
+//   compound (card, or kanji shown as one): the normalized answer and reading, without
+//     spaces and apostrophes and with "oo" written "ou", are equal;
+//   inflected verb: IsVerbAnswerRight;
+//   kana word: the answer as typed and the card's romaji, normalized in both cases (upper
+//     case is katakana), without spaces and with the long o folded, are equal, case included;
+//   counter: the form's reading ("All") or the counter's reading ("Only One", onlyOneCounter)
+//     equals the answer, both normalized.
+bool IsFillInAnswerRight(const FlashDeckEntry& entry, FlashQuestionForm form,
+                         std::string_view typed, int readingKind, bool onlyOneCounter);
+
+}  // namespace brushly

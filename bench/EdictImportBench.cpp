@@ -11,17 +11,13 @@
 #include "dictionary/CLoadingDisplay.h"
 #include "platform/CScriptedPrompter.h"
 #include "reference/CKanjiLibrary.h"
+#include "support/RealData.h"
 
 namespace brushly {
 namespace {
 
-std::filesystem::path DataDirectory() {
-    const char* directory = std::getenv("BRUSHLY_DATA_DIR");
-    return directory && *directory ? directory : BRUSHLY_DEFAULT_DATA_DIR;
-}
-
 void BM_ImportGeneratedEdict(benchmark::State& state) {
-    const std::filesystem::path data = DataDirectory();
+    const std::filesystem::path data = testing::RealDataDirectory();
     if (!std::filesystem::exists(data / "edict_SJIS.txt") ||
         !std::filesystem::exists(data / "MasterDB.kdb")) {
         state.SkipWithError("no generated EDICT file or kanji database");

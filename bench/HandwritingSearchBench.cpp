@@ -9,18 +9,14 @@
 #include "handwriting/HandwritingSearch.h"
 #include "platform/CScriptedPrompter.h"
 #include "platform/ShiftJis.h"
+#include "support/RealData.h"
 #include "support/WritingHarness.h"
 
 namespace brushly {
 namespace {
 
-std::filesystem::path DataDirectory() {
-    const char* directory = std::getenv("BRUSHLY_DATA_DIR");
-    return directory && *directory ? directory : BRUSHLY_DEFAULT_DATA_DIR;
-}
-
 void BM_SearchWrittenEat(benchmark::State& state) {
-    const std::filesystem::path file = DataDirectory() / "MasterDB.kdb";
+    const std::filesystem::path file = testing::RealDataDirectory() / "MasterDB.kdb";
     const auto strokes =
         testing::ReadKanjiVgCharacter(testing::KanjiVgDirectory(), sjis::FromUtf8("食"));
     CKanjiLibrary library;
@@ -41,7 +37,7 @@ BENCHMARK(BM_SearchWrittenEat)->Unit(benchmark::kMillisecond);
 // One search per iteration, cycling through every tenth jouyou kanji written along its
 // KanjiVG paths: the mean time of a search over characters of every size.
 void BM_SearchWrittenJouyou(benchmark::State& state) {
-    const std::filesystem::path file = DataDirectory() / "MasterDB.kdb";
+    const std::filesystem::path file = testing::RealDataDirectory() / "MasterDB.kdb";
     CKanjiLibrary library;
     CScriptedPrompter prompter;
     if (!std::filesystem::exists(file) || !library.Load(file.string(), prompter)) {

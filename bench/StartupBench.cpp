@@ -12,14 +12,10 @@
 #include "app/QtFontList.h"
 #include "platform/CMemorySettingsStore.h"
 #include "platform/CScriptedPrompter.h"
+#include "support/RealData.h"
 
 namespace brushly {
 namespace {
-
-std::filesystem::path DataDirectory() {
-    const char* directory = std::getenv("BRUSHLY_DATA_DIR");
-    return directory && *directory ? directory : BRUSHLY_DEFAULT_DATA_DIR;
-}
 
 class CQuietStartupDisplay final : public CStartupDisplay {
 public:
@@ -34,7 +30,7 @@ public:
 };
 
 void BM_StartToMainWindow(benchmark::State& state) {
-    if (!std::filesystem::exists(DataDirectory() / "MasterDB.kdb")) {
+    if (!std::filesystem::exists(testing::RealDataDirectory() / "MasterDB.kdb")) {
         state.SkipWithError("no generated kanji database");
         return;
     }
@@ -52,7 +48,7 @@ void BM_StartToMainWindow(benchmark::State& state) {
         CBrushlyApplication application(
             settings, prompter,
             [&display](const CBrushlyApplication::LoadingWork& work) { return work(display); },
-            DataDirectory().string());
+            testing::RealDataDirectory().string());
         benchmark::DoNotOptimize(InstalledFaces());
         if (application.Start("") != 0) {
             state.SkipWithError("start-up failed");

@@ -14,6 +14,7 @@
 #include "platform/CScriptedPrompter.h"
 #include "platform/ShiftJis.h"
 #include "support/CTempDirectory.h"
+#include "support/RealData.h"
 #include "support/SmallKanjiDatabase.h"
 
 namespace brushly::testing {
@@ -323,15 +324,10 @@ TEST_F(DictionaryStartup, UnreadableStoredDatabaseIsReportedOnce) {
 
 // The generated EDICT file with the generated kanji database, imported as at start-up.
 TEST(RealEdict, ImportsTheWholeDictionary) {
-    const char* dataOverride = std::getenv("BRUSHLY_DATA_DIR");
-    const std::filesystem::path data =
-        dataOverride && *dataOverride ? dataOverride : BRUSHLY_DEFAULT_DATA_DIR;
-    if (!std::filesystem::exists(data / "edict_SJIS.txt") ||
-        !std::filesystem::exists(data / "MasterDB.kdb")) {
-        const char* ci = std::getenv("CI");
-        if (ci && std::string(ci) == "true") FAIL() << "no generated EDICT file in CI";
-        GTEST_SKIP() << "no generated EDICT file in " << data;
-    }
+    const std::filesystem::path data = testing::RealDataDirectory();
+    BRUSHLY_REQUIRE_REAL_DATA(std::filesystem::exists(data / "edict_SJIS.txt") &&
+                                  std::filesystem::exists(data / "MasterDB.kdb"),
+                              "generated EDICT file");
     CScriptedPrompter prompter;
     CKanjiLibrary kanji;
     ASSERT_TRUE(kanji.Load((data / "MasterDB.kdb").string(), prompter));

@@ -15,6 +15,7 @@
 #include "platform/CMemorySettingsStore.h"
 #include "platform/CScriptedPrompter.h"
 #include "support/CTempDirectory.h"
+#include "support/RealData.h"
 #include "support/SmallKanjiDatabase.h"
 
 namespace brushly {
@@ -429,18 +430,9 @@ TEST_F(DocumentTest, RelinkingSetsTheLinksTheTitleAndReportsProgress) {
 }
 
 // The generated database: the first New's kanji cards carry the records' reading groups.
-std::filesystem::path DataDirectory() {
-    const char* directory = std::getenv("BRUSHLY_DATA_DIR");
-    return directory && *directory ? directory : BRUSHLY_DEFAULT_DATA_DIR;
-}
-
 TEST_F(DocumentTest, FirstNewTakesTheSampleReadingsFromTheRealDatabase) {
-    const std::filesystem::path file = DataDirectory() / "MasterDB.kdb";
-    if (!std::filesystem::exists(file)) {
-        const char* ci = std::getenv("CI");
-        if (ci && std::string(ci) == "true") FAIL() << "no generated kanji database in CI";
-        GTEST_SKIP() << "no generated kanji database in " << DataDirectory();
-    }
+    const std::filesystem::path file = testing::RealDataDirectory() / "MasterDB.kdb";
+    BRUSHLY_REQUIRE_REAL_DATA(std::filesystem::exists(file), "generated kanji database");
     auto library = std::make_unique<CKanjiLibrary>();
     ASSERT_TRUE(library->Load(file.string(), m_prompter));
     auto document = MakeDocument(false);

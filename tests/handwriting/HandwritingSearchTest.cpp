@@ -15,6 +15,7 @@
 #include "kanjidb/StrokeClassifier.h"
 #include "platform/CScriptedPrompter.h"
 #include "platform/ShiftJis.h"
+#include "support/RealData.h"
 #include "support/SmallKanjiDatabase.h"
 #include "support/WritingHarness.h"
 
@@ -259,21 +260,14 @@ TEST(WritingHarness, ScalesAboutTheCentreMovesAndJittersRepeatably) {
     EXPECT_TRUE(moved);
 }
 
-std::filesystem::path DataDirectory() {
-    const char* directory = std::getenv("BRUSHLY_DATA_DIR");
-    return directory && *directory ? directory : BRUSHLY_DEFAULT_DATA_DIR;
-}
-
 // The generated database searched with every jouyou kanji, each written
 // along its own KanjiVG paths. Skips without the generated data; in CI it must be there.
 TEST(RealHandwritingSearch, FindsWrittenJouyouKanji) {
-    const std::filesystem::path file = DataDirectory() / "MasterDB.kdb";
+    const std::filesystem::path file = testing::RealDataDirectory() / "MasterDB.kdb";
     const std::filesystem::path kanjiVg = testing::KanjiVgDirectory();
-    if (!std::filesystem::exists(file) || !std::filesystem::is_directory(kanjiVg)) {
-        const char* ci = std::getenv("CI");
-        if (ci && std::string(ci) == "true") FAIL() << "no generated kanji data in CI";
-        GTEST_SKIP() << "no generated kanji database or KanjiVG folder";
-    }
+    BRUSHLY_REQUIRE_REAL_DATA(
+        std::filesystem::exists(file) && std::filesystem::is_directory(kanjiVg),
+        "generated kanji data");
     CKanjiLibrary library;
     CScriptedPrompter prompter;
     ASSERT_TRUE(library.Load(file.string(), prompter));

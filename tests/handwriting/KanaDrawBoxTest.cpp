@@ -16,6 +16,7 @@
 #include "handwriting/KanaComparison.h"
 #include "platform/CScriptedPrompter.h"
 #include "reference/CKanjiLibrary.h"
+#include "support/RealData.h"
 
 namespace brushly {
 namespace {
@@ -229,11 +230,6 @@ TEST(KanaDrawBox, BackHidesFeedbackThenDeletesStrokes) {
     EXPECT_EQ(box.Caption(), "");
 }
 
-std::filesystem::path DataDirectory() {
-    const char* directory = std::getenv("BRUSHLY_DATA_DIR");
-    return directory && *directory ? directory : BRUSHLY_DEFAULT_DATA_DIR;
-}
-
 // The caption after writing the kana along its own strokes' primary forms, a pen position
 // every 2 to 4 px.
 std::string WriteAlongReference(const CKanaData& kana, KanaBoxMode mode, std::size_t seed) {
@@ -248,14 +244,12 @@ std::string WriteAlongReference(const CKanaData& kana, KanaBoxMode mode, std::si
 }
 
 TEST(RealKana, EveryKanaWrittenAlongItsStrokesIsCorrect) {
-    const std::filesystem::path file = DataDirectory() / "MasterDB.kdb";
+    const std::filesystem::path file = testing::RealDataDirectory() / "MasterDB.kdb";
     CKanjiLibrary library;
     CScriptedPrompter prompter;
-    if (!std::filesystem::exists(file) || !library.Load(file.string(), prompter)) {
-        const char* ci = std::getenv("CI");
-        if (ci && std::string(ci) == "true") FAIL() << "no generated kanji database in CI";
-        GTEST_SKIP() << "no generated kanji database";
-    }
+    BRUSHLY_REQUIRE_REAL_DATA(
+        std::filesystem::exists(file) && library.Load(file.string(), prompter),
+        "generated kanji database");
     int total = 0;
     int correct = 0;
     std::string failed;

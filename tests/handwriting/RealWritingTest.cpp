@@ -14,20 +14,16 @@
 #include "platform/CScriptedPrompter.h"
 #include "platform/ShiftJis.h"
 #include "reference/CKanjiLibrary.h"
+#include "support/RealData.h"
 #include "support/WritingHarness.h"
 
 namespace brushly {
 namespace {
 
-std::filesystem::path DataDirectory() {
-    const char* directory = std::getenv("BRUSHLY_DATA_DIR");
-    return directory && *directory ? directory : BRUSHLY_DEFAULT_DATA_DIR;
-}
-
 class RealWriting : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        const std::filesystem::path file = DataDirectory() / "MasterDB.kdb";
+        const std::filesystem::path file = testing::RealDataDirectory() / "MasterDB.kdb";
         if (!std::filesystem::exists(file) ||
             !std::filesystem::is_directory(testing::KanjiVgDirectory()))
             return;
@@ -43,10 +39,7 @@ protected:
         s_library = nullptr;
     }
     void SetUp() override {
-        if (s_library) return;
-        const char* ci = std::getenv("CI");
-        if (ci && std::string(ci) == "true") FAIL() << "no generated kanji data in CI";
-        GTEST_SKIP() << "no generated kanji database or KanjiVG folder";
+        BRUSHLY_REQUIRE_REAL_DATA(s_library != nullptr, "generated kanji data");
     }
 
     static void WriteStroke(CKanjiDrawBox& box, const std::vector<CPoint>& points) {

@@ -8,24 +8,21 @@
 #include "platform/CScriptedPrompter.h"
 #include "platform/ShiftJis.h"
 #include "reference/CKanjiLibrary.h"
+#include "support/RealData.h"
 
 namespace brushly {
 namespace {
 
-std::filesystem::path DataDirectory() {
-    const char* directory = std::getenv("BRUSHLY_DATA_DIR");
-    return directory && *directory ? directory : BRUSHLY_DEFAULT_DATA_DIR;
-}
-
 class RealKanjiDatabase : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        const std::filesystem::path file = DataDirectory() / "MasterDB.kdb";
+        const std::filesystem::path file = testing::RealDataDirectory() / "MasterDB.kdb";
         if (!std::filesystem::exists(file)) return;
         s_library = new CKanjiLibrary;
         CScriptedPrompter prompter;
         ASSERT_TRUE(s_library->Load(file.string(), prompter));
-        s_library->LoadJlptList((DataDirectory() / "blyjlptsjis.txt").string(), prompter);
+        s_library->LoadJlptList((testing::RealDataDirectory() / "blyjlptsjis.txt").string(),
+                                prompter);
         EXPECT_TRUE(prompter.Texts().empty());
     }
     static void TearDownTestSuite() {
@@ -33,10 +30,7 @@ protected:
         s_library = nullptr;
     }
     void SetUp() override {
-        if (s_library) return;
-        const char* ci = std::getenv("CI");
-        if (ci && std::string(ci) == "true") FAIL() << "no generated kanji database in CI";
-        GTEST_SKIP() << "no generated kanji database in " << DataDirectory();
+        BRUSHLY_REQUIRE_REAL_DATA(s_library != nullptr, "generated kanji database");
     }
 
     static const CKanjiData& Kanji(const char* utf8, int expectedGroup) {

@@ -155,19 +155,25 @@ public:
 private:
     const CFlashOptions& Options() const;
     FlashDeckEntry* CurrentEntry();
-    // Shuffles the source deck and drills it from card 1 with fresh per-run choices.
-    void RestartDeck();
-    // Drills `list` from card 1 (reviewing or not), the missed list and skips emptied.
-    void Begin(std::vector<FlashDeckEntry> list, bool reviewing);
-    // Rebuilds the source deck from the Word Groups; false when it is empty.
-    bool RebuildDeck();
-    void Present();
-    void FillSlots();
-    void Advance();
-    void EndOfList();
+    // Cards listed by the Word Groups, to judge beforehand whether building takes long.
+    std::size_t CardsOfGroups() const;
+    // Shuffles the source deck (rebuilt first when asked) and drills it from card 1 with
+    // fresh per-run choices; false when it is empty.
+    bool StartDeck(bool rebuild);
+    // Drills the missed list from card 1.
     void StartReview();
+    // Drills `list` from card 1, the missed list emptied and the skipped count zeroed.
+    void Begin(std::vector<FlashDeckEntry> list, bool reviewing);
+    void Present();
+    // How a kanji card is shown this time: as a random compound, an inflected verb or plain.
+    void ChooseKanjiForm(FlashDeckEntry& entry);
+    void FillSlots();
+    bool IsTypedAnswerRight() const;
     // Records the answer of the current card.
     void Answer(bool right);
+    void MarkAndAdvance(bool right);
+    void Advance();
+    void EndOfList();
     void Flip();
     void ArmAutoFlip();
     void StopTimers();

@@ -1,0 +1,491 @@
+#include "practice/CFlashQuiz.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+#include <utility>
+
+#include "dictionary/CAbbreviationList.h"
+#include "document/CBrushly2Doc.h"
+#include "lookup/RomajiKana.h"
+#include "practice/CounterNumbers.h"
+#include "practice/FlashDeck.h"
+#include "practice/VerbConjugation.h"
+
+namespace brushly {
+
+namespace {
+
+// "Display Kanji flashcard using..." values besides the main character.
+constexpr int kDisplayVerbInflection = 1;
+constexpr int kDisplayRandomCompound = 2;
+// "Counters" value asking one form per card.
+constexpr int kCountersOnlyOne = 1;
+
+std::string Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+std::string Printf(const char* format, ...) {
+    char buffer[512];
+    va_list arguments;
+    va_start(arguments, format);
+    std::vsnprintf(buffer, sizeof buffer, format, arguments);
+    va_end(arguments);
+    return buffer;
+}
+
+bool IncludedKindsDiffer(const CFlashOptions& before, const CFlashOptions& now) {
+    return before.includeKanji != now.includeKanji ||
+           before.includeCompounds != now.includeCompounds ||
+           before.includeKanaWords != now.includeKanaWords ||
+           before.includeCounters != now.includeCounters || before.counterForms != now.counterForms;
+}
+
+}  // namespace
+
+CFlashQuiz::CFlashQuiz(CBrushly2Doc& document, const CAbbreviationList& abbreviations,
+                       CFlashQuizHost& host, bool japaneseFont)
+    : m_document(document),
+      m_abbreviations(abbreviations),
+      m_host(host),
+      m_japaneseFont(japaneseFont) {}
+
+bool CFlashQuiz::Start(const std::vector<std::string>& groupNames) {
+    m_groupNames = groupNames;
+    return StartDeck(true);
+}
+
+// --- Commands. ---
+
+void CFlashQuiz::Next() {
+    m_answerWindowOpen = false;
+    StopTimers();
+    if (Current() == nullptr) return;
+    if (m_state == AnswerState::kUnanswered) ++m_skipped;
+    Advance();
+}
+
+void CFlashQuiz::MarkRight() {
+    MarkAndAdvance(true);
+}
+
+void CFlashQuiz::MarkWrong() {
+    MarkAndAdvance(false);
+}
+
+void CFlashQuiz::Shuffle() {
+    if (!StartDeck(true)) ReturnWithNoCards();
+}
+
+void CFlashQuiz::ShowMissed() {
+    if (!m_missed.empty()) StartReview();
+}
+
+void CFlashQuiz::SwitchQuizMode() {
+    CFlashOptions& options = m_document.Options().flash;
+    options.quizMode = (options.quizMode + 1) % 3;
+    ApplyQuizModeChange();
+}
+
+void CFlashQuiz::Reset() {
+    FlashDeckEntry* entry = CurrentEntry();
+    if (entry == nullptr || !m_document.Prompter().AskYesNo(kResetQuestion)) return;
+    entry->ResetStats();
+    m_document.SetModified(true);
+    m_host.Changed();
+}
+
+void CFlashQuiz::ResetAll() {
+    if (!m_document.Prompter().AskYesNo(kResetAllQuestion)) return;
+    for (const std::string& name : m_groupNames) {
+        if (CWordGroup* group = m_document.Cards().FindGroup(name))
+            CFlashcardSet::ResetGroupStats(*group);
+    }
+    m_document.SetModified(true);
+    m_host.Changed();
+}
+
+void CFlashQuiz::More() {
+    FlashDeckEntry* entry = CurrentEntry();
+    if (entry == nullptr) return;
+    if (!m_flipped) {
+        m_host.StopTimer(kAutoFlipTimer);
+        Flip();
+    } else if (entry->kind == FlashKind::kKanji) {
+        if (m_form == FlashQuestionForm::kInflection)
+            ChooseNewInflection(*entry, Options(), m_document.Random());
+        else if (Options().showReadings != 0)
+            CFlashcardSet::NextVerbReading(*entry->kanji, entry->tableGroup, entry->tableReading,
+                                           m_document.Random());
+    }
+    m_host.Changed();
+}
+
+// --- Mouse and answer window. ---
+
+void CFlashQuiz::ClickSlot(int slot) {
+    if (QuizMode() != kMultipleChoice || Current() == nullptr ||
+        m_state != AnswerState::kUnanswered || slot < 1 || slot > 4)
+        return;
+    m_host.StopTimer(kTimeLimitTimer);
+    m_slots.slots[m_slots.correct - 1].state = FlashSlot::kRight;
+    const bool right = slot == m_slots.correct;
+    if (!right) m_slots.slots[slot - 1].state = FlashSlot::kWrong;
+    Answer(right);
+    ArmAutoFlip();
+    m_host.Changed();
+}
+
+void CFlashQuiz::ClickCard() {
+    if (Current() == nullptr) return;
+    if (QuizMode() == kNoQuiz || m_state != AnswerState::kUnanswered) Next();
+}
+
+void CFlashQuiz::PressDetails() {
+    if (m_details == DetailsButton::kContinue) {
+        Next();
+        return;
+    }
+    if (m_details != DetailsButton::kDetails) return;
+    // The student reads the data now: Auto Flip would take the card away.
+    m_host.StopTimer(kAutoFlipTimer);
+    m_answerWindowOpen = false;
+    Flip();
+    m_details = DetailsButton::kContinue;
+    m_host.Changed();
+}
+
+void CFlashQuiz::SetTypedText(const std::string& typed) {
+    m_typed = typed;
+}
+
+void CFlashQuiz::EnterAnswer(const std::string& typed) {
+    if (QuizMode() != kFillInTheBlank || Current() == nullptr) return;
+    if (m_state != AnswerState::kUnanswered) {
+        Next();
+        return;
+    }
+    m_typed = typed;
+    m_host.StopTimer(kTimeLimitTimer);
+    const bool right = IsTypedAnswerRight();
+    m_feedback = right ? kCorrect : kIncorrect;
+    Answer(right);
+    ArmAutoFlip();
+    m_host.Changed();
+}
+
+void CFlashQuiz::SkipAnswer() {
+    Next();
+}
+
+void CFlashQuiz::TimerExpired(int timer, bool viewHasFocus) {
+    m_host.StopTimer(timer);
+    if (timer == kAutoFlipTimer) {
+        Next();
+        return;
+    }
+    if (timer != kTimeLimitTimer || Current() == nullptr || m_state != AnswerState::kUnanswered)
+        return;
+    switch (QuizMode()) {
+        case kMultipleChoice:
+            m_slots.slots[m_slots.correct - 1].state = FlashSlot::kRight;
+            Answer(false);
+            break;
+        case kFillInTheBlank: {
+            const bool right = IsTypedAnswerRight();
+            m_feedback = right ? kCorrect : kOutOfTime;
+            Answer(right);
+            break;
+        }
+        default:
+            Flip();
+            break;
+    }
+    if (viewHasFocus) ArmAutoFlip();
+    m_host.Changed();
+}
+
+void CFlashQuiz::OptionsChanged(const CFlashOptions& before, std::int32_t commonWordsBefore) {
+    const CFlashOptions& now = Options();
+    if (IncludedKindsDiffer(before, now)) {
+        Shuffle();
+        return;
+    }
+    bool movedOn = false;
+    if (before.quizMode != now.quizMode) {
+        movedOn = Current() != nullptr && m_state == AnswerState::kUnanswered;
+        ApplyQuizModeChange();
+    }
+    if (movedOn) return;
+    if (before.kanjiDisplay != now.kanjiDisplay || before.desiredAnswer != now.desiredAnswer) {
+        m_host.StopTimer(kTimeLimitTimer);
+        Next();
+        return;
+    }
+    if (commonWordsBefore != m_document.CommonWordsOnly() && Current() != nullptr) FillSlots();
+    m_host.Changed();
+}
+
+void CFlashQuiz::Leave() {
+    StopTimers();
+    m_answerWindowOpen = false;
+}
+
+// --- State for drawing. ---
+
+std::string CFlashQuiz::Caption() const {
+    const int total = static_cast<int>(m_list.size());
+    const int position = std::min(static_cast<int>(m_position) + 1, total);
+    return Printf(kCaptionFormat, m_reviewing ? kMissedCardsPrefix : kFlashViewPrefix, position,
+                  total, static_cast<int>(m_missed.size()));
+}
+
+const FlashDeckEntry* CFlashQuiz::Current() const {
+    return m_position < m_list.size() ? &m_list[m_position] : nullptr;
+}
+
+std::string CFlashQuiz::QuestionText() const {
+    const FlashDeckEntry* entry = Current();
+    if (entry == nullptr) return {};
+    switch (entry->kind) {
+        case FlashKind::kCompound:
+            return entry->compound->headword;
+        case FlashKind::kKanaWord:
+            return RomajiToKana(entry->kanaWord->romaji, true, m_document.VerticalMode() == 1);
+        case FlashKind::kCounter:
+            return CounterQuestionText(*entry, Options().counterForms == kCountersOnlyOne,
+                                       QuizMode());
+        case FlashKind::kKanji:
+            break;
+    }
+    if (m_form == FlashQuestionForm::kCompound) return entry->randomCompound;
+    if (m_form == FlashQuestionForm::kInflection) return InflectedVerbText(*entry);
+    return entry->kanji->character;
+}
+
+int CFlashQuiz::QuizMode() const {
+    return Options().quizMode;
+}
+
+std::vector<FlashDataPanel> CFlashQuiz::CardData() const {
+    const FlashDeckEntry* entry = Current();
+    if (!m_flipped || entry == nullptr) return {};
+    return BuildFlashCardData(*entry, m_document, m_abbreviations);
+}
+
+// --- The drill. ---
+
+const CFlashOptions& CFlashQuiz::Options() const {
+    return m_document.Options().flash;
+}
+
+FlashDeckEntry* CFlashQuiz::CurrentEntry() {
+    return m_position < m_list.size() ? &m_list[m_position] : nullptr;
+}
+
+std::size_t CFlashQuiz::CardsOfGroups() const {
+    std::size_t cards = 0;
+    for (const std::string& name : m_groupNames) {
+        if (const CWordGroup* group = std::as_const(m_document).Cards().FindGroup(name))
+            cards += static_cast<std::size_t>(std::max(group->cardCount, 0));
+    }
+    return cards;
+}
+
+bool CFlashQuiz::StartDeck(bool rebuild) {
+    StopTimers();
+    m_answerWindowOpen = false;
+    const bool showBox = (rebuild ? CardsOfGroups() : m_deck.size()) > kShufflingBoxThreshold;
+    if (showBox) m_host.ShowShuffling(true);
+    if (rebuild) m_deck = BuildFlashDeck(m_document, m_groupNames, m_japaneseFont);
+    ShuffleFlashDeck(m_deck, Options().shuffleOrder, m_document.Random());
+    for (FlashDeckEntry& entry : m_deck)
+        entry.ResetRunChoices();
+    if (showBox) m_host.ShowShuffling(false);
+    Begin(m_deck, false);
+    return !m_deck.empty();
+}
+
+void CFlashQuiz::StartReview() {
+    std::vector<FlashDeckEntry> review = std::move(m_missed);
+    if (Options().shuffleOrder == kShuffleRandom)
+        ShuffleFlashDeck(review, kShuffleRandom, m_document.Random());
+    Begin(std::move(review), true);
+}
+
+void CFlashQuiz::Begin(std::vector<FlashDeckEntry> list, bool reviewing) {
+    StopTimers();
+    m_list = std::move(list);
+    m_reviewing = reviewing;
+    m_missed.clear();
+    m_position = 0;
+    m_skipped = 0;
+    Present();
+}
+
+void CFlashQuiz::Present() {
+    StopTimers();
+    m_typed.clear();
+    m_feedback.clear();
+    m_prompt.clear();
+    m_slots = FlashSlots{};
+    m_state = AnswerState::kUnanswered;
+    m_details = DetailsButton::kHidden;
+    m_flipped = false;
+    m_form = FlashQuestionForm::kPlain;
+    FlashDeckEntry* entry = CurrentEntry();
+    m_answerWindowOpen = entry != nullptr && QuizMode() == kFillInTheBlank;
+    if (entry == nullptr) {
+        m_host.Changed();
+        return;
+    }
+    const CFlashOptions& options = Options();
+    if (entry->kind == FlashKind::kKanji) ChooseKanjiForm(*entry);
+    FillSlots();
+    if (m_answerWindowOpen) m_prompt = FillInPrompt(*entry, m_form, options.readingKind);
+    if (options.timeLimit != 0) m_host.StartTimer(kTimeLimitTimer, options.timeLimitSeconds);
+    m_host.Changed();
+}
+
+void CFlashQuiz::ChooseKanjiForm(FlashDeckEntry& entry) {
+    const CFlashOptions& options = Options();
+    if (options.kanjiDisplay == kDisplayRandomCompound) {
+        CFlashSlotFiller filler(m_document, m_abbreviations, m_list);
+        if (!entry.randomCompound.empty() || filler.ChooseRandomCompound(entry))
+            m_form = FlashQuestionForm::kCompound;
+    } else if (options.kanjiDisplay == kDisplayVerbInflection && QuizMode() != kMultipleChoice &&
+               !entry.kanji->readings.empty() &&
+               ChooseRandomInflection(entry, options, m_document.Random())) {
+        m_form = FlashQuestionForm::kInflection;
+    }
+    // Choices of another display setting must not leak into the slots and data.
+    if (m_form != FlashQuestionForm::kCompound && !entry.randomCompound.empty()) {
+        entry.randomCompound.clear();
+        entry.randomCompoundReading.clear();
+        entry.randomCompoundMeaning.clear();
+        entry.split = OkuriganaSplit{};
+    }
+    if (m_form != FlashQuestionForm::kInflection) entry.inflectionForm = 0;
+}
+
+void CFlashQuiz::FillSlots() {
+    CFlashSlotFiller filler(m_document, m_abbreviations, m_list);
+    m_slots = filler.Fill(*CurrentEntry(), QuizMode());
+}
+
+bool CFlashQuiz::IsTypedAnswerRight() const {
+    const CFlashOptions& options = Options();
+    return IsFillInAnswerRight(*Current(), m_form, m_typed, options.readingKind,
+                               options.counterForms == kCountersOnlyOne);
+}
+
+void CFlashQuiz::Answer(bool right) {
+    FlashDeckEntry& entry = *CurrentEntry();
+    m_document.SetModified(true);
+    if (right) {
+        entry.MarkRight();
+        m_state = AnswerState::kRight;
+    } else {
+        entry.MarkWrong();
+        m_missed.push_back(entry);
+        m_state = AnswerState::kWrong;
+    }
+    m_details = DetailsButton::kDetails;
+}
+
+void CFlashQuiz::MarkAndAdvance(bool right) {
+    if (Current() == nullptr) return;
+    StopTimers();
+    m_answerWindowOpen = false;
+    if (m_state == AnswerState::kUnanswered) Answer(right);
+    Advance();
+}
+
+void CFlashQuiz::Advance() {
+    ++m_position;
+    if (m_position < m_list.size())
+        Present();
+    else
+        EndOfList();
+}
+
+void CFlashQuiz::Flip() {
+    FlashDeckEntry& entry = *CurrentEntry();
+    m_flipped = true;
+    // The table starts at the inflected reading, else the first verb reading, so that More
+    // steps on from the one shown.
+    if (entry.kind != FlashKind::kKanji || entry.tableGroup != FlashDeckEntry::kFirstReading)
+        return;
+    if (entry.inflectionGroup >= 0) {
+        entry.tableGroup = entry.inflectionGroup;
+        entry.tableReading = entry.inflectionReading;
+    } else {
+        CFlashcardSet::NextVerbReading(*entry.kanji, entry.tableGroup, entry.tableReading,
+                                       m_document.Random());
+    }
+}
+
+void CFlashQuiz::EndOfList() {
+    StopTimers();
+    m_answerWindowOpen = false;
+    m_flipped = false;
+    m_details = DetailsButton::kHidden;
+    m_slots = FlashSlots{};
+    m_host.Changed();
+
+    const int total = static_cast<int>(m_list.size());
+    const int missed = static_cast<int>(m_missed.size());
+    const int right = total - missed - m_skipped;
+    const char* reviewWords = m_reviewing ? kSummaryReviewWords : "";
+    const std::string summary =
+        m_skipped > 0 ? Printf(kSummarySkippedFormat, right, total, reviewWords, m_skipped)
+                      : Printf(kSummaryFormat, right, total, reviewWords);
+    const std::string score =
+        (total == 0 ? std::string("--") : std::to_string(right * 100 / total)) + "%";
+    const std::string report = summary + "\n\n" + Printf(kScoreFormat, score.c_str()) + "\n\n";
+    // No Quiz mode asks its questions without the score.
+    bool reportPending = QuizMode() != kNoQuiz;
+
+    CPrompter& prompter = m_document.Prompter();
+    if (missed > 0) {
+        std::string question =
+            Printf(missed == 1 ? kReviewOneQuestion : kReviewManyQuestion, missed);
+        if (reportPending) {
+            question = report + question;
+            reportPending = false;
+        }
+        if (prompter.AskYesNo(question)) {
+            StartReview();
+            return;
+        }
+    }
+    if (prompter.AskYesNo((reportPending ? report : std::string()) + kReshuffleQuestion))
+        StartDeck(false);
+    else
+        m_host.ReturnToMainView();
+}
+
+void CFlashQuiz::ArmAutoFlip() {
+    if (Options().autoFlip != 0) m_host.StartTimer(kAutoFlipTimer, Options().autoFlipSeconds);
+}
+
+void CFlashQuiz::StopTimers() {
+    m_host.StopTimer(kAutoFlipTimer);
+    m_host.StopTimer(kTimeLimitTimer);
+}
+
+void CFlashQuiz::ApplyQuizModeChange() {
+    m_answerWindowOpen = false;
+    if (Current() != nullptr && m_state == AnswerState::kUnanswered)
+        Next();
+    else
+        m_host.Changed();
+}
+
+void CFlashQuiz::ReturnWithNoCards() {
+    StopTimers();
+    m_answerWindowOpen = false;
+    m_document.Prompter().Information(kNoActiveCardsMessage);
+    m_host.ReturnToMainView();
+}
+
+}  // namespace brushly

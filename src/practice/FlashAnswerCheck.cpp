@@ -1,0 +1,154 @@
+#include "practice/FlashAnswerCheck.h"
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "lookup/RomajiKana.h"
+#include "platform/ShiftJis.h"
+#include "practice/VerbConjugation.h"
+
+namespace brushly {
+
+namespace {
+
+void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
+    for (std::size_t pos = text.find(from); pos != std::string::npos;
+         pos = text.find(from, pos + to.size()))
+        text.replace(pos, from.size(), to);
+}
+
+std::string WithoutChars(std::string_view text, std::string_view dropped) {
+    std::string kept;
+    for (char c : text)
+        if (dropped.find(c) == std::string_view::npos) kept += c;
+    return kept;
+}
+
+// A stored reading as it would be typed: cut before its verb-class marker, without
+// brackets, parentheses, dashes, long-o and other notation marks, normalized.
+std::string TypableReading(std::string_view reading) {
+    const std::size_t marker = reading.find_first_of("%$*#");
+    return NormalizeTypedRomaji(WithoutChars(reading.substr(0, marker), "[]-()@2' "));
+}
+
+// Each reading of a list; an entry may hold several separated by "," or ";".
+void AddTypableReadings(const std::vector<std::string>& readings,
+                        std::vector<std::string>& typable) {
+    for (const std::string& entry : readings) {
+        std::size_t start = 0;
+        while (start <= entry.size()) {
+            const std::size_t end = std::min(entry.find_first_of(",;", start), entry.size());
+            std::string reading =
+                TypableReading(std::string_view(entry).substr(start, end - start));
+            if (!reading.empty()) typable.push_back(std::move(reading));
+            start = end + 1;
+        }
+    }
+}
+
+bool HasReadings(const CKanjiCard& card, bool on) {
+    return std::any_of(card.readings.begin(), card.readings.end(), [on](const auto& group) {
+        return !(on ? group->onReadings : group->kunReadings).empty();
+    });
+}
+
+bool IsKanjiAnswerRight(const CKanjiCard& card, std::string_view typed, int readingKind) {
+    const int asked = AskedReadingKind(card, readingKind);
+    std::vector<std::string> readings;
+    for (const auto& group : card.readings) {
+        if (asked != kReadingKun) AddTypableReadings(group->onReadings, readings);
+        if (asked != kReadingOn) AddTypableReadings(group->kunReadings, readings);
+    }
+    const std::string answer = NormalizeTypedRomaji(WithoutChars(typed, " "));
+    std::string longO = answer;
+    ReplaceAll(longO, "ou", "oo");
+    return std::any_of(readings.begin(), readings.end(), [&](const std::string& reading) {
+        return reading == answer || reading == longO;
+    });
+}
+
+// Compound readings compare without spaces and apostrophes, the long o folded to "ou".
+std::string ComparableCompoundReading(std::string_view reading) {
+    std::string text = NormalizeTypedRomaji(WithoutChars(reading, " '"));
+    ReplaceAll(text, "oo", "ou");
+    return text;
+}
+
+// Kana word romaji keep their case (upper case is katakana).
+std::string ComparableKanaWordReading(std::string_view reading) {
+    std::string text = WithoutChars(reading, " '");
+    NormalizeRomaji(text);
+    NormalizeRomajiUpper(text);
+    ReplaceAll(text, "oo", "ou");
+    ReplaceAll(text, "OO", "OU");
+    return text;
+}
+
+bool IsCounterAnswerRight(const FlashDeckEntry& entry, std::string_view typed,
+                          bool onlyOneCounter) {
+    const std::string& reading = onlyOneCounter ? entry.counter->romaji : entry.counterReading;
+    const std::string expected = NormalizeTypedRomaji(WithoutChars(reading, " @"));
+    return !expected.empty() && expected == NormalizeTypedRomaji(WithoutChars(typed, " "));
+}
+
+}  // namespace
+
+int AskedReadingKind(const CKanjiCard& card, int readingKind) {
+    if (readingKind == kReadingOn && !HasReadings(card, true)) return kReadingKun;
+    if (readingKind == kReadingKun && !HasReadings(card, false)) return kReadingOn;
+    return readingKind;
+}
+
+std::string FillInPrompt(const FlashDeckEntry& entry, FlashQuestionForm form, int readingKind) {
+    switch (entry.kind) {
+        case FlashKind::kCompound:
+            return kPromptCompound;
+        case FlashKind::kKanaWord:
+            return kPromptKanaWord;
+        case FlashKind::kCounter:
+            return kPromptReading;
+        case FlashKind::kKanji:
+            break;
+    }
+    if (form == FlashQuestionForm::kCompound) return kPromptRandomCompound;
+    if (form == FlashQuestionForm::kInflection) return kPromptReading;
+    switch (AskedReadingKind(*entry.kanji, readingKind)) {
+        case kReadingOn:
+            return kPromptOnReading;
+        case kReadingKun:
+            return kPromptKunReading;
+        default:
+            return kPromptReading;
+    }
+}
+
+std::string NormalizeTypedRomaji(std::string_view typed) {
+    std::string text = sjis::AsciiLower(typed);
+    NormalizeRomaji(text);
+    return text;
+}
+
+bool IsFillInAnswerRight(const FlashDeckEntry& entry, FlashQuestionForm form,
+                         std::string_view typed, int readingKind, bool onlyOneCounter) {
+    if (WithoutChars(typed, " ").empty()) return false;
+    switch (entry.kind) {
+        case FlashKind::kCompound:
+            return ComparableCompoundReading(typed) ==
+                   ComparableCompoundReading(entry.compound->romaji);
+        case FlashKind::kKanaWord:
+            return ComparableKanaWordReading(typed) ==
+                   ComparableKanaWordReading(entry.kanaWord->romaji);
+        case FlashKind::kCounter:
+            return IsCounterAnswerRight(entry, typed, onlyOneCounter);
+        case FlashKind::kKanji:
+            break;
+    }
+    if (form == FlashQuestionForm::kCompound)
+        return ComparableCompoundReading(typed) ==
+               ComparableCompoundReading(entry.randomCompoundReading);
+    if (form == FlashQuestionForm::kInflection) return IsVerbAnswerRight(entry, typed);
+    return IsKanjiAnswerRight(*entry.kanji, typed, readingKind);
+}
+
+}  // namespace brushly

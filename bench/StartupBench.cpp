@@ -17,18 +17,6 @@
 namespace brushly {
 namespace {
 
-class CQuietStartupDisplay final : public CStartupDisplay {
-public:
-    void SetKanjiCount(int) override {}
-    void SetStatus(const std::string&) override {}
-    void ShowEdictLabel(bool) override {}
-    void ShowEdictBar(bool) override {}
-    void SetProgressRange(int, int) override {}
-    void SetProgressValue(int) override {}
-    void SetCompoundCount(int) override {}
-    void SetKanaWordCount(int) override {}
-};
-
 void BM_StartToMainWindow(benchmark::State& state) {
     if (!std::filesystem::exists(testing::RealDataDirectory() / "MasterDB.kdb")) {
         state.SkipWithError("no generated kanji database");
@@ -44,7 +32,7 @@ void BM_StartToMainWindow(benchmark::State& state) {
         // A first start without EDICT-built libraries is offered the import: decline it, as
         // a start after the import loads them instead.
         prompter.ScriptAnswers({false});
-        CQuietStartupDisplay display;
+        CSilentStartupDisplay display;
         CBrushlyApplication application(
             settings, prompter,
             [&display](const CBrushlyApplication::LoadingWork& work) { return work(display); },

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/RecentFiles.h"
 #include "dictionary/CAbbreviationList.h"
@@ -20,6 +21,23 @@ class CSettingsStore;
 class CStartupDisplay : public CLoadingDisplay {
 public:
     virtual void SetKanjiCount(int count) = 0;
+};
+
+// The loading dialog's part played without a window, for headless starts: it keeps the
+// kanji count and the status texts and ignores the rest.
+class CSilentStartupDisplay final : public CStartupDisplay {
+public:
+    void SetKanjiCount(int count) override { kanjiCount = count; }
+    void SetStatus(const std::string& text) override { statuses.push_back(text); }
+    void ShowEdictLabel(bool) override {}
+    void ShowEdictBar(bool) override {}
+    void SetProgressRange(int, int) override {}
+    void SetProgressValue(int) override {}
+    void SetCompoundCount(int) override {}
+    void SetKanaWordCount(int) override {}
+
+    int kanjiCount = 0;
+    std::vector<std::string> statuses;
 };
 
 // The application without its windows: the start-up sequence (install directory, version,

@@ -17,23 +17,6 @@
 namespace brushly {
 namespace {
 
-// The loading dialog's part played without a window: the work runs at once and its result
-// decides OK or Cancel.
-class CSilentStartupDisplay final : public CStartupDisplay {
-public:
-    void SetKanjiCount(int count) override { kanjiCount = count; }
-    void SetStatus(const std::string& text) override { statuses.push_back(text); }
-    void ShowEdictLabel(bool) override {}
-    void ShowEdictBar(bool) override {}
-    void SetProgressRange(int, int) override {}
-    void SetProgressValue(int) override {}
-    void SetCompoundCount(int) override {}
-    void SetKanaWordCount(int) override {}
-
-    int kanjiCount = 0;
-    std::vector<std::string> statuses;
-};
-
 class StartupTest : public ::testing::Test {
 protected:
     // Writes the small kanji database into the data directory, with the delivered compound

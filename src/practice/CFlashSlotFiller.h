@@ -1,9 +1,12 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "practice/FlashCandidatePools.h"
 #include "practice/FlashDeckEntry.h"
 
 namespace brushly {
@@ -61,6 +64,26 @@ public:
     FlashSlots Fill(const FlashDeckEntry& entry, int quizMode);
 
 private:
+    // What a compound question is asked from: a compound card or a kanji's random compound.
+    struct CompoundQuestion {
+        std::string_view text;     // Shift-JIS
+        std::string_view reading;  // romaji
+        std::string_view meaning;  // EDICT style
+        const OkuriganaSplit& split;
+    };
+
+    void FillKanji(FlashSlots& slots, const CKanjiCard& card);
+    void FillCompound(FlashSlots& slots, const CompoundQuestion& question);
+    void FillKanaWord(FlashSlots& slots, const CKanaWord& word);
+    void FillCounter(FlashSlots& slots, const FlashDeckEntry& entry, int quizMode);
+    // The compound reading candidate of a drawn compound for the question, or nothing when
+    // it fails the size or small-tsu rule; drawNumber counts the slot's draws from 1.
+    std::optional<FlashSlot> CompoundCandidate(const CCompoundData& compound,
+                                               const CompoundQuestion& question, int drawNumber);
+    // The pools of a kanji of the text, tried at random positions until the compound
+    // database has compounds of it; empty pools when none has.
+    FlashCompoundPools PoolsSharingKanji(std::string_view text);
+
     CBrushly2Doc& m_document;
     const CAbbreviationList& m_abbreviations;
     const std::vector<FlashDeckEntry>& m_deck;

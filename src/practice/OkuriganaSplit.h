@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "practice/FlashDeckEntry.h"
@@ -15,5 +16,9 @@ namespace brushly {
 // "katte" splits "kat" + 手 "te" with initial "t". A text of kana only has no kanji part:
 // everything is leading kana.
 OkuriganaSplit SplitOkurigana(std::string_view text, std::string_view reading);
+
+// The reading of the kanji part alone: the reading without the split's leading and
+// trailing romaji ("okuru" split as 送る gives "oku").
+std::string KanjiPartReading(std::string_view reading, const OkuriganaSplit& split);
 
 }  // namespace brushly

@@ -37,6 +37,9 @@ CFlashAnswerWindow::CFlashAnswerWindow(QWidget* parent)
     m_skipButton->setAutoDefault(false);
     connect(m_enterButton, &QPushButton::clicked, this, &CFlashAnswerWindow::Enter);
     connect(m_skipButton, &QPushButton::clicked, this, &CFlashAnswerWindow::Skip);
+    connect(m_edit, &QLineEdit::textEdited, this, [this] {
+        if (m_edited) m_edited(Answer());
+    });
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_enterButton);
@@ -49,9 +52,10 @@ CFlashAnswerWindow::CFlashAnswerWindow(QWidget* parent)
     setMinimumWidth(280);
 }
 
-void CFlashAnswerWindow::SetHandlers(EnterHandler enter, SkipHandler skip) {
+void CFlashAnswerWindow::SetHandlers(TextHandler enter, SkipHandler skip, TextHandler edited) {
     m_enter = std::move(enter);
     m_skip = std::move(skip);
+    m_edited = std::move(edited);
 }
 
 void CFlashAnswerWindow::SetPrompt(const std::string& prompt) {

@@ -18,13 +18,14 @@ class CFlashAnswerWindow final : public QDialog {
 public:
     static constexpr const char* kTitle = "Enter your answer";
 
-    using EnterHandler = std::function<void(const std::string& typed)>;
+    using TextHandler = std::function<void(const std::string& typed)>;
     using SkipHandler = std::function<void()>;
 
     explicit CFlashAnswerWindow(QWidget* parent = nullptr);
 
-    // Called with the edit box's text on Enter, and on Skip; either may be empty.
-    void SetHandlers(EnterHandler enter, SkipHandler skip);
+    // Called with the edit box's text on Enter, on Skip, and with the text after every
+    // edit by the student (not after SetAnswer); any may be empty.
+    void SetHandlers(TextHandler enter, SkipHandler skip, TextHandler edited);
 
     void SetPrompt(const std::string& prompt);
     void SetFeedback(const std::string& feedback);
@@ -36,8 +37,9 @@ private:
     void Enter();
     void Skip();
 
-    EnterHandler m_enter;
+    TextHandler m_enter;
     SkipHandler m_skip;
+    TextHandler m_edited;
     QLabel* m_prompt;
     QLineEdit* m_edit;
     QPushButton* m_enterButton;

@@ -52,8 +52,6 @@ public:
     static constexpr int kDetailsHeight = 30;
     static constexpr int kDetailsRight = 110;
     static constexpr int kDetailsTop = 5;
-    static constexpr const char* kDetailsText = "Details";
-    static constexpr const char* kContinueText = "Continue";
     // The answer window's first place: this far left of the view's centre, this far down.
     static constexpr int kAnswerLeftOfCentre = 150;
     static constexpr int kAnswerTop = 250;
@@ -107,6 +105,8 @@ public:
 
     const CFlashQuiz& Quiz() const { return m_quiz; }
     CFlashAnswerWindow& AnswerWindow() { return *m_answerWindow; }
+    // The answer window's first position, in global coordinates.
+    QPoint FirstAnswerPosition() const;
     CFlashCardWidget& Card() { return *m_card; }
     QPushButton& DetailsButton() { return *m_details; }
     // The demonstration window, null while it is closed.
@@ -132,13 +132,15 @@ private:
 
     QAction* AddAction(const char* text, const char* tip, const char* name,
                        void (CFlashView::*command)());
-    // Runs a command that may change the quiz mode, telling the frame when it did.
+    // Runs a quiz command, then brings the window up to date.
+    void Run(const std::function<void()>& command);
+    // The same for a command that may change the quiz mode, telling the frame when it did.
     void RunModeCommand(const std::function<void()>& command);
     void TimerExpired(int timer);
     bool HasFocus() const;
     void SyncAnswerWindow();
-    void PlaceAnswerWindow();
     void SyncDemonstration();
+    void StartDemonstration();
     // The strokes of the current card's kanji, or null when it has none.
     const CKanjiStrokes* CurrentStrokes() const;
 
@@ -152,14 +154,13 @@ private:
 
     CFlashCardWidget* m_card;
     QPushButton* m_details;
-    std::unique_ptr<CFlashAnswerWindow> m_answerWindow;
+    CFlashAnswerWindow* m_answerWindow;
     // Where the answer window was when it last closed; forgotten on a quiz mode change.
     std::optional<QPoint> m_answerPosition;
-    // The card the answer window was last set up for, to clear its edit box on a new card.
-    std::string m_answerCard;
-    std::unique_ptr<CDemonstrationWidget> m_demonstration;
-    const CKanjiStrokes* m_demonstrated = nullptr;
+    // Set by the demonstration while it draws; declared before it, which clears it last.
     bool m_demonstrationBusy = false;
+    const CKanjiStrokes* m_demonstrated = nullptr;
+    std::unique_ptr<CDemonstrationWidget> m_demonstration;
 
     QList<QAction*> m_commonActions;
     QList<QAction*> m_noQuizActions;

@@ -1,0 +1,130 @@
+#include "practice/FlashAnswerCheck.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "document/CCounterCard.h"
+#include "document/CKanaWord.h"
+#include "document/CKanjiCard.h"
+#include "document/CKanjiCompound.h"
+
+namespace brushly {
+namespace {
+
+using Form = FlashQuestionForm;
+
+CKanjiCard KanjiCard(std::vector<std::string> on, std::vector<std::string> kun) {
+    CKanjiCard card;
+    card.character = "\x8e\x52";  // 山
+    auto reading = std::make_unique<CKanjiReading>();
+    reading->onReadings = std::move(on);
+    reading->kunReadings = std::move(kun);
+    card.readings.push_back(std::move(reading));
+    return card;
+}
+
+FlashDeckEntry KanjiEntry(CKanjiCard& card) {
+    FlashDeckEntry entry;
+    entry.kanji = &card;
+    return entry;
+}
+
+bool KanjiRight(CKanjiCard& card, const std::string& typed, int kind = kReadingEither) {
+    return IsFillInAnswerRight(KanjiEntry(card), Form::kPlain, typed, kind, false);
+}
+
+TEST(FlashAnswerCheckTest, KanjiReadingsAcceptKunreiSpellingsCaseAndBothLongOs) {
+    CKanjiCard card = KanjiCard({"SHI", "FU"}, {"tsu(ku)%", "too(i)", "[hi]"});
+    EXPECT_TRUE(KanjiRight(card, "si"));
+    EXPECT_TRUE(KanjiRight(card, "Hu"));
+    EXPECT_TRUE(KanjiRight(card, "tuku"));
+    EXPECT_TRUE(KanjiRight(card, "tooi"));
+    EXPECT_TRUE(KanjiRight(card, "toui"));  // a stored "oo" typed with "ou"
+    EXPECT_TRUE(KanjiRight(card, "hi"));
+    EXPECT_FALSE(KanjiRight(card, "tsu"));
+    EXPECT_FALSE(KanjiRight(card, ""));
+
+    // The reading kind asked limits the readings compared.
+    EXPECT_FALSE(KanjiRight(card, "tsuku", kReadingOn));
+    EXPECT_TRUE(KanjiRight(card, "shi", kReadingOn));
+    EXPECT_FALSE(KanjiRight(card, "shi", kReadingKun));
+}
+
+TEST(FlashAnswerCheckTest, PromptsFollowTheKindAndFallBackToTheReadingsThereAre) {
+    CKanjiCard both = KanjiCard({"SAN"}, {"yama"});
+    CKanjiCard onlyKun = KanjiCard({}, {"yama"});
+    CKanjiCard onlyOn = KanjiCard({"SAN"}, {});
+    EXPECT_EQ(FillInPrompt(KanjiEntry(both), Form::kPlain, kReadingEither),
+              "Enter a reading for this character");
+    EXPECT_EQ(FillInPrompt(KanjiEntry(both), Form::kPlain, kReadingOn),
+              "Enter an ON reading for this character");
+    EXPECT_EQ(FillInPrompt(KanjiEntry(onlyKun), Form::kPlain, kReadingOn),
+              "Enter a Kun reading for this character");
+    EXPECT_EQ(FillInPrompt(KanjiEntry(onlyOn), Form::kPlain, kReadingKun),
+              "Enter an ON reading for this character");
+    EXPECT_TRUE(KanjiRight(onlyKun, "yama", kReadingOn));  // judged by the kind prompted
+    EXPECT_EQ(FillInPrompt(KanjiEntry(both), Form::kCompound, kReadingOn),
+              "Enter the romaji for this compound.");
+
+    FlashDeckEntry compound;
+    compound.kind = FlashKind::kCompound;
+    EXPECT_EQ(FillInPrompt(compound, Form::kPlain, kReadingOn),
+              "Enter the romaji for this compound");
+    FlashDeckEntry kanaWord;
+    kanaWord.kind = FlashKind::kKanaWord;
+    EXPECT_EQ(FillInPrompt(kanaWord, Form::kPlain, kReadingOn), "Enter the romaji for this word");
+    FlashDeckEntry counter;
+    counter.kind = FlashKind::kCounter;
+    EXPECT_EQ(FillInPrompt(counter, Form::kPlain, kReadingOn),
+              "Enter a reading for this character");
+}
+
+TEST(FlashAnswerCheckTest, CompoundsCompareWithoutSpacesWithTheLongOFolded) {
+    CKanjiCompound card;
+    card.romaji = "gakkoo";
+    FlashDeckEntry entry;
+    entry.kind = FlashKind::kCompound;
+    entry.compound = &card;
+    EXPECT_TRUE(IsFillInAnswerRight(entry, Form::kPlain, "gak kou", kReadingEither, false));
+    EXPECT_TRUE(IsFillInAnswerRight(entry, Form::kPlain, "GAKKOO", kReadingEither, false));
+    EXPECT_FALSE(IsFillInAnswerRight(entry, Form::kPlain, "gako", kReadingEither, false));
+
+    // A kanji shown as a random compound is judged by the compound's reading.
+    CKanjiCard kanji = KanjiCard({"SAN"}, {"yama"});
+    FlashDeckEntry shown = KanjiEntry(kanji);
+    shown.randomCompoundReading = "tozan";
+    EXPECT_TRUE(IsFillInAnswerRight(shown, Form::kCompound, "tozan", kReadingEither, false));
+    EXPECT_FALSE(IsFillInAnswerRight(shown, Form::kCompound, "yama", kReadingEither, false));
+}
+
+TEST(FlashAnswerCheckTest, KanaWordsKeepTheirCaseAndNormalizeBothTables) {
+    CKanaWord word;
+    word.romaji = "TSUNAMI";
+    FlashDeckEntry entry;
+    entry.kind = FlashKind::kKanaWord;
+    entry.kanaWord = &word;
+    EXPECT_TRUE(IsFillInAnswerRight(entry, Form::kPlain, "TUNAMI", kReadingEither, false));
+    EXPECT_FALSE(IsFillInAnswerRight(entry, Form::kPlain, "tsunami", kReadingEither, false));
+    word.romaji = "hune";
+    EXPECT_TRUE(IsFillInAnswerRight(entry, Form::kPlain, "fune", kReadingEither, false));
+    EXPECT_FALSE(IsFillInAnswerRight(entry, Form::kPlain, "FUNE", kReadingEither, false));
+}
+
+TEST(FlashAnswerCheckTest, CountersCompareTheFormOrWithOnlyOneTheCounterReading) {
+    CCounterCard card;
+    card.romaji = "hon";
+    FlashDeckEntry entry;
+    entry.kind = FlashKind::kCounter;
+    entry.counter = &card;
+    entry.counterReading = "sanbon";
+    EXPECT_TRUE(IsFillInAnswerRight(entry, Form::kPlain, "SANBON", kReadingEither, false));
+    EXPECT_FALSE(IsFillInAnswerRight(entry, Form::kPlain, "hon", kReadingEither, false));
+    EXPECT_TRUE(IsFillInAnswerRight(entry, Form::kPlain, "hon", kReadingEither, true));
+    EXPECT_FALSE(IsFillInAnswerRight(entry, Form::kPlain, "sanbon", kReadingEither, true));
+}
+
+}  // namespace
+}  // namespace brushly

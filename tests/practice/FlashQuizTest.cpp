@@ -1,0 +1,337 @@
+#include "practice/CFlashQuiz.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "FlashTestDocument.h"
+#include "dictionary/CAbbreviationList.h"
+#include "practice/FlashDeck.h"
+
+namespace brushly {
+namespace {
+
+using testing::CFlashTestDocument;
+using testing::CRecordingHost;
+using State = CFlashQuiz::AnswerState;
+using Details = CFlashQuiz::DetailsButton;
+using Texts = std::vector<std::string>;
+
+constexpr const char* kOne = "\x88\xea";    // 一
+constexpr const char* kTwo = "\x93\xf1";    // 二
+constexpr const char* kThree = "\x8e\x4f";  // 三
+constexpr const char* kWrite = "\x8f\x91";  // 書
+
+class FlashQuizTest : public ::testing::Test {
+protected:
+    FlashQuizTest() {
+        fixture.AddKanji("G", kOne, {"ICHI"}, {"hito(tsu)"}, "one");
+        fixture.AddKanji("G", kTwo, {"NI"}, {"futa(tsu)"}, "two");
+        fixture.AddKanji("G", kThree, {"SAN"}, {"mi(tsu)"}, "three");
+        fixture.Flash().shuffleOrder = kShuffleWordGroup;
+    }
+
+    void Start(int quizMode) {
+        fixture.Flash().quizMode = quizMode;
+        ASSERT_TRUE(quiz.Start({"G"}));
+    }
+    // Multiple Choice: answers the current card, then clicks on to the next.
+    void Answer(bool right) {
+        const int correct = quiz.Slots().correct;
+        quiz.ClickSlot(right ? correct : correct % 4 + 1);
+        quiz.ClickCard();
+    }
+    std::vector<std::string> ListCharacters() const {
+        std::vector<std::string> characters;
+        for (const FlashDeckEntry& entry : quiz.List())
+            characters.push_back(entry.kanji->character);
+        return characters;
+    }
+    const CKanjiCard& Card(int index) { return *fixture.document.Cards().KanjiCards()[index]; }
+
+    CFlashTestDocument fixture;
+    CAbbreviationList abbreviations;
+    CRecordingHost host;
+    CFlashQuiz quiz{fixture.document, abbreviations, host, true};
+};
+
+TEST_F(FlashQuizTest, MultipleChoiceAnswerColoursSlotsCountsAndShowsDetails) {
+    fixture.Flash().autoFlip = 1;
+    Start(CFlashQuiz::kMultipleChoice);
+    EXPECT_EQ(quiz.Caption(), "Flash View:  1 of 3 cards   (0 missed)");
+    EXPECT_EQ(quiz.QuestionText(), kOne);
+    EXPECT_EQ(host.timers, (std::map<int, double>{{CFlashQuiz::kTimeLimitTimer, 5.0}}));
+    EXPECT_EQ(quiz.Details(), Details::kHidden);
+    EXPECT_FALSE(fixture.document.IsModified());
+
+    const int correct = quiz.Slots().correct;
+    const int wrong = correct % 4 + 1;
+    quiz.ClickCard();  // an unanswered card stays
+    quiz.ClickSlot(wrong);
+    quiz.ClickSlot(correct);  // answered once only
+    EXPECT_EQ(quiz.State(), State::kWrong);
+    EXPECT_EQ(quiz.Slots().slots[correct - 1].state, FlashSlot::kRight);
+    EXPECT_EQ(quiz.Slots().slots[wrong - 1].state, FlashSlot::kWrong);
+    EXPECT_EQ(Card(0).wrongCount, 1);
+    EXPECT_EQ(Card(0).rightCount, 0);
+    EXPECT_TRUE(fixture.document.IsModified());
+    EXPECT_EQ(quiz.Caption(), "Flash View:  1 of 3 cards   (1 missed)");
+    EXPECT_EQ(quiz.Details(), Details::kDetails);
+    EXPECT_EQ(host.timers, (std::map<int, double>{{CFlashQuiz::kAutoFlipTimer, 2.0}}));
+
+    quiz.PressDetails();
+    EXPECT_TRUE(quiz.Flipped());
+    EXPECT_EQ(quiz.Details(), Details::kContinue);
+    EXPECT_FALSE(host.Running(CFlashQuiz::kAutoFlipTimer));
+    EXPECT_FALSE(quiz.CardData().empty());
+    quiz.PressDetails();
+    EXPECT_EQ(quiz.Caption(), "Flash View:  2 of 3 cards   (1 missed)");
+    EXPECT_FALSE(quiz.Flipped());
+    EXPECT_EQ(quiz.Details(), Details::kHidden);
+    EXPECT_EQ(quiz.SkippedCount(), 0);
+}
+
+TEST_F(FlashQuizTest, SummaryWithSkippedCardThenNoReviewReturnsToMainView) {
+    Start(CFlashQuiz::kMultipleChoice);
+    Answer(true);
+    Answer(false);
+    fixture.prompter.ScriptAnswers({false, false});
+    quiz.Next();
+    EXPECT_EQ(fixture.prompter.Texts(),
+              (Texts{"You answered 1 out of 3 correctly (1 skipped).\n\nFinal score of "
+                     "33%.\n\nReview 1 missed card?",
+                     CFlashQuiz::kReshuffleQuestion}));
+    EXPECT_EQ(host.returns, 1);
+    EXPECT_EQ(quiz.Current(), nullptr);
+    EXPECT_EQ(quiz.Caption(), "Flash View:  3 of 3 cards   (1 missed)");
+    EXPECT_TRUE(host.timers.empty());
+}
+
+TEST_F(FlashQuizTest, SummaryWithoutMissesAsksToReshuffleAndRestarts) {
+    Start(CFlashQuiz::kMultipleChoice);
+    fixture.prompter.ScriptAnswers({true});
+    for (int i = 0; i < 3; ++i)
+        Answer(true);
+    EXPECT_EQ(fixture.prompter.Texts(),
+              (Texts{"You answered 3 out of 3 correctly.\n\nFinal score of 100%.\n\nFinished - "
+                     "would you like to re-shuffle (YES) \nand review these cards again?"}));
+    EXPECT_EQ(host.returns, 0);
+    EXPECT_EQ(quiz.Caption(), "Flash View:  1 of 3 cards   (0 missed)");
+    EXPECT_EQ(quiz.QuestionText(), kOne);
+}
+
+TEST_F(FlashQuizTest, ReviewDrillsTheMissedCardsAndReportsThemAsMissedCards) {
+    Start(CFlashQuiz::kMultipleChoice);
+    fixture.prompter.ScriptAnswers({true});
+    Answer(false);
+    Answer(true);
+    Answer(false);
+    EXPECT_EQ(fixture.prompter.Texts().back(),
+              "You answered 1 out of 3 correctly.\n\nFinal score of 33%.\n\nReview 2 missed "
+              "cards?");
+    EXPECT_TRUE(quiz.Reviewing());
+    EXPECT_EQ(quiz.Caption(), "Missed cards:  1 of 2 cards   (0 missed)");
+    EXPECT_EQ(ListCharacters(), (Texts{kOne, kThree}));
+
+    fixture.prompter.Clear();
+    fixture.prompter.ScriptAnswers({false});
+    Answer(true);
+    Answer(true);
+    EXPECT_EQ(fixture.prompter.Texts(),
+              (Texts{"You answered 2 out of 2 missed cards correctly.\n\nFinal score of "
+                     "100%.\n\nFinished - would you like to re-shuffle (YES) \nand review these "
+                     "cards again?"}));
+    EXPECT_EQ(host.returns, 1);
+}
+
+TEST_F(FlashQuizTest, NoQuizModeAsksWithoutTheScore) {
+    Start(CFlashQuiz::kNoQuiz);
+    fixture.prompter.ScriptAnswers({true, false});
+    quiz.MarkWrong();
+    quiz.MarkRight();
+    quiz.MarkRight();
+    EXPECT_EQ(Card(0).wrongCount, 1);
+    EXPECT_EQ(Card(2).rightCount, 1);
+    quiz.MarkRight();
+    EXPECT_EQ(fixture.prompter.Texts(),
+              (Texts{"Review 1 missed card?", CFlashQuiz::kReshuffleQuestion}));
+    EXPECT_EQ(Card(0).rightCount, 1);
+}
+
+TEST_F(FlashQuizTest, ReviewKeepsTheMissingOrderWithRecognitionOrder) {
+    // After the misses both are 50%, the second with more answers: sorted again it would
+    // come first.
+    fixture.document.Cards().KanjiCards()[0]->rightCount = 1;
+    fixture.document.Cards().KanjiCards()[0]->wrongCount = 1;
+    fixture.document.Cards().KanjiCards()[1]->rightCount = 2;
+    fixture.document.Cards().KanjiCards()[1]->wrongCount = 1;
+    fixture.document.Cards().KanjiCards()[2]->rightCount = 3;
+    fixture.Flash().shuffleOrder = kShuffleRecognition;
+    Start(CFlashQuiz::kNoQuiz);
+    EXPECT_EQ(ListCharacters(), (Texts{kOne, kTwo, kThree}));
+    fixture.prompter.ScriptAnswers({true});
+    quiz.MarkWrong();
+    quiz.MarkWrong();
+    quiz.MarkRight();
+    EXPECT_EQ(ListCharacters(), (Texts{kOne, kTwo}));
+}
+
+TEST_F(FlashQuizTest, ShowMissedShufflesTheReviewWithRandomOrder) {
+    for (int i = 0; i < 6; ++i)
+        fixture.AddKanji("G", std::string("\x88") + static_cast<char>(0xa0 + i), {"ON"}, {});
+    fixture.Flash().shuffleOrder = kShuffleRandom;
+    Start(CFlashQuiz::kNoQuiz);
+    std::vector<std::string> missedOrder = ListCharacters();
+    missedOrder.pop_back();
+    quiz.ShowMissed();  // nothing missed yet
+    EXPECT_FALSE(quiz.Reviewing());
+    for (int i = 0; i < 8; ++i)
+        quiz.MarkWrong();
+    quiz.ShowMissed();
+    EXPECT_TRUE(quiz.Reviewing());
+    EXPECT_EQ(quiz.Caption(), "Missed cards:  1 of 8 cards   (0 missed)");
+    std::vector<std::string> review = ListCharacters();
+    EXPECT_NE(review, missedOrder);
+    std::sort(review.begin(), review.end());
+    std::sort(missedOrder.begin(), missedOrder.end());
+    EXPECT_EQ(review, missedOrder);
+}
+
+TEST_F(FlashQuizTest, QuizModeSwitchSkipsAnUnansweredCardOnly) {
+    Start(CFlashQuiz::kMultipleChoice);
+    quiz.SwitchQuizMode();
+    EXPECT_EQ(quiz.QuizMode(), CFlashQuiz::kFillInTheBlank);
+    EXPECT_EQ(quiz.SkippedCount(), 1);
+    EXPECT_EQ(quiz.Caption(), "Flash View:  2 of 3 cards   (0 missed)");
+    EXPECT_TRUE(quiz.AnswerWindowOpen());
+    EXPECT_EQ(quiz.Prompt(), "Enter a reading for this character");
+
+    quiz.EnterAnswer("futatsu");
+    EXPECT_EQ(quiz.Feedback(), "CORRECT");
+    quiz.SwitchQuizMode();
+    EXPECT_EQ(quiz.QuizMode(), CFlashQuiz::kNoQuiz);
+    EXPECT_EQ(quiz.SkippedCount(), 1);
+    EXPECT_EQ(quiz.Caption(), "Flash View:  2 of 3 cards   (0 missed)");
+    EXPECT_FALSE(quiz.AnswerWindowOpen());
+}
+
+TEST_F(FlashQuizTest, FillInJudgesOnEnterAndEnterAgainMovesOn) {
+    Start(CFlashQuiz::kFillInTheBlank);
+    quiz.EnterAnswer("hitotu");
+    EXPECT_EQ(quiz.State(), State::kRight);
+    EXPECT_EQ(quiz.Feedback(), "CORRECT");
+    EXPECT_EQ(quiz.Details(), Details::kDetails);
+    quiz.EnterAnswer("");
+    EXPECT_EQ(quiz.QuestionText(), kTwo);
+    EXPECT_TRUE(quiz.Feedback().empty());
+    quiz.EnterAnswer("san");
+    EXPECT_EQ(quiz.Feedback(), "INCORRECT");
+    EXPECT_EQ(quiz.Missed().size(), 1u);
+    quiz.PressDetails();
+    EXPECT_FALSE(quiz.AnswerWindowOpen());
+    quiz.SkipAnswer();
+    EXPECT_TRUE(quiz.AnswerWindowOpen());
+    EXPECT_EQ(quiz.QuestionText(), kThree);
+}
+
+TEST_F(FlashQuizTest, TimeLimitInMultipleChoiceIsAWrongAnswer) {
+    fixture.Flash().autoFlip = 1;
+    Start(CFlashQuiz::kMultipleChoice);
+    quiz.TimerExpired(CFlashQuiz::kTimeLimitTimer, true);
+    EXPECT_EQ(quiz.State(), State::kWrong);
+    EXPECT_EQ(quiz.Slots().slots[quiz.Slots().correct - 1].state, FlashSlot::kRight);
+    EXPECT_EQ(quiz.Missed().size(), 1u);
+    EXPECT_TRUE(host.Running(CFlashQuiz::kAutoFlipTimer));
+    quiz.TimerExpired(CFlashQuiz::kAutoFlipTimer, true);
+    EXPECT_EQ(quiz.QuestionText(), kTwo);
+    quiz.TimerExpired(CFlashQuiz::kTimeLimitTimer, false);  // no focus: no Auto Flip
+    EXPECT_TRUE(host.timers.empty());
+}
+
+TEST_F(FlashQuizTest, TimeLimitInFillInJudgesTheTypedText) {
+    Start(CFlashQuiz::kFillInTheBlank);
+    quiz.SetTypedText("ichi");
+    quiz.TimerExpired(CFlashQuiz::kTimeLimitTimer, true);
+    EXPECT_EQ(quiz.State(), State::kRight);
+    EXPECT_EQ(quiz.Feedback(), "CORRECT");
+    quiz.Next();
+    EXPECT_TRUE(quiz.TypedText().empty());
+    quiz.SetTypedText("ichi");
+    quiz.TimerExpired(CFlashQuiz::kTimeLimitTimer, true);
+    EXPECT_EQ(quiz.State(), State::kWrong);
+    EXPECT_EQ(quiz.Feedback(), "Out of Time");
+    EXPECT_EQ(Card(1).wrongCount, 1);
+}
+
+TEST_F(FlashQuizTest, TimeLimitInNoQuizFlipsTheCard) {
+    fixture.Flash().autoFlip = 1;
+    Start(CFlashQuiz::kNoQuiz);
+    quiz.TimerExpired(CFlashQuiz::kTimeLimitTimer, true);
+    EXPECT_TRUE(quiz.Flipped());
+    EXPECT_EQ(quiz.State(), State::kUnanswered);
+    quiz.TimerExpired(CFlashQuiz::kAutoFlipTimer, true);
+    EXPECT_EQ(quiz.SkippedCount(), 1);
+}
+
+TEST_F(FlashQuizTest, ResetsAskFirst) {
+    fixture.document.Cards().KanjiCards()[0]->wrongCount = 4;
+    fixture.document.Cards().KanjiCards()[2]->rightCount = 2;
+    Start(CFlashQuiz::kMultipleChoice);
+    fixture.prompter.ScriptAnswers({false, true, true});
+    quiz.Reset();
+    EXPECT_EQ(Card(0).wrongCount, 4);
+    quiz.Reset();
+    EXPECT_EQ(Card(0).wrongCount, 0);
+    quiz.ResetAll();
+    EXPECT_EQ(Card(2).rightCount, 0);
+    EXPECT_EQ(fixture.prompter.Texts(), (Texts{"Reset this stat?", "Reset this stat?",
+                                               "Reset ALL recognition statistics in this list?"}));
+}
+
+TEST_F(FlashQuizTest, OptionsChangesRebuildMoveOnOrReturn) {
+    Start(CFlashQuiz::kMultipleChoice);
+    CFlashOptions before = fixture.Flash();
+    fixture.Flash().desiredAnswer = 1;
+    quiz.OptionsChanged(before, fixture.document.CommonWordsOnly());
+    EXPECT_EQ(quiz.QuestionText(), kTwo);
+    EXPECT_EQ(quiz.SkippedCount(), 1);
+
+    before = fixture.Flash();
+    fixture.Flash().includeKanji = 0;
+    quiz.OptionsChanged(before, fixture.document.CommonWordsOnly());
+    EXPECT_EQ(fixture.prompter.Texts(),
+              (Texts{"There are now no active cards in this list for the current Flash "
+                     "options.\nYou will be returned to the main page."}));
+    EXPECT_EQ(host.returns, 1);
+    EXPECT_EQ(quiz.Current(), nullptr);
+}
+
+TEST_F(FlashQuizTest, RandomVerbInflectionOnlyOutsideMultipleChoice) {
+    fixture.AddKanji("V", kWrite, {"SHO"}, {"ka(ku)"});
+    fixture.Flash().kanjiDisplay = 1;
+    fixture.Flash().quizMode = CFlashQuiz::kMultipleChoice;
+    ASSERT_TRUE(quiz.Start({"V"}));
+    EXPECT_EQ(quiz.QuestionForm(), FlashQuestionForm::kPlain);
+    EXPECT_EQ(quiz.QuestionText(), kWrite);
+    fixture.Flash().quizMode = CFlashQuiz::kFillInTheBlank;
+    ASSERT_TRUE(quiz.Start({"V"}));
+    EXPECT_EQ(quiz.QuestionForm(), FlashQuestionForm::kInflection);
+    EXPECT_EQ(quiz.Prompt(), "Enter a reading for this character");
+    EXPECT_EQ(quiz.QuestionText().substr(0, 2), kWrite);
+    EXPECT_GT(quiz.QuestionText().size(), 2u);
+}
+
+TEST_F(FlashQuizTest, LargeDecksShowTheShufflingBox) {
+    Start(CFlashQuiz::kMultipleChoice);
+    EXPECT_TRUE(host.shuffling.empty());
+    for (int i = 0; i < 200; ++i)
+        fixture.AddKanji("G", kOne, {"ICHI"}, {});
+    quiz.Shuffle();
+    EXPECT_EQ(host.shuffling, (std::vector<bool>{true, false}));
+    EXPECT_EQ(quiz.Caption(), "Flash View:  1 of 203 cards   (0 missed)");
+}
+
+}  // namespace
+}  // namespace brushly

@@ -13,12 +13,14 @@
 
 #include "app/CBrushlyApplication.h"
 #include "app/CDatabaseInfoDialog.h"
+#include "app/CFlashOptionPage.h"
 #include "app/CHelpWindow.h"
 #include "app/CMainView.h"
 #include "app/CViewSwitcher.h"
 #include "app/DatabaseInfo.h"
 #include "app/HelpTopics.h"
 #include "document/CBrushly2Doc.h"
+#include "practice/CFlashView.h"
 
 namespace brushly {
 
@@ -54,6 +56,9 @@ CMainWindow::CMainWindow(CBrushlyApplication& application, QWidget* parent)
     CreateToolsMenu();
     CreateHelpMenu();
     CreateToolBar();
+    CreateFlashToolBar();
+    m_mainView->SetPracticeHandlers([this] { StartFlash(); }, nullptr);
+    connect(m_views, &QStackedWidget::currentChanged, this, &CMainWindow::ViewShown);
 
     m_autosaveTimer.setInterval(kAutosavePeriodMs);
     connect(&m_autosaveTimer, &QTimer::timeout, this, &CMainWindow::Autosave);
@@ -116,7 +121,10 @@ void CMainWindow::CreateViewMenu() {
     AddAction(menu, QStringLiteral("&Main View"), "mainViewAction", [this] {
         m_views->ShowMainView();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    for (const char* later : {"&Word Group View", "&Flash View", "&Draw View", "&Kana Table"}) {
+    menu->addAction(QStringLiteral("&Word Group View"))->setEnabled(false);
+    AddAction(menu, QStringLiteral("&Flash View"), "flashViewAction",
+              [this] { m_mainView->PracticeReading(); });
+    for (const char* later : {"&Draw View", "&Kana Table"}) {
         menu->addAction(QString::fromLatin1(later))->setEnabled(false);
     }
     menu->addSeparator();
@@ -179,9 +187,8 @@ void CMainWindow::CreateToolBar() {
     }
     toolBar->addSeparator();
     toolBar->addAction(findChild<QAction*>(QStringLiteral("mainViewAction")));
-    for (const char* later : {"Flash", "Draw"}) {
-        toolBar->addAction(QString::fromLatin1(later))->setEnabled(false);
-    }
+    toolBar->addAction(QStringLiteral("Flash"), m_mainView, &CMainView::PracticeReading);
+    toolBar->addAction(QStringLiteral("Draw"))->setEnabled(false);
     toolBar->addSeparator();
     toolBar->addAction(m_verticalAction);
     toolBar->addAction(m_romajiAction);
@@ -193,6 +200,76 @@ void CMainWindow::SetFontCommands(std::function<void()> japaneseFont,
     m_brushlyFont = std::move(brushlyFont);
     m_japaneseFontAction->setEnabled(bool(m_japaneseFont));
     m_brushlyFontAction->setEnabled(bool(m_brushlyFont));
+}
+
+void CMainWindow::CreateFlashToolBar() {
+    m_flashToolBar = addToolBar(QStringLiteral("Flash"));
+    m_flashToolBar->setObjectName(QStringLiteral("flashToolBar"));
+    m_flashToolBar->hide();
+}
+
+void CMainWindow::FillFlashToolBar() {
+    m_flashToolBar->clear();
+    if (!m_flashView) return;
+    m_flashToolBar->addActions(m_flashView->ToolbarActions());
+}
+
+void CMainWindow::SetJapaneseTextStyle(const CJapaneseTextStyle& style) {
+    m_textStyle = style;
+    m_mainView->SetJapaneseTextStyle(style);
+}
+
+void CMainWindow::StartFlash() {
+    if (m_mainView->Commands().Selection().empty()) {
+        m_mainView->PracticeReading();  // says that a selection is needed
+        return;
+    }
+    if (m_flashView) m_views->ShowMainView();  // the old one goes
+    auto* view = new CFlashView(m_application.Document(), m_application.Abbreviations(),
+                                m_textStyle, m_textStyle.mode != CJapaneseFontMode::kBuiltIn);
+    if (!view->Open(m_mainView->Commands().Selection())) {
+        delete view;
+        m_application.Prompter().Information(CWordGroupCommands::kReadingEmptyMessage);
+        return;
+    }
+    view->SetReturnHandler([this] { m_views->ShowMainView(); });
+    view->SetOptionsHandler([this] { EditFlashOptions(); });
+    view->SetQuizModeChangedHandler([this] { FillFlashToolBar(); });
+    m_flashView = view;
+    m_views->addWidget(view);
+    m_views->setCurrentWidget(view);
+    view->setFocus();
+}
+
+void CMainWindow::EditFlashOptions() {
+    if (!m_flashView) return;
+    CBrushly2Doc& document = m_application.Document();
+    const CFlashOptions before = document.Options().flash;
+    const std::int32_t commonWordsBefore = document.CommonWordsOnly();
+    CFlashOptions options = before;
+    std::int32_t commonWords = commonWordsBefore;
+    const CCompoundLibrary* compounds = document.CompoundLibrary();
+    const bool edict = compounds && compounds->Identification().starts_with("EDICT");
+    if (!CFlashOptionPage::Edit(this, options, commonWords, edict, m_application.Prompter()))
+        return;
+    if (options == before && commonWords == commonWordsBefore) return;
+    document.Options().flash = options;
+    document.SetCommonWordsOnly(commonWords);
+    document.SetModified(true);
+    m_flashView->OptionsChanged(before, commonWordsBefore);
+    Refresh();
+}
+
+void CMainWindow::ViewShown() {
+    const bool flashShown = m_flashView && m_views->currentWidget() == m_flashView;
+    if (m_flashView && !flashShown) {
+        m_flashView->Leave();
+        m_views->removeWidget(m_flashView);
+        m_flashView->deleteLater();
+        m_flashView = nullptr;
+    }
+    FillFlashToolBar();
+    m_flashToolBar->setVisible(flashShown);
 }
 
 void CMainWindow::Refresh() {
@@ -233,6 +310,7 @@ void CMainWindow::DocumentReplaced() {
 }
 
 void CMainWindow::FileNew() {
+    m_views->ShowMainView();  // no practice view may outlive the cards it drills
     if (m_application.FileNew([this] { return ChooseSavePath(); })) DocumentReplaced();
 }
 
@@ -244,6 +322,7 @@ void CMainWindow::FileOpen() {
 }
 
 bool CMainWindow::OpenDocument(const std::string& path) {
+    m_views->ShowMainView();
     const bool opened = m_application.FileOpen(path, [this] { return ChooseSavePath(); });
     if (opened) {
         DocumentReplaced();

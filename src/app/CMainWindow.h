@@ -7,12 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "handwriting/JapaneseText.h"
+
 class QAction;
 class QMenu;
+class QToolBar;
 
 namespace brushly {
 
 class CBrushlyApplication;
+class CFlashView;
 class CHelpWindow;
 class CMainView;
 class CViewSwitcher;
@@ -40,6 +44,17 @@ public:
     QMenu* WordGroupMenu() const { return m_wordGroupMenu; }
     // Tools - Japanese Font and Tools - Brushly Font; disabled until set.
     void SetFontCommands(std::function<void()> japaneseFont, std::function<void()> brushlyFont);
+    // How the views draw Japanese text; the style's kanji library must outlive the window.
+    void SetJapaneseTextStyle(const CJapaneseTextStyle& style);
+
+    // Word Group - Flash, View - Flash View and "Practice Reading": the Flash View over the
+    // selected Word Groups, with its tool bar. Without a selection, or when the deck would
+    // be empty, a message says so and the main view stays. The Flash View lives while it is
+    // shown: leaving it for any other view destroys it, so its deck never outlives cards
+    // that the other views delete.
+    void StartFlash();
+    // The Flash View while it is shown, else null.
+    CFlashView* FlashView() const { return m_flashView; }
 
     // Shows a status text that gives way to kReadyStatus after kStatusRestoreMs.
     void ShowStatus(const QString& text);
@@ -61,6 +76,11 @@ private:
     void CreateToolsMenu();
     void CreateHelpMenu();
     void CreateToolBar();
+    void CreateFlashToolBar();
+    void FillFlashToolBar();
+    void EditFlashOptions();
+    // Called whenever another page of the view switcher is shown.
+    void ViewShown();
     void FillRecentFiles();
     QAction* AddAction(QMenu* menu, const QString& text, const char* objectName,
                        std::function<void()> command);
@@ -89,6 +109,9 @@ private:
     QAction* m_japaneseFontAction = nullptr;
     QAction* m_brushlyFontAction = nullptr;
     std::vector<QAction*> m_recentActions;
+    CJapaneseTextStyle m_textStyle;
+    CFlashView* m_flashView = nullptr;
+    QToolBar* m_flashToolBar = nullptr;
     std::function<void()> m_japaneseFont;
     std::function<void()> m_brushlyFont;
     QTimer m_autosaveTimer;

@@ -56,8 +56,7 @@ int main(int argc, char* argv[]) {
     prompter.SetParent(&window);
     window.MainView().SetLatinFace(latinFace);
     if (fonts) {
-        window.MainView().SetJapaneseTextStyle(
-            fonts->TextStyle(application.Document().KanjiLibrary()));
+        window.SetJapaneseTextStyle(fonts->TextStyle(application.Document().KanjiLibrary()));
     }
     window.SetFontCommands([&fonts] { fonts->ChooseFaceAgain(); },
                            [&fonts] { fonts->AdjustThresholdAgain(); });

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QStatusBar>
+#include <QToolBar>
 #include <QUrl>
 #include <filesystem>
 #include <iostream>
@@ -18,24 +19,13 @@
 #include "document/CBrushly2Doc.h"
 #include "platform/CMemorySettingsStore.h"
 #include "platform/CScriptedPrompter.h"
+#include "practice/CFlashView.h"
 #include "support/CTempDirectory.h"
 #include "support/QtTestApplication.h"
 #include "support/SmallKanjiDatabase.h"
 
 namespace brushly {
 namespace {
-
-class CNoDisplay final : public CStartupDisplay {
-public:
-    void SetKanjiCount(int) override {}
-    void SetStatus(const std::string&) override {}
-    void ShowEdictLabel(bool) override {}
-    void ShowEdictBar(bool) override {}
-    void SetProgressRange(int, int) override {}
-    void SetProgressValue(int) override {}
-    void SetCompoundCount(int) override {}
-    void SetKanaWordCount(int) override {}
-};
 
 // A started application over the small kanji database (without compound libraries, whose
 // missing-file message the prompter takes) and its main window.
@@ -45,7 +35,7 @@ protected:
         : m_application(
               m_settings, m_prompter,
               [](const CBrushlyApplication::LoadingWork& work) {
-                  CNoDisplay display;
+                  CSilentStartupDisplay display;
                   return work(display);
               },
               m_data.Path().string()) {
@@ -75,6 +65,40 @@ TEST_F(MainWindowTest, ShowsTheDocumentTitleAndTheReadyStatus) {
     ASSERT_NE(m_window->WordGroupMenu(), nullptr);
     EXPECT_TRUE(m_window->Views().MainViewShown());
     EXPECT_FALSE(Action("japaneseFontAction")->isEnabled());
+}
+
+TEST_F(MainWindowTest, FlashRunsOnTheSelectionWithItsToolBarUntilLeft) {
+    m_window->show();
+    Action("flashAction")->trigger();
+    EXPECT_EQ(m_prompter.Texts(),
+              std::vector<std::string>{"Select Word group(s) to practice reading"});
+    EXPECT_EQ(m_window->FlashView(), nullptr);
+
+    m_window->MainView().Commands().SetSelection({"Animals"});
+    Action("flashAction")->trigger();
+    CFlashView* view = m_window->FlashView();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(m_window->Views().currentWidget(), view);
+    auto* toolBar = m_window->findChild<QToolBar*>(QStringLiteral("flashToolBar"));
+    ASSERT_NE(toolBar, nullptr);
+    EXPECT_TRUE(toolBar->isVisible());
+    EXPECT_EQ(toolBar->actions(), view->ToolbarActions());
+    EXPECT_NE(view->Quiz().Current(), nullptr);
+
+    Action("mainViewAction")->trigger();
+    EXPECT_TRUE(m_window->Views().MainViewShown());
+    EXPECT_EQ(m_window->FlashView(), nullptr);
+    EXPECT_FALSE(toolBar->isVisible());
+}
+
+TEST_F(MainWindowTest, FlashOverGroupsWithoutActiveCardsSaysSo) {
+    ASSERT_TRUE(m_application.Document().Cards().AddGroup("Empty"));
+    m_window->MainView().Commands().SetSelection({"Empty"});
+    m_window->StartFlash();
+    EXPECT_EQ(m_prompter.Texts(),
+              std::vector<std::string>{CWordGroupCommands::kReadingEmptyMessage});
+    EXPECT_EQ(m_window->FlashView(), nullptr);
+    EXPECT_TRUE(m_window->Views().MainViewShown());
 }
 
 TEST_F(MainWindowTest, ViewModesWriteTheirSettingsAtOnce) {

@@ -184,8 +184,9 @@ void CFlashSlotFiller::FillKanji(FlashSlots& slots, const CKanjiCard& card) {
 
     FlashSlot& correct = slots.slots[static_cast<std::size_t>(slots.correct - 1)];
     std::vector<std::string> keys;
-    int kind = options.readingKind == 0 ? random.PickRandom(2) : options.readingKind;
+    int kind = options.readingKind;
     if (reading) {
+        if (kind == 0) kind = random.PickRandom(2);
         const FlashReadingPick pick = PickKanjiReading(card.readings, kind, longOMode, random);
         kind = pick.kind;
         // A kanji without readings still gets an answer, so that four slots can be filled.

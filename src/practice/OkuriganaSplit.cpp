@@ -53,7 +53,11 @@ OkuriganaSplit SplitOkurigana(std::string_view text, std::string_view reading) {
 
     OkuriganaSplit split;
     split.kanjiPartLength = static_cast<int>(text.size() - leadingBytes - trailingBytes);
-    std::string_view rest = reading;
+    std::string spaceless;
+    for (char letter : reading) {
+        if (letter != ' ') spaceless.push_back(letter);
+    }
+    std::string_view rest = spaceless;
 
     std::string leadingRomaji = KanaToRomaji(text.substr(0, leadingBytes));
     const bool smallTsu = !leadingRomaji.empty() && leadingRomaji.back() == kSmallTsuMark;

@@ -14,7 +14,7 @@ namespace brushly {
 // kanji part. A small tsu ending the leading kana takes the consonant it doubles from the
 // reading into the leading romaji and records it as the kana-initial letter: かっ手 read
 // "katte" splits "kat" + 手 "te" with initial "t". A text of kana only has no kanji part:
-// everything is leading kana.
+// everything is leading kana. Blanks in the reading are ignored.
 OkuriganaSplit SplitOkurigana(std::string_view text, std::string_view reading);
 
 // The reading of the kanji part alone: the reading without the split's leading and

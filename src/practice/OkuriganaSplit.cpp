@@ -35,6 +35,14 @@ bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
            sjis::AsciiLower(text.substr(text.size() - suffix.size())) == sjis::AsciiLower(suffix);
 }
 
+std::string WithoutBlanks(std::string_view reading) {
+    std::string spaceless;
+    for (char letter : reading) {
+        if (letter != ' ') spaceless.push_back(letter);
+    }
+    return spaceless;
+}
+
 }  // namespace
 
 OkuriganaSplit SplitOkurigana(std::string_view text, std::string_view reading) {
@@ -53,10 +61,7 @@ OkuriganaSplit SplitOkurigana(std::string_view text, std::string_view reading) {
 
     OkuriganaSplit split;
     split.kanjiPartLength = static_cast<int>(text.size() - leadingBytes - trailingBytes);
-    std::string spaceless;
-    for (char letter : reading) {
-        if (letter != ' ') spaceless.push_back(letter);
-    }
+    const std::string spaceless = WithoutBlanks(reading);
     std::string_view rest = spaceless;
 
     std::string leadingRomaji = KanaToRomaji(text.substr(0, leadingBytes));
@@ -84,7 +89,9 @@ OkuriganaSplit SplitOkurigana(std::string_view text, std::string_view reading) {
     return split;
 }
 
-std::string KanjiPartReading(std::string_view reading, const OkuriganaSplit& split) {
+std::string KanjiPartReading(std::string_view spaced, const OkuriganaSplit& split) {
+    const std::string spaceless = WithoutBlanks(spaced);
+    std::string_view reading = spaceless;
     if (StartsWithNoCase(reading, split.leadingRomaji)) {
         reading.remove_prefix(split.leadingRomaji.size());
     }

@@ -18,7 +18,7 @@ namespace brushly {
 OkuriganaSplit SplitOkurigana(std::string_view text, std::string_view reading);
 
 // The reading of the kanji part alone: the reading without the split's leading and
-// trailing romaji ("okuru" split as 送る gives "oku").
+// trailing romaji ("okuru" split as 送る gives "oku"), blanks ignored.
 std::string KanjiPartReading(std::string_view reading, const OkuriganaSplit& split);
 
 }  // namespace brushly

@@ -68,18 +68,6 @@ TEST(FlashAnswerCheckTest, PromptsFollowTheKindAndFallBackToTheReadingsThereAre)
     EXPECT_TRUE(KanjiRight(onlyKun, "yama", kReadingOn));  // judged by the kind prompted
     EXPECT_EQ(FillInPrompt(KanjiEntry(both), Form::kCompound, kReadingOn),
               "Enter the romaji for this compound.");
-
-    FlashDeckEntry compound;
-    compound.kind = FlashKind::kCompound;
-    EXPECT_EQ(FillInPrompt(compound, Form::kPlain, kReadingOn),
-              "Enter the romaji for this compound");
-    FlashDeckEntry kanaWord;
-    kanaWord.kind = FlashKind::kKanaWord;
-    EXPECT_EQ(FillInPrompt(kanaWord, Form::kPlain, kReadingOn), "Enter the romaji for this word");
-    FlashDeckEntry counter;
-    counter.kind = FlashKind::kCounter;
-    EXPECT_EQ(FillInPrompt(counter, Form::kPlain, kReadingOn),
-              "Enter a reading for this character");
 }
 
 TEST(FlashAnswerCheckTest, CompoundsCompareWithoutSpacesWithTheLongOFolded) {

@@ -61,19 +61,6 @@ TEST(FlashDeckTest, GroupsInSelectionOrderKindsInFixedOrderInactiveCardsLeftOut)
     EXPECT_TRUE(BuildFlashDeck(fixture.document, {"B", "A"}, true).empty());
 }
 
-TEST(FlashDeckTest, WithoutJapaneseFontCardsWithoutCharacterCodeAreLeftOut) {
-    CFlashTestDocument fixture;
-    fixture.AddKanji("G", kOne, {"ICHI"}, {});
-    fixture.AddKanji("G", "", {"NANI"}, {});
-    fixture.AddCounter("G").character.clear();
-    fixture.Flash().counterForms = 0;
-
-    EXPECT_EQ(BuildFlashDeck(fixture.document, {"G"}, true).size(), 5u);
-    const auto deck = BuildFlashDeck(fixture.document, {"G"}, false);
-    ASSERT_EQ(deck.size(), 1u);
-    EXPECT_EQ(deck[0].kanji->character, kOne);
-}
-
 TEST(FlashDeckTest, CountersGiveEveryFormWithAllAndOneRandomFormWithOnlyOne) {
     CFlashTestDocument fixture;
     CCounterCard& counter = fixture.AddCounter("G");
@@ -109,12 +96,6 @@ protected:
     CFlashTestDocument fixture;
     std::vector<std::string> characters;
 };
-
-TEST_F(FlashShuffleTest, WordGroupOrderKeepsTheBuildOrder) {
-    auto deck = Deck();
-    ShuffleFlashDeck(deck, kShuffleWordGroup, fixture.document.Random());
-    EXPECT_EQ(KanjiCharacters(deck), characters);
-}
 
 TEST_F(FlashShuffleTest, RandomOrderMakesTenPassesOfPickRandomSwaps) {
     CScriptedPrompter prompter;

@@ -153,9 +153,11 @@ std::string ActiveReadingText(const std::string& reading, const DisplayStyle& st
     return ReplaceAll(LongO(std::move(plain), style.longOMode), "@", "");
 }
 
+// A form the reading lacks leaves its cell empty.
 FlashVerbCell VerbCell(const CKanjiCard& card, const VerbParts& parts, int form) {
-    return {VerbFormShowsKanji(parts, form) ? card.character : std::string(),
-            VerbFormKana(parts, form)};
+    std::string kana = VerbFormKana(parts, form);
+    if (kana.empty()) return {};
+    return {VerbFormShowsKanji(parts, form) ? card.character : std::string(), std::move(kana)};
 }
 
 // The table rows: the thirteen affirmative/negative pairs, then the passive group.

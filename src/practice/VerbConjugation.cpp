@@ -12,89 +12,72 @@ namespace {
 
 enum Part : int { kP0, kP1, kP2, kP3, kP4, kP5, kP6, kP7, kP8, kP9, kP10, kP11, kP12, kP13 };
 
-// What enables a form besides its column.
-enum class FormGroup {
-    kIndicative,
-    kGerund,
-    kTentative,
-    kPresumptive,
-    kImperative,
-    kProvisional,
-    kConditional,
-    kRepresentative,
-    kPassive,
-};
-
-struct FormRow {
+// A form: its table row label, the option that enables it besides its column and style,
+// whether it is formal, and its text: a part, perhaps without its last letter, + an ending.
+struct FormSpec {
     std::string_view label;
-    FormGroup group;
+    std::int32_t CFlashOptions::*group;
     bool formal;
+    Part part;
+    bool chop;
+    std::string_view ending;
 };
 
-// Forms 1 to 13; the negatives 14 to 26 share the row of form - 13.
-constexpr std::array<FormRow, 13> kAffirmativeRows{{
-    {"Indicative", FormGroup::kIndicative, false},
-    {"Past Indicative", FormGroup::kIndicative, false},
-    {"Indicative", FormGroup::kIndicative, true},
-    {"Past Indicative", FormGroup::kIndicative, true},
-    {"Gerund (te)", FormGroup::kGerund, false},
-    {"Tentative", FormGroup::kTentative, false},
-    {"Tentative", FormGroup::kTentative, true},
-    {"Presumptive", FormGroup::kPresumptive, false},
-    {"Presumptive", FormGroup::kPresumptive, true},
-    {"Imperative", FormGroup::kImperative, false},
-    {"Provisional", FormGroup::kProvisional, false},
-    {"Conditional", FormGroup::kConditional, false},
-    {"Representative", FormGroup::kRepresentative, false},
+using O = CFlashOptions;
+// Forms 1 to 30: 1 to 13 affirmative, 14 to 26 their negatives, 27 to 30 the passive group.
+constexpr std::array<FormSpec, kVerbFormCount> kForms{{
+    {"Indicative", &O::verbIndicative, false, kP1, false, ""},
+    {"Past Indicative", &O::verbIndicative, false, kP4, true, "a"},
+    {"Indicative", &O::verbIndicative, true, kP3, false, "masu"},
+    {"Past Indicative", &O::verbIndicative, true, kP3, false, "mashita"},
+    {"Gerund (te)", &O::verbGerund, false, kP4, false, ""},
+    {"Tentative", &O::verbTentative, false, kP6, false, ""},
+    {"Tentative", &O::verbTentative, true, kP3, false, "mashoo"},
+    {"Presumptive", &O::verbPresumptive, false, kP1, false, "daroo"},
+    {"Presumptive", &O::verbPresumptive, true, kP1, false, "deshoo"},
+    {"Imperative", &O::verbImperative, false, kP5, false, ""},
+    {"Provisional", &O::verbProvisional, false, kP8, false, ""},
+    {"Conditional", &O::verbConditional, false, kP4, true, "ara"},
+    {"Representative", &O::verbRepresentative, false, kP4, true, "ari"},
+    {"Indicative", &O::verbIndicative, false, kP2, false, ""},
+    {"Past Indicative", &O::verbIndicative, false, kP2, true, "katta"},
+    {"Indicative", &O::verbIndicative, true, kP3, false, "masen"},
+    {"Past Indicative", &O::verbIndicative, true, kP3, false, "masen deshita"},
+    {"Gerund (te)", &O::verbGerund, false, kP2, false, "de"},
+    {"Tentative", &O::verbTentative, false, kP7, false, ""},
+    {"Tentative", &O::verbTentative, true, kP3, false, "masumai"},
+    {"Presumptive", &O::verbPresumptive, false, kP2, false, "daroo"},
+    {"Presumptive", &O::verbPresumptive, true, kP2, false, "deshoo"},
+    {"Imperative", &O::verbImperative, false, kP1, false, "na"},
+    {"Provisional", &O::verbProvisional, false, kP9, false, ""},
+    {"Conditional", &O::verbConditional, false, kP2, true, "kattara"},
+    {"Representative", &O::verbRepresentative, false, kP2, true, "kattari"},
+    {"Passive", &O::verbPassive, false, kP11, false, ""},
+    {"Potential", &O::verbPassive, false, kP10, false, ""},
+    {"Causative", &O::verbPassive, false, kP12, false, ""},
+    {"Caus. Passive", &O::verbPassive, false, kP13, false, ""},
 }};
 constexpr int kNegativeOffset = 13;
 constexpr int kFirstPassiveForm = 27;
-constexpr std::array<std::string_view, 4> kPassiveLabels{"Passive", "Potential", "Causative",
-                                                         "Caus. Passive"};
-
-// The row of forms 1 to 26, or the passive group's for 27 to 30.
-FormRow RowOf(int form) {
-    if (form >= kFirstPassiveForm)
-        return {kPassiveLabels[static_cast<std::size_t>(form - kFirstPassiveForm)],
-                FormGroup::kPassive, false};
-    const int affirmative = form > kNegativeOffset ? form - kNegativeOffset : form;
-    return kAffirmativeRows[static_cast<std::size_t>(affirmative - 1)];
-}
+constexpr int kPassiveForms = kVerbFormCount - kFirstPassiveForm + 1;
+// a(ru)'s negative gerund: nakute, not naide.
+constexpr int kNegativeGerund = 18;
 
 bool ValidForm(int form) {
     return form >= 1 && form <= kVerbFormCount;
 }
 
-bool GroupEnabled(FormGroup group, const CFlashOptions& options) {
-    switch (group) {
-        case FormGroup::kIndicative:
-            return options.verbIndicative != 0;
-        case FormGroup::kGerund:
-            return options.verbGerund != 0;
-        case FormGroup::kTentative:
-            return options.verbTentative != 0;
-        case FormGroup::kPresumptive:
-            return options.verbPresumptive != 0;
-        case FormGroup::kImperative:
-            return options.verbImperative != 0;
-        case FormGroup::kProvisional:
-            return options.verbProvisional != 0;
-        case FormGroup::kConditional:
-            return options.verbConditional != 0;
-        case FormGroup::kRepresentative:
-            return options.verbRepresentative != 0;
-        case FormGroup::kPassive:
-            break;
-    }
-    return options.verbPassive != 0;
+const FormSpec& SpecOf(int form) {
+    return kForms[static_cast<std::size_t>(form - 1)];
 }
 
 bool FormEnabled(int form, const CFlashOptions& options) {
-    const FormRow row = RowOf(form);
+    if (!ValidForm(form)) return false;
+    const FormSpec& spec = SpecOf(form);
     const bool column =
         IsNegativeVerbForm(form) ? options.verbNegative != 0 : options.verbAffirmative != 0;
-    const bool style = row.formal ? options.verbFormal != 0 : options.verbInformal != 0;
-    return column && style && GroupEnabled(row.group, options);
+    const bool style = spec.formal ? options.verbFormal != 0 : options.verbInformal != 0;
+    return column && style && options.*spec.group != 0;
 }
 
 // The text without its last letter (empty stays empty).
@@ -320,71 +303,14 @@ VerbParts ComputeVerbParts(std::string_view reading, int verbClass) {
 }
 
 std::string VerbFormText(const VerbParts& parts, int form) {
-    const auto& p = parts.part;
-    switch (form) {
-        case 1:
-            return p[kP1];
-        case 2:
-            return Chopped(p[kP4]) + "a";
-        case 3:
-            return p[kP3] + "masu";
-        case 4:
-            return p[kP3] + "mashita";
-        case 5:
-            return p[kP4];
-        case 6:
-            return p[kP6];
-        case 7:
-            return p[kP3] + "mashoo";
-        case 8:
-            return p[kP1] + "daroo";
-        case 9:
-            return p[kP1] + "deshoo";
-        case 10:
-            return p[kP5];
-        case 11:
-            return p[kP8];
-        case 12:
-            return Chopped(p[kP4]) + "ara";
-        case 13:
-            return Chopped(p[kP4]) + "ari";
-        case 14:
-            return p[kP2];
-        case 15:
-            return Chopped(p[kP2]) + "katta";
-        case 16:
-            return p[kP3] + "masen";
-        case 17:
-            return p[kP3] + "masen deshita";
-        case 18:
-            return parts.plainNegative ? Chopped(p[kP2]) + "kute" : p[kP2] + "de";
-        case 19:
-            return p[kP7];
-        case 20:
-            return p[kP3] + "masumai";
-        case 21:
-            return p[kP2] + "daroo";
-        case 22:
-            return p[kP2] + "deshoo";
-        case 23:
-            return p[kP1] + "na";
-        case 24:
-            return p[kP9];
-        case 25:
-            return Chopped(p[kP2]) + "kattara";
-        case 26:
-            return Chopped(p[kP2]) + "kattari";
-        case 27:
-            return p[kP11];
-        case 28:
-            return p[kP10];
-        case 29:
-            return p[kP12];
-        case 30:
-            return p[kP13];
-        default:
-            return {};
-    }
+    if (!ValidForm(form)) return {};
+    if (parts.plainNegative && form == kNegativeGerund) return Chopped(parts.part[kP2]) + "kute";
+    const FormSpec& spec = SpecOf(form);
+    const std::string& base = parts.part[spec.part];
+    // A part the class lacks gives no form; only P3 may be empty in a whole verb (mi(ru),
+    // kuru), the ending then follows the stem alone.
+    if (base.empty() && spec.part != kP3) return {};
+    return (spec.chop ? Chopped(base) : base) + std::string(spec.ending);
 }
 
 std::string VerbFormKana(const VerbParts& parts, int form) {
@@ -392,13 +318,12 @@ std::string VerbFormKana(const VerbParts& parts, int form) {
 }
 
 bool VerbFormShowsKanji(const VerbParts& parts, int form) {
-    constexpr std::array<int, 8> kPlainNegatives{14, 15, 18, 21, 22, 24, 25, 26};
-    return !parts.plainNegative ||
-           std::ranges::find(kPlainNegatives, form) == kPlainNegatives.end();
+    return !parts.plainNegative || !ValidForm(form) ||
+           (SpecOf(form).part != kP2 && SpecOf(form).part != kP9);
 }
 
 std::string_view VerbFormLabel(int form) {
-    return ValidForm(form) ? RowOf(form).label : std::string_view();
+    return ValidForm(form) ? SpecOf(form).label : std::string_view();
 }
 
 bool IsNegativeVerbForm(int form) {
@@ -406,7 +331,7 @@ bool IsNegativeVerbForm(int form) {
 }
 
 bool IsFormalVerbForm(int form) {
-    return ValidForm(form) && RowOf(form).formal;
+    return ValidForm(form) && SpecOf(form).formal;
 }
 
 std::string_view VerbClassLabel(int verbClass) {
@@ -442,7 +367,7 @@ int VerbTableRowCount(const CFlashOptions& options) {
     for (int form = 1; form <= kNegativeOffset; ++form) {
         if (FormEnabled(form, options) || FormEnabled(form + kNegativeOffset, options)) ++rows;
     }
-    if (FormEnabled(kFirstPassiveForm, options)) rows += static_cast<int>(kPassiveLabels.size());
+    if (FormEnabled(kFirstPassiveForm, options)) rows += kPassiveForms;
     return rows;
 }
 
@@ -483,7 +408,11 @@ bool ChooseRandomInflection(FlashDeckEntry& entry, const CFlashOptions& options,
         entry.inflectionGroup = group;
         entry.inflectionReading = kun;
     }
-    const std::vector<int> forms = EnabledVerbForms(options);
+    const VerbReadingIndex index{entry.inflectionGroup, entry.inflectionReading};
+    const VerbParts parts = ComputeVerbParts(VerbReadingText(*entry.kanji, index),
+                                             VerbReadingClass(*entry.kanji, index));
+    std::vector<int> forms = EnabledVerbForms(options);
+    std::erase_if(forms, [&](int form) { return VerbFormText(parts, form).empty(); });
     if (forms.empty()) return false;
     entry.inflectionForm =
         forms[static_cast<std::size_t>(random.PickRandom(static_cast<int>(forms.size())) - 1)];

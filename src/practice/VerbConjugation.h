@@ -43,7 +43,7 @@ inline constexpr std::string_view kKuruPlaceholder = "verb_kuru";
 VerbParts ComputeVerbParts(std::string_view reading, int verbClass);
 
 // The romaji following the stem for form 1 to 30; empty for other numbers and for forms
-// built on a part the class lacks.
+// built on a part the class lacks (the -aru verbs have P2, P3 and P4 only).
 std::string VerbFormText(const VerbParts& parts, int form);
 // The kana of VerbFormText (Shift-JIS hiragana).
 std::string VerbFormKana(const VerbParts& parts, int form);
@@ -81,9 +81,10 @@ std::string VerbReadingText(const CKanjiCard& card, VerbReadingIndex index);
 int VerbReadingClass(const CKanjiCard& card, VerbReadingIndex index);
 
 // Random Verb Inflection of a kanji entry: chooses a verb reading at random when
-// entry.inflectionGroup is kNotChosen (kept otherwise), then draws a new form among the
-// enabled ones with random.PickRandom. False, with inflectionForm 0, when the card has no
-// verb reading or no form is enabled: the kanji is then shown plainly.
+// entry.inflectionGroup is kNotChosen (kept otherwise), then draws a new form with
+// random.PickRandom among the enabled ones that the reading has (the -aru verbs lack some).
+// False, with inflectionForm 0, when the card has no verb reading or no such form: the
+// kanji is then shown plainly.
 bool ChooseRandomInflection(FlashDeckEntry& entry, const CFlashOptions& options, CRandom& random);
 // "More" on an inflected card: a new random reading and a new form.
 bool ChooseNewInflection(FlashDeckEntry& entry, const CFlashOptions& options, CRandom& random);

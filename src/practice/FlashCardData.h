@@ -65,7 +65,10 @@ inline constexpr std::size_t kMaxDataLineBytes = 60;
 // Mode (1: romaji instead of kana) and long-vowel style (1: "oo" written "ou"). Reference
 // information comes from the card's database record in the document's kanji library. The
 // verb table shows the entry's table reading, or before one is chosen the inflected reading
-// or else the first verb reading. The abbreviations strip EDICT tags from meanings.
+// or else the first verb reading. A counter entry shows its form's reading and English
+// ("sanbon - 3 books"), but under "Only One" outside No Quiz mode, where the counter alone
+// was asked, the counter's own reading and meaning. The abbreviations strip EDICT tags from
+// meanings.
 std::vector<FlashDataPanel> BuildFlashCardData(const FlashDeckEntry& entry,
                                                const CBrushly2Doc& document,
                                                const CAbbreviationList& abbreviations);

@@ -86,8 +86,10 @@ int CFlashCardWidget::JapaneseWidth(std::string_view text, int size) const {
 }
 
 int CFlashCardWidget::LatinWidth(std::string_view text, int size) const {
+    // As the canvas sets up a CFont, so that the measure matches the drawing.
     QFont font(QString::fromStdString(m_latinFace));
     font.setPixelSize(size);
+    font.setWeight(QFont::Normal);
     font.setStyleStrategy(QFont::NoAntialias);
     return QFontMetrics(font).horizontalAdvance(QString::fromLatin1(text.data(), text.size()));
 }
@@ -214,9 +216,11 @@ void CFlashCardWidget::DrawPanels(CCanvas& canvas) const {
         const int panelWidth =
             panel.kind == FlashPanelKind::kVerbForms ? panel.tableWidth : kPanelWidth;
         const int lines = static_cast<int>(panel.lines.size()) + (panel.columns.empty() ? 1 : 2);
-        // A panel that would run off the bottom starts a further column.
-        if (origin.y() > m_panelsOrigin.y() && origin.y() + lines * kLineHeight > height()) {
-            origin = QPoint(origin.x() + columnWidth + kMargin, m_panelsOrigin.y());
+        // A panel that would run off the bottom starts a further column, if there is room.
+        const int nextColumn = origin.x() + columnWidth + kMargin;
+        if (origin.y() > m_panelsOrigin.y() && origin.y() + lines * kLineHeight > height() &&
+            nextColumn + panelWidth <= width()) {
+            origin = QPoint(nextColumn, m_panelsOrigin.y());
             columnWidth = 0;
         }
         columnWidth = std::max(columnWidth, panelWidth);

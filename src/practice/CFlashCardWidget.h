@@ -57,6 +57,7 @@ public:
     static constexpr CColor kWrongColor{255, 0, 0};
     static constexpr CColor kHeadingColor{0, 0, 160};
     static constexpr CColor kFormalColor{160, 0, 0};
+    static constexpr const char* kDefaultLatinFace = "Arial";
 
     explicit CFlashCardWidget(const CJapaneseTextStyle& style, QWidget* parent = nullptr);
 
@@ -64,7 +65,7 @@ public:
     const CFlashCardContent& Content() const { return m_content; }
     void SetShuffling(bool shown);
     bool Shuffling() const { return m_shuffling; }
-    // The face of Latin text (romaji, meanings, panel headings); empty for the default.
+    // The face of Latin text (romaji, meanings, panel headings); kDefaultLatinFace until set.
     void SetLatinFace(std::string face);
 
     // slot 1 to 4 clicked, and a click anywhere else.
@@ -104,7 +105,7 @@ private:
     void DrawShuffling(CCanvas& canvas) const;
 
     CJapaneseTextStyle m_style;
-    std::string m_latinFace;
+    std::string m_latinFace = kDefaultLatinFace;
     CFlashCardContent m_content;
     bool m_shuffling = false;
     SlotHandler m_slotHandler;

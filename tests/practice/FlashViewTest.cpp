@@ -9,9 +9,11 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <chrono>
 
 #include "FlashTestDocument.h"
 #include "dictionary/CAbbreviationList.h"
+#include "handwriting/CDemonstrationWidget.h"
 #include "practice/CFlashAnswerWindow.h"
 #include "practice/CFlashCardWidget.h"
 #include "practice/CFlashView.h"
@@ -197,6 +199,35 @@ TEST_F(FlashViewTest, ToolbarFollowsTheQuizModeAndReturnLinkLeaves) {
 
     ClickAt(flash, flash.ReturnRect().center());
     EXPECT_EQ(returns, 1);
+}
+
+TEST_F(FlashViewTest, TimeLimitRunsOutOnTheViewsTimer) {
+    data.Flash().timeLimit = 1;
+    data.Flash().timeLimitSeconds = 0.05;
+    CFlashView& flash = OpenView(CFlashQuiz::kMultipleChoice);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (flash.Quiz().State() == CFlashQuiz::AnswerState::kUnanswered &&
+           std::chrono::steady_clock::now() < deadline)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_EQ(flash.Quiz().State(), CFlashQuiz::AnswerState::kWrong);
+    EXPECT_EQ(first->wrongCount, 1);
+    EXPECT_TRUE(flash.DetailsButton().isVisible());
+}
+
+TEST_F(FlashViewTest, DemonstrationShowsTheKanjisDatabaseStrokes) {
+    first->dbGroup = 1;  // 一 of the small database
+    first->dbIndex = 0;
+    CFlashView& flash = OpenView(CFlashQuiz::kNoQuiz);
+    flash.ShowDemonstration();
+    ASSERT_NE(flash.Demonstration(), nullptr);
+    EXPECT_EQ(flash.Demonstration()->windowTitle(), QStringLiteral("Stroke Demonstration"));
+    EXPECT_EQ(flash.Demonstration()->Demonstration().Strokes(),
+              &data.document.KanjiLibrary()->KanjiGroup(1)[0]->strokes);
+    // The second card has no database record: nothing to demonstrate.
+    flash.Next();
+    EXPECT_EQ(flash.Demonstration()->Demonstration().Strokes(), nullptr);
+    flash.ShowDemonstration();
+    EXPECT_EQ(flash.Demonstration(), nullptr);
 }
 
 }  // namespace

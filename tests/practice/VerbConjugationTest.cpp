@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -24,14 +23,17 @@ CKanjiCard VerbKanji(const std::string& character, std::vector<std::string> kun)
     return card;
 }
 
-// What a student would write for each form: the stem followed by the form text.
-std::map<int, std::string> Written(const std::string& reading, int verbClass) {
+// What a student would write for the forms: the stem followed by each form text.
+std::vector<std::string> Written(const std::string& reading, int verbClass,
+                                 const std::vector<int>& forms) {
     const VerbParts parts = ComputeVerbParts(reading, verbClass);
-    std::map<int, std::string> forms;
-    for (int form = 1; form <= kVerbFormCount; ++form)
-        forms[form] = parts.part[0] + VerbFormText(parts, form);
-    return forms;
+    std::vector<std::string> written;
+    for (const int form : forms)
+        written.push_back(parts.part[0] + VerbFormText(parts, form));
+    return written;
 }
+
+using Texts = std::vector<std::string>;
 
 FlashDeckEntry InflectedEntry(CKanjiCard& card, int kun, int form) {
     FlashDeckEntry entry;
@@ -43,44 +45,21 @@ FlashDeckEntry InflectedEntry(CKanjiCard& card, int kun, int form) {
 }
 
 TEST(VerbConjugationTest, GodanKakuGivesEveryPart) {
-    auto forms = Written("ka(ku)", kVerbGodan);
-    EXPECT_EQ(forms[14], "kakanai");
-    EXPECT_EQ(forms[3], "kakimasu");
-    EXPECT_EQ(forms[5], "kaite");
-    EXPECT_EQ(forms[2], "kaita");
-    EXPECT_EQ(forms[11], "kakeba");
-    EXPECT_EQ(forms[6], "kakoo");
-    EXPECT_EQ(forms[19], "kakumai");
-    EXPECT_EQ(forms[27], "kakareru");
-    EXPECT_EQ(forms[28], "kakeru");
-    EXPECT_EQ(forms[29], "kakaseru");
-    EXPECT_EQ(forms[30], "kakaserareru");
+    EXPECT_EQ(Written("ka(ku)", kVerbGodan, {14, 3, 5, 2, 11, 6, 19, 27, 28, 29, 30}),
+              (Texts{"kakanai", "kakimasu", "kaite", "kaita", "kakeba", "kakoo", "kakumai",
+                     "kakareru", "kakeru", "kakaseru", "kakaserareru"}));
 }
 
 TEST(VerbConjugationTest, TsuAndBareUAndIchidanEndings) {
-    auto matsu = Written("ma(tsu)", kVerbGodan);
-    EXPECT_EQ(matsu[5], "matte");
-    EXPECT_EQ(matsu[14], "matanai");
-    auto kau = Written("ka(u)", kVerbGodan);
-    EXPECT_EQ(kau[14], "kawanai");
-    EXPECT_EQ(kau[5], "katte");
-    EXPECT_EQ(kau[27], "kawareru");
-    auto taberu = Written("ta(beru)", kVerbIchidan);
-    EXPECT_EQ(taberu[14], "tabenai");
-    EXPECT_EQ(taberu[5], "tabete");
-    EXPECT_EQ(taberu[10], "tabero");
-    EXPECT_EQ(taberu[6], "tabeyoo");
-    EXPECT_EQ(taberu[27], "taberareru");
-    EXPECT_EQ(taberu[29], "tabesaseru");
+    EXPECT_EQ(Written("ma(tsu)", kVerbGodan, {5, 14}), (Texts{"matte", "matanai"}));
+    EXPECT_EQ(Written("ka(u)", kVerbGodan, {14, 5, 27}), (Texts{"kawanai", "katte", "kawareru"}));
+    EXPECT_EQ(Written("ta(beru)", kVerbIchidan, {14, 5, 10, 6, 27, 29}),
+              (Texts{"tabenai", "tabete", "tabero", "tabeyoo", "taberareru", "tabesaseru"}));
 }
 
 TEST(VerbConjugationTest, IkuTakesTheShortGerundAndAruThePlainNegative) {
-    auto iku = Written("i(ku)", kVerbGodan);
-    EXPECT_EQ(iku[5], "itte");
-    EXPECT_EQ(iku[2], "itta");
-    EXPECT_EQ(iku[12], "ittara");
-    EXPECT_EQ(iku[13], "ittari");
-    EXPECT_EQ(iku[14], "ikanai");
+    EXPECT_EQ(Written("i(ku)", kVerbGodan, {5, 2, 12, 13, 14}),
+              (Texts{"itte", "itta", "ittara", "ittari", "ikanai"}));
 
     const VerbParts aru = ComputeVerbParts("a(ru)", kVerbGodan);
     EXPECT_EQ(VerbFormText(aru, 14), "nai");

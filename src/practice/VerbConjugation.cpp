@@ -14,7 +14,7 @@ enum Part : int { kP0, kP1, kP2, kP3, kP4, kP5, kP6, kP7, kP8, kP9, kP10, kP11, 
 
 // A form: its table row label, the option that enables it besides its column and style,
 // whether it is formal, and its text: a part, perhaps without its last letter, + an ending.
-struct FormSpec {
+struct FormRecipe {
     std::string_view label;
     std::int32_t CFlashOptions::*group;
     bool formal;
@@ -25,7 +25,7 @@ struct FormSpec {
 
 using O = CFlashOptions;
 // Forms 1 to 30: 1 to 13 affirmative, 14 to 26 their negatives, 27 to 30 the passive group.
-constexpr std::array<FormSpec, kVerbFormCount> kForms{{
+constexpr std::array<FormRecipe, kVerbFormCount> kForms{{
     {"Indicative", &O::verbIndicative, false, kP1, false, ""},
     {"Past Indicative", &O::verbIndicative, false, kP4, true, "a"},
     {"Indicative", &O::verbIndicative, true, kP3, false, "masu"},
@@ -67,17 +67,17 @@ bool ValidForm(int form) {
     return form >= 1 && form <= kVerbFormCount;
 }
 
-const FormSpec& SpecOf(int form) {
+const FormRecipe& RecipeOf(int form) {
     return kForms[static_cast<std::size_t>(form - 1)];
 }
 
 bool FormEnabled(int form, const CFlashOptions& options) {
     if (!ValidForm(form)) return false;
-    const FormSpec& spec = SpecOf(form);
+    const FormRecipe& recipe = RecipeOf(form);
     const bool column =
         IsNegativeVerbForm(form) ? options.verbNegative != 0 : options.verbAffirmative != 0;
-    const bool style = spec.formal ? options.verbFormal != 0 : options.verbInformal != 0;
-    return column && style && options.*spec.group != 0;
+    const bool style = recipe.formal ? options.verbFormal != 0 : options.verbInformal != 0;
+    return column && style && options.*recipe.group != 0;
 }
 
 // The text without its last letter (empty stays empty).
@@ -305,12 +305,12 @@ VerbParts ComputeVerbParts(std::string_view reading, int verbClass) {
 std::string VerbFormText(const VerbParts& parts, int form) {
     if (!ValidForm(form)) return {};
     if (parts.plainNegative && form == kNegativeGerund) return Chopped(parts.part[kP2]) + "kute";
-    const FormSpec& spec = SpecOf(form);
-    const std::string& base = parts.part[spec.part];
+    const FormRecipe& recipe = RecipeOf(form);
+    const std::string& base = parts.part[recipe.part];
     // A part the class lacks gives no form; only P3 may be empty in a whole verb (mi(ru),
     // kuru), the ending then follows the stem alone.
-    if (base.empty() && spec.part != kP3) return {};
-    return (spec.chop ? Chopped(base) : base) + std::string(spec.ending);
+    if (base.empty() && recipe.part != kP3) return {};
+    return (recipe.chop ? Chopped(base) : base) + std::string(recipe.ending);
 }
 
 std::string VerbFormKana(const VerbParts& parts, int form) {
@@ -319,11 +319,11 @@ std::string VerbFormKana(const VerbParts& parts, int form) {
 
 bool VerbFormShowsKanji(const VerbParts& parts, int form) {
     return !parts.plainNegative || !ValidForm(form) ||
-           (SpecOf(form).part != kP2 && SpecOf(form).part != kP9);
+           (RecipeOf(form).part != kP2 && RecipeOf(form).part != kP9);
 }
 
 std::string_view VerbFormLabel(int form) {
-    return ValidForm(form) ? SpecOf(form).label : std::string_view();
+    return ValidForm(form) ? RecipeOf(form).label : std::string_view();
 }
 
 bool IsNegativeVerbForm(int form) {
@@ -331,7 +331,7 @@ bool IsNegativeVerbForm(int form) {
 }
 
 bool IsFormalVerbForm(int form) {
-    return ValidForm(form) && SpecOf(form).formal;
+    return ValidForm(form) && RecipeOf(form).formal;
 }
 
 std::string_view VerbClassLabel(int verbClass) {

@@ -27,8 +27,4 @@ void CRadioChoiceBox::SetValue(int value) {
     if (QAbstractButton* button = m_buttons->button(value)) button->setChecked(true);
 }
 
-QRadioButton* CRadioChoiceBox::Button(int value) const {
-    return static_cast<QRadioButton*>(m_buttons->button(value));
-}
-
 }  // namespace brushly

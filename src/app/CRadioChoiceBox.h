@@ -4,7 +4,6 @@
 #include <QStringList>
 
 class QButtonGroup;
-class QRadioButton;
 
 namespace brushly {
 
@@ -19,7 +18,6 @@ public:
     // The checked button's number; 0 when none is checked.
     int Value() const;
     void SetValue(int value);
-    QRadioButton* Button(int value) const;
 
 private:
     QButtonGroup* m_buttons;

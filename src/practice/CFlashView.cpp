@@ -89,10 +89,7 @@ CFlashView::CFlashView(CBrushly2Doc& document, const CAbbreviationList& abbrevia
         AddAction("More", "Show the \"data\" for this card", "more", &CFlashView::More)};
 }
 
-CFlashView::~CFlashView() {
-    m_autoFlipTimer.stop();
-    m_timeLimitTimer.stop();
-}
+CFlashView::~CFlashView() = default;
 
 QAction* CFlashView::AddAction(const char* text, const char* tip, const char* name,
                                void (CFlashView::*command)()) {
@@ -112,8 +109,6 @@ bool CFlashView::Open(const std::vector<std::string>& groupNames) {
 
 void CFlashView::Leave() {
     m_quiz.Leave();
-    m_autoFlipTimer.stop();
-    m_timeLimitTimer.stop();
     m_demonstration.reset();
     m_demonstrated = nullptr;
     Changed();
@@ -180,13 +175,6 @@ QList<QAction*> CFlashView::ToolbarActions() const {
     QList<QAction*> actions = m_commonActions;
     if (m_quiz.QuizMode() == CFlashQuiz::kNoQuiz) actions += m_noQuizActions;
     return actions;
-}
-
-QRect CFlashView::CaptionRect() const {
-    const QString caption = QString::fromStdString(m_quiz.Caption());
-    return QFontMetrics(StripFont())
-        .boundingRect(caption)
-        .translated(kCaptionLeft, kStripTextTop + QFontMetrics(StripFont()).ascent());
 }
 
 QRect CFlashView::ReturnRect() const {

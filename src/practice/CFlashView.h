@@ -38,6 +38,11 @@ class CFlashCardWidget;
 // Keys: 1 to 4 answer with that slot; Space and Return press the Details button while it is
 // shown and are the card click otherwise; Right arrow is Next.
 //
+// The answer window opens where it was when it last closed, the first time at
+// FirstAnswerPosition; a quiz mode change forgets that place. The demonstration window, while
+// open, follows the current card and demonstrates its kanji's database strokes (nothing for
+// a card without a database record).
+//
 // The document, abbreviation list and the text style's kanji library must outlive the
 // view. Messages go through the document's prompter.
 class CFlashView final : public QWidget, private CFlashQuizHost {
@@ -111,8 +116,7 @@ public:
     QPushButton& DetailsButton() { return *m_details; }
     // The demonstration window, null while it is closed.
     CDemonstrationWidget* Demonstration() { return m_demonstration.get(); }
-    // Where the caption and "Return to Main View" are drawn, in view pixels.
-    QRect CaptionRect() const;
+    // Where "Return to Main View" is drawn (and clicked), in view pixels.
     QRect ReturnRect() const;
 
 protected:

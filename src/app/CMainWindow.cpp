@@ -20,6 +20,7 @@
 #include "app/DatabaseInfo.h"
 #include "app/HelpTopics.h"
 #include "document/CBrushly2Doc.h"
+#include "practice/CFlashCardWidget.h"
 #include "practice/CFlashView.h"
 
 namespace brushly {
@@ -219,6 +220,11 @@ void CMainWindow::SetJapaneseTextStyle(const CJapaneseTextStyle& style) {
     m_mainView->SetJapaneseTextStyle(style);
 }
 
+void CMainWindow::SetLatinFace(const std::string& face) {
+    m_latinFace = face;
+    m_mainView->SetLatinFace(face);
+}
+
 void CMainWindow::StartFlash() {
     if (m_mainView->Commands().Selection().empty()) {
         m_mainView->PracticeReading();  // says that a selection is needed
@@ -232,6 +238,7 @@ void CMainWindow::StartFlash() {
         m_application.Prompter().Information(CWordGroupCommands::kReadingEmptyMessage);
         return;
     }
+    if (!m_latinFace.empty()) view->Card().SetLatinFace(m_latinFace);
     view->SetReturnHandler([this] { m_views->ShowMainView(); });
     view->SetOptionsHandler([this] { EditFlashOptions(); });
     view->SetQuizModeChangedHandler([this] { FillFlashToolBar(); });

@@ -46,6 +46,8 @@ public:
     void SetFontCommands(std::function<void()> japaneseFont, std::function<void()> brushlyFont);
     // How the views draw Japanese text; the style's kanji library must outlive the window.
     void SetJapaneseTextStyle(const CJapaneseTextStyle& style);
+    // The face of the views' Latin text; empty keeps the platform's face.
+    void SetLatinFace(const std::string& face);
 
     // Word Group - Flash, View - Flash View and "Practice Reading": the Flash View over the
     // selected Word Groups, with its tool bar. Without a selection, or when the deck would
@@ -110,6 +112,7 @@ private:
     QAction* m_brushlyFontAction = nullptr;
     std::vector<QAction*> m_recentActions;
     CJapaneseTextStyle m_textStyle;
+    std::string m_latinFace;
     CFlashView* m_flashView = nullptr;
     QToolBar* m_flashToolBar = nullptr;
     std::function<void()> m_japaneseFont;

@@ -54,7 +54,7 @@ int main(int argc, char* argv[]) {
 
     brushly::CMainWindow window(application);
     prompter.SetParent(&window);
-    window.MainView().SetLatinFace(latinFace);
+    window.SetLatinFace(latinFace);
     if (fonts) {
         window.SetJapaneseTextStyle(fonts->TextStyle(application.Document().KanjiLibrary()));
     }

@@ -201,6 +201,68 @@ TEST_F(FlashViewTest, ToolbarFollowsTheQuizModeAndReturnLinkLeaves) {
     EXPECT_EQ(returns, 1);
 }
 
+// A whole deck in each quiz mode, answered with the mouse, the keyboard or the answer
+// window: the first card missed, the second right, the missed card reviewed and right, the
+// score reported, and no re-shuffle.
+TEST_F(FlashViewTest, AWholeDeckInEachModeEndsWithItsScoreAndAReviewOfTheMissedCard) {
+    for (const int mode :
+         {CFlashQuiz::kMultipleChoice, CFlashQuiz::kFillInTheBlank, CFlashQuiz::kNoQuiz}) {
+        SCOPED_TRACE(mode);
+        data.prompter.Clear();
+        for (CKanjiCard* card : {first, second})
+            CFlashcardSet::ResetStats(*card);
+        CFlashView& flash = OpenView(mode);
+        int returns = 0;
+        flash.SetReturnHandler([&] { ++returns; });
+        auto* edit = flash.AnswerWindow().findChild<QLineEdit*>(QStringLiteral("answerEdit"));
+        const auto press = [&flash](int key) {
+            QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+            QCoreApplication::sendEvent(&flash, &event);
+        };
+        // Answers the current card, then looks at its data and goes on with the keyboard.
+        const auto answer = [&](bool right) {
+            const CKanjiCard* card = flash.Quiz().Current()->kanji;
+            if (mode == CFlashQuiz::kMultipleChoice) {
+                const int correct = flash.Quiz().Slots().correct;
+                const int slot = right ? correct : correct % 4 + 1;
+                ClickAt(flash.Card(), flash.Card().SlotRect(slot).center());
+            } else if (mode == CFlashQuiz::kFillInTheBlank) {
+                edit->setText(QString::fromStdString(right ? card->readings[0]->onReadings[0]
+                                                           : std::string("zzz")));
+                flash.AnswerWindow()
+                    .findChild<QPushButton*>(QStringLiteral("enterButton"))
+                    ->click();
+            } else {
+                flash.More();
+                right ? flash.MarkRight() : flash.MarkWrong();
+                return;
+            }
+            press(Qt::Key_Space);  // Details
+            EXPECT_FALSE(flash.Card().Content().panels.empty());
+            press(Qt::Key_Space);  // Continue
+        };
+        data.prompter.ScriptAnswers({true, false});  // review the missed card; no re-shuffle
+        answer(false);
+        answer(true);
+        EXPECT_EQ(Caption(), "Missed cards:  1 of 1 cards   (0 missed)");
+        answer(true);
+        EXPECT_EQ(returns, 1);
+        const std::string firstScore = mode == CFlashQuiz::kNoQuiz
+                                           ? ""
+                                           : "You answered 1 out of 2 correctly.\n\nFinal score "
+                                             "of 50%.\n\n";
+        const std::string reviewScore = mode == CFlashQuiz::kNoQuiz
+                                            ? ""
+                                            : "You answered 1 out of 1 missed cards correctly.\n\n"
+                                              "Final score of 100%.\n\n";
+        EXPECT_EQ(data.prompter.Texts(),
+                  (std::vector<std::string>{firstScore + "Review 1 missed card?",
+                                            reviewScore + CFlashQuiz::kReshuffleQuestion}));
+        EXPECT_EQ(first->rightCount + first->wrongCount, 2);
+        flash.Leave();
+    }
+}
+
 TEST_F(FlashViewTest, TimeLimitRunsOutOnTheViewsTimer) {
     data.Flash().timeLimit = 1;
     data.Flash().timeLimitSeconds = 0.05;

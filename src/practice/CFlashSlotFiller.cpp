@@ -70,6 +70,26 @@ std::vector<const Card*> DocumentCards(const std::vector<std::unique_ptr<Card>>&
     return cards;
 }
 
+// The cards of one kind that distracters are drawn from, the deck's and the document's, and
+// the sizes of the three pools; a pool too small to be used counts 0.
+template <class Card>
+struct CardPools {
+    std::vector<const Card*> deck;
+    std::vector<const Card*> document;
+    std::array<int, 3> sizes{};
+};
+
+template <class Card>
+CardPools<Card> CardPoolsOf(const std::vector<FlashDeckEntry>& deck, FlashKind kind,
+                            Card* FlashDeckEntry::*member,
+                            const std::vector<std::unique_ptr<Card>>& master, int databaseSize) {
+    CardPools<Card> pools{DeckCards(deck, kind, member), DocumentCards(master), {}};
+    pools.sizes = {SizeIf(pools.deck.size(), pools.deck.size() >= kDeckMinimum),
+                   SizeIf(pools.document.size(), pools.document.size() > kDocumentMinimum),
+                   databaseSize};
+    return pools;
+}
+
 // Characters a shared kanji is never looked for at: kana, 々 (0x81 0x58) and ー (0x81 0x5B).
 bool IsKanaOrMark(std::string_view character) {
     const auto lead = static_cast<unsigned char>(character.front());
@@ -210,25 +230,20 @@ void CFlashSlotFiller::FillKanji(FlashSlots& slots, const CKanjiCard& card) {
     }
     keys.push_back(AnswerKey(correct.answer, reading));
 
-    const std::vector<const CKanjiCard*> deckCards =
-        DeckCards(m_deck, FlashKind::kKanji, &FlashDeckEntry::kanji);
-    const std::vector<const CKanjiCard*> documentCards =
-        DocumentCards(m_document.Cards().KanjiCards());
     const CKanjiLibrary* library = m_document.KanjiLibrary();
-    const std::array<int, 3> sizes = {
-        SizeIf(deckCards.size(), deckCards.size() >= kDeckMinimum),
-        SizeIf(documentCards.size(), documentCards.size() > kDocumentMinimum),
-        library != nullptr ? library->KanjiCount() : 0};
+    const CardPools<CKanjiCard> pools = CardPoolsOf(
+        m_deck, FlashKind::kKanji, &FlashDeckEntry::kanji, m_document.Cards().KanjiCards(),
+        library != nullptr ? library->KanjiCount() : 0);
 
     FlashCandidateTiers tiers;
     FillDistracters(
         slots, std::move(keys), reading, kMaxDraws, [&](int n) -> std::optional<FlashSlot> {
-            if (n == 1) tiers = FlashCandidateTiers{sizes, options.distracterSource, 0, 0};
+            if (n == 1) tiers = FlashCandidateTiers{pools.sizes, options.distracterSource, 0, 0};
             const int tier = NextCandidateTier(tiers);
             if (tier < 0) return NoDataSlot();
             const std::vector<std::unique_ptr<CKanjiReading>>& groups =
-                tier == 0   ? RandomOf(deckCards, random)->readings
-                : tier == 1 ? RandomOf(documentCards, random)->readings
+                tier == 0   ? RandomOf(pools.deck, random)->readings
+                : tier == 1 ? RandomOf(pools.document, random)->readings
                             : library->RandomKanji(random).record->readings;
             if (!reading) {
                 std::string meaning = PickKanjiMeaning(groups, random);
@@ -264,16 +279,11 @@ void CFlashSlotFiller::FillCompound(FlashSlots& slots, const CompoundQuestion& q
                       : FlashSlot{CompoundMeaningAnswer(question.meaning, m_abbreviations), {}};
 
     const FlashCompoundPools shared = PoolsSharingKanji(question.text);
-    const std::vector<const CKanjiCompound*> deckCards =
-        DeckCards(m_deck, FlashKind::kCompound, &FlashDeckEntry::compound);
-    const std::vector<const CKanjiCompound*> documentCards =
-        DocumentCards(m_document.Cards().CompoundCards());
     const CCompoundLibrary* library = m_document.CompoundLibrary();
-    const std::array<int, 3> sizes = {
-        SizeIf(deckCards.size(), deckCards.size() >= kDeckMinimum),
-        SizeIf(documentCards.size(), documentCards.size() > kDocumentMinimum),
-        library != nullptr ? library->TotalCount() : 0};
-    const int maxDraws = 5 * static_cast<int>(documentCards.size()) + 20 + 1;
+    const CardPools<CKanjiCompound> pools = CardPoolsOf(
+        m_deck, FlashKind::kCompound, &FlashDeckEntry::compound, m_document.Cards().CompoundCards(),
+        library != nullptr ? library->TotalCount() : 0);
+    const int maxDraws = 5 * static_cast<int>(pools.document.size()) + 20 + 1;
 
     FlashCandidateTiers sharedTiers;
     FlashCandidateTiers tiers;
@@ -287,7 +297,7 @@ void CFlashSlotFiller::FillCompound(FlashSlots& slots, const CompoundQuestion& q
                     options.distracterSource,
                     kDatabasePoolDraws,
                     0};
-                tiers = FlashCandidateTiers{sizes, options.distracterSource, 0, 0};
+                tiers = FlashCandidateTiers{pools.sizes, options.distracterSource, 0, 0};
             }
             const CCompoundData* compound = nullptr;
             if (n <= kSharedDraws && shared.database.size() > kSharedDatabaseMinimum) {
@@ -297,8 +307,8 @@ void CFlashSlotFiller::FillCompound(FlashSlots& slots, const CompoundQuestion& q
             if (compound == nullptr) {
                 const int tier = NextCandidateTier(tiers);
                 if (tier < 0) return NoDataSlot();
-                compound = tier == 0   ? RandomOf(deckCards, random)
-                           : tier == 1 ? RandomOf(documentCards, random)
+                compound = tier == 0   ? RandomOf(pools.deck, random)
+                           : tier == 1 ? RandomOf(pools.document, random)
                                        : library->RandomEntry(CompoundKind::kAny, random);
             }
             if (compound == nullptr || compound->headword == question.text) return std::nullopt;
@@ -343,30 +353,25 @@ void CFlashSlotFiller::FillKanaWord(FlashSlots& slots, const CKanaWord& word) {
                       : FlashSlot{CompoundMeaningAnswer(word.meaning, m_abbreviations), {}};
     const int questionSize = Characters(RomajiToKana(word.romaji, false, false));
 
-    const std::vector<const CKanaWord*> deckCards =
-        DeckCards(m_deck, FlashKind::kKanaWord, &FlashDeckEntry::kanaWord);
-    const std::vector<const CKanaWord*> documentCards =
-        DocumentCards(m_document.Cards().KanaWordCards());
     const CCompoundLibrary* library = m_document.KanaWordLibrary() != nullptr
                                           ? m_document.KanaWordLibrary()
                                           : m_document.CompoundLibrary();
-    const std::array<int, 3> sizes = {
-        SizeIf(deckCards.size(), deckCards.size() >= kDeckMinimum),
-        SizeIf(documentCards.size(), documentCards.size() > kDocumentMinimum),
-        library != nullptr ? library->TotalCount() : 0};
+    const CardPools<CKanaWord> pools = CardPoolsOf(
+        m_deck, FlashKind::kKanaWord, &FlashDeckEntry::kanaWord, m_document.Cards().KanaWordCards(),
+        library != nullptr ? library->TotalCount() : 0);
 
     FlashCandidateTiers tiers;
     FillDistracters(
         slots, {AnswerKey(correct.answer, reading)}, reading, kMaxDraws,
         [&](int n) -> std::optional<FlashSlot> {
-            if (n == 1) tiers = FlashCandidateTiers{sizes, options.distracterSource, 0, 0};
+            if (n == 1) tiers = FlashCandidateTiers{pools.sizes, options.distracterSource, 0, 0};
             const int tier = NextCandidateTier(tiers);
             if (tier < 0) return NoDataSlot();
             std::string kana;
             std::string_view romaji;
             std::string_view meaning;
             if (tier < 2) {
-                const CKanaWord& other = *RandomOf(tier == 0 ? deckCards : documentCards, random);
+                const CKanaWord& other = *RandomOf(tier == 0 ? pools.deck : pools.document, random);
                 kana = RomajiToKana(other.romaji, false, false);
                 romaji = other.romaji;
                 meaning = other.meaning;
@@ -404,27 +409,22 @@ void CFlashSlotFiller::FillCounter(FlashSlots& slots, const FlashDeckEntry& entr
                      : entry.counterReadingKind == 1 ? kFlashKunReading
                                                      : 0;
 
-    const std::vector<const CCounterCard*> deckCards =
-        DeckCards(m_deck, FlashKind::kCounter, &FlashDeckEntry::counter);
-    const std::vector<const CCounterCard*> documentCards =
-        DocumentCards(m_document.Cards().CounterCards());
     const CKanjiLibrary* library = m_document.KanjiLibrary();
-    const std::array<int, 3> sizes = {
-        SizeIf(deckCards.size(), deckCards.size() >= kDeckMinimum),
-        SizeIf(documentCards.size(), documentCards.size() > kDocumentMinimum),
-        library != nullptr ? library->KanjiCount() : 0};
+    const CardPools<CCounterCard> pools = CardPoolsOf(
+        m_deck, FlashKind::kCounter, &FlashDeckEntry::counter, m_document.Cards().CounterCards(),
+        library != nullptr ? library->KanjiCount() : 0);
 
     FlashCandidateTiers tiers;
     FillDistracters(
         slots, {AnswerKey(correct.answer, reading)}, reading, kMaxDraws,
         [&](int n) -> std::optional<FlashSlot> {
-            if (n == 1) tiers = FlashCandidateTiers{sizes, options.distracterSource, 0, 0};
+            if (n == 1) tiers = FlashCandidateTiers{pools.sizes, options.distracterSource, 0, 0};
             const int tier = NextCandidateTier(tiers);
             if (tier < 0) return NoDataSlot();
             std::string text;
             if (tier < 2) {
                 const CCounterCard& other =
-                    *RandomOf(tier == 0 ? deckCards : documentCards, random);
+                    *RandomOf(tier == 0 ? pools.deck : pools.document, random);
                 if (!reading) {
                     text = other.meaning;
                 } else {

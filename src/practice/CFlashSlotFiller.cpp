@@ -136,6 +136,22 @@ void FillDistracters(FlashSlots& slots, std::vector<std::string> keys, bool read
     }
 }
 
+// FillDistracters over escalating pools of these sizes: each slot's draws start again at
+// the tier `source`, and a slot whose pools are all used up gets kNoData. draw(tier) draws
+// one candidate from pool 0 (deck), 1 (document) or 2 (database).
+template <class Draw>
+void FillFromTiers(FlashSlots& slots, std::vector<std::string> keys, bool reading,
+                   const std::array<int, 3>& sizes, int source, Draw&& draw) {
+    FlashCandidateTiers tiers;
+    FillDistracters(slots, std::move(keys), reading, kMaxDraws,
+                    [&](int n) -> std::optional<FlashSlot> {
+                        if (n == 1) tiers = FlashCandidateTiers{sizes, source, 0, 0};
+                        const int tier = NextCandidateTier(tiers);
+                        if (tier < 0) return NoDataSlot();
+                        return draw(tier);
+                    });
+}
+
 }  // namespace
 
 CFlashSlotFiller::CFlashSlotFiller(CBrushly2Doc& document, const CAbbreviationList& abbreviations,
@@ -235,25 +251,22 @@ void CFlashSlotFiller::FillKanji(FlashSlots& slots, const CKanjiCard& card) {
         m_deck, FlashKind::kKanji, &FlashDeckEntry::kanji, m_document.Cards().KanjiCards(),
         library != nullptr ? library->KanjiCount() : 0);
 
-    FlashCandidateTiers tiers;
-    FillDistracters(
-        slots, std::move(keys), reading, kMaxDraws, [&](int n) -> std::optional<FlashSlot> {
-            if (n == 1) tiers = FlashCandidateTiers{pools.sizes, options.distracterSource, 0, 0};
-            const int tier = NextCandidateTier(tiers);
-            if (tier < 0) return NoDataSlot();
-            const std::vector<std::unique_ptr<CKanjiReading>>& groups =
-                tier == 0   ? RandomOf(pools.deck, random)->readings
-                : tier == 1 ? RandomOf(pools.document, random)->readings
-                            : library->RandomKanji(random).record->readings;
-            if (!reading) {
-                std::string meaning = PickKanjiMeaning(groups, random);
-                return meaning.empty() ? NoDataSlot() : FlashSlot{std::move(meaning), {}};
-            }
-            const FlashReadingPick pick = PickKanjiReading(groups, kind, longOMode, random);
-            if (pick.reading.empty()) return NoDataSlot();
-            if (pick.fellBack) return std::nullopt;
-            return ReadingSlot(pick.reading, kind == kFlashOnReading);
-        });
+    FillFromTiers(slots, std::move(keys), reading, pools.sizes, options.distracterSource,
+                  [&](int tier) -> std::optional<FlashSlot> {
+                      const std::vector<std::unique_ptr<CKanjiReading>>& groups =
+                          tier == 0   ? RandomOf(pools.deck, random)->readings
+                          : tier == 1 ? RandomOf(pools.document, random)->readings
+                                      : library->RandomKanji(random).record->readings;
+                      if (!reading) {
+                          std::string meaning = PickKanjiMeaning(groups, random);
+                          return meaning.empty() ? NoDataSlot() : FlashSlot{std::move(meaning), {}};
+                      }
+                      const FlashReadingPick pick =
+                          PickKanjiReading(groups, kind, longOMode, random);
+                      if (pick.reading.empty()) return NoDataSlot();
+                      if (pick.fellBack) return std::nullopt;
+                      return ReadingSlot(pick.reading, kind == kFlashOnReading);
+                  });
 }
 
 FlashCompoundPools CFlashSlotFiller::PoolsSharingKanji(std::string_view text) {
@@ -360,13 +373,9 @@ void CFlashSlotFiller::FillKanaWord(FlashSlots& slots, const CKanaWord& word) {
         m_deck, FlashKind::kKanaWord, &FlashDeckEntry::kanaWord, m_document.Cards().KanaWordCards(),
         library != nullptr ? library->TotalCount() : 0);
 
-    FlashCandidateTiers tiers;
-    FillDistracters(
-        slots, {AnswerKey(correct.answer, reading)}, reading, kMaxDraws,
-        [&](int n) -> std::optional<FlashSlot> {
-            if (n == 1) tiers = FlashCandidateTiers{pools.sizes, options.distracterSource, 0, 0};
-            const int tier = NextCandidateTier(tiers);
-            if (tier < 0) return NoDataSlot();
+    FillFromTiers(
+        slots, {AnswerKey(correct.answer, reading)}, reading, pools.sizes, options.distracterSource,
+        [&](int tier) -> std::optional<FlashSlot> {
             std::string kana;
             std::string_view romaji;
             std::string_view meaning;
@@ -414,13 +423,9 @@ void CFlashSlotFiller::FillCounter(FlashSlots& slots, const FlashDeckEntry& entr
         m_deck, FlashKind::kCounter, &FlashDeckEntry::counter, m_document.Cards().CounterCards(),
         library != nullptr ? library->KanjiCount() : 0);
 
-    FlashCandidateTiers tiers;
-    FillDistracters(
-        slots, {AnswerKey(correct.answer, reading)}, reading, kMaxDraws,
-        [&](int n) -> std::optional<FlashSlot> {
-            if (n == 1) tiers = FlashCandidateTiers{pools.sizes, options.distracterSource, 0, 0};
-            const int tier = NextCandidateTier(tiers);
-            if (tier < 0) return NoDataSlot();
+    FillFromTiers(
+        slots, {AnswerKey(correct.answer, reading)}, reading, pools.sizes, options.distracterSource,
+        [&](int tier) -> std::optional<FlashSlot> {
             std::string text;
             if (tier < 2) {
                 const CCounterCard& other =

@@ -254,5 +254,42 @@ TEST_F(FlashQuizTest, OptionsChangesRebuildMoveOnOrReturn) {
     EXPECT_EQ(quiz.Current(), nullptr);
 }
 
+TEST_F(FlashQuizTest, ResetAsksForTheCardAndResetAllForEveryCardOfTheGroups) {
+    Start(CFlashQuiz::kMultipleChoice);
+    Answer(false);
+    quiz.ClickSlot(quiz.Slots().correct);  // the second card, right
+    fixture.prompter.ScriptAnswers({false, true, true});
+    quiz.Reset();  // No: the second card keeps its count
+    EXPECT_EQ(Card(1).rightCount, 1);
+    quiz.Reset();
+    EXPECT_EQ(Card(1).rightCount, 0);
+    EXPECT_EQ(Card(0).wrongCount, 1);
+    quiz.ResetAll();
+    EXPECT_EQ(Card(0).wrongCount, 0);
+    EXPECT_EQ(fixture.prompter.Texts(), (Texts{"Reset this stat?", "Reset this stat?",
+                                               "Reset ALL recognition statistics in this list?"}));
+}
+
+TEST_F(FlashQuizTest, TheShufflingBoxShowsForDecksOverTwoHundred) {
+    for (int i = 3; i < 200; ++i)
+        fixture.AddKanaWord("G", "ka");
+    Start(CFlashQuiz::kNoQuiz);
+    EXPECT_TRUE(host.shuffling.empty());  // 200 cards
+    fixture.AddKanaWord("G", "ki");
+    quiz.Shuffle();
+    EXPECT_EQ(host.shuffling, (std::vector<bool>{true, false}));
+    EXPECT_EQ(quiz.Caption(), "Flash View:  1 of 201 cards   (0 missed)");
+    EXPECT_EQ(std::string(CFlashQuiz::kShufflingText), "Loading/Shuffling Flashcards...");
+}
+
+TEST_F(FlashQuizTest, AKanaWordAsksForItsRomaji) {
+    fixture.Flash().includeKanji = 0;
+    fixture.AddKanaWord("G", "TSUNAMI");
+    Start(CFlashQuiz::kFillInTheBlank);
+    EXPECT_EQ(quiz.Prompt(), "Enter the romaji for this word");
+    quiz.EnterAnswer("tsunami");  // lower case is hiragana: wrong
+    EXPECT_EQ(quiz.Feedback(), "INCORRECT");
+}
+
 }  // namespace
 }  // namespace brushly

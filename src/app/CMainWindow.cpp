@@ -131,11 +131,11 @@ void CMainWindow::CreateViewMenu() {
     menu->addSeparator();
     m_verticalAction = AddAction(menu, {}, "verticalModeAction", [this] {
         m_application.ToggleVerticalMode();
-        Refresh();
+        DisplayModesChanged();
     });
     m_romajiAction = AddAction(menu, {}, "romajiModeAction", [this] {
         m_application.ToggleRomajiMode();
-        Refresh();
+        DisplayModesChanged();
     });
     menu->addSeparator();
     using Mode = CWordGroupCommands::DisplayMode;
@@ -264,6 +264,11 @@ void CMainWindow::EditFlashOptions() {
     document.SetCommonWordsOnly(commonWords);
     document.SetModified(true);
     m_flashView->OptionsChanged(before, commonWordsBefore);
+    Refresh();
+}
+
+void CMainWindow::DisplayModesChanged() {
+    if (m_flashView) m_flashView->DisplayModesChanged();
     Refresh();
 }
 

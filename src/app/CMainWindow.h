@@ -81,6 +81,8 @@ private:
     void CreateFlashToolBar();
     void FillFlashToolBar();
     void EditFlashOptions();
+    // After View - Vertical Mode or Romaji Mode.
+    void DisplayModesChanged();
     // Called whenever another page of the view switcher is shown.
     void ViewShown();
     void FillRecentFiles();

@@ -154,6 +154,11 @@ void FillFromTiers(FlashSlots& slots, std::vector<std::string> keys, bool readin
 
 }  // namespace
 
+bool SlotsShowKana(const CBrushly2Doc& document, const FlashDeckEntry& entry) {
+    return document.Options().flash.desiredAnswer == 0 && document.RomajiMode() == 0 &&
+           entry.kind != FlashKind::kKanaWord;
+}
+
 CFlashSlotFiller::CFlashSlotFiller(CBrushly2Doc& document, const CAbbreviationList& abbreviations,
                                    const std::vector<FlashDeckEntry>& deck)
     : m_document(document), m_abbreviations(abbreviations), m_deck(deck) {}
@@ -184,11 +189,9 @@ bool CFlashSlotFiller::ChooseRandomCompound(FlashDeckEntry& entry) {
 }
 
 FlashSlots CFlashSlotFiller::Fill(const FlashDeckEntry& entry, int quizMode) {
-    const CFlashOptions& options = m_document.Options().flash;
     FlashSlots slots;
     slots.correct = m_document.Random().PickRandom(static_cast<int>(slots.slots.size()));
-    slots.showKana = options.desiredAnswer == 0 && m_document.RomajiMode() == 0 &&
-                     entry.kind != FlashKind::kKanaWord;
+    slots.showKana = SlotsShowKana(m_document, entry);
     switch (entry.kind) {
         case FlashKind::kKanji:
             if (entry.randomCompound.empty()) {

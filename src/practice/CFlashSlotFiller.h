@@ -34,6 +34,10 @@ struct FlashSlots {
     bool showKana = false;
 };
 
+// Whether the slots of the entry are drawn as kana: reading answers, Romaji Mode off and not
+// a kana word (whose slots are always romaji). Read at each drawing, as the mode may change.
+bool SlotsShowKana(const CBrushly2Doc& document, const FlashDeckEntry& entry);
+
 // Fills the four multiple-choice slots of a Flash View card and picks the random compound
 // a kanji card may be shown as. Every random choice is drawn from the document's generator,
 // so a fixed seed gives a fixed sequence of slots.

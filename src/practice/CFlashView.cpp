@@ -279,10 +279,16 @@ bool CFlashView::HasFocus() const {
     return isActiveWindow() || m_answerWindow->isActiveWindow();
 }
 
+void CFlashView::DisplayModesChanged() {
+    Changed();
+}
+
 void CFlashView::Changed() {
     CFlashCardContent content;
     content.question = m_quiz.QuestionText();
     content.slots = m_quiz.Slots();
+    if (m_quiz.Current() != nullptr)
+        content.slots.showKana = SlotsShowKana(m_document, *m_quiz.Current());
     content.showSlots =
         m_quiz.Current() != nullptr && m_quiz.QuizMode() == CFlashQuiz::kMultipleChoice;
     content.meanings = m_document.Options().flash.desiredAnswer == 1;

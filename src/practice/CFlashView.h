@@ -94,6 +94,10 @@ public:
     // as they were before it opened.
     void OptionsChanged(const CFlashOptions& before, std::int32_t commonWordsBefore);
 
+    // Redraws after View - Romaji Mode or Vertical Mode: the slots and card data follow the
+    // document's display settings.
+    void DisplayModesChanged();
+
     // The Flash toolbar of the current quiz mode: Next, Options, Shuffle, Show Missed
     // Flashcards, Quiz Mode, Reset, Reset All and Show Demonstration, followed in No Quiz
     // mode by Mark Right, Mark Wrong and More. Each action's status tip is its command's

@@ -19,6 +19,7 @@
 #include "document/CBrushly2Doc.h"
 #include "platform/CMemorySettingsStore.h"
 #include "platform/CScriptedPrompter.h"
+#include "practice/CFlashCardWidget.h"
 #include "practice/CFlashView.h"
 #include "support/CTempDirectory.h"
 #include "support/QtTestApplication.h"
@@ -74,6 +75,9 @@ TEST_F(MainWindowTest, FlashRunsOnTheSelectionWithItsToolBarUntilLeft) {
               std::vector<std::string>{"Select Word group(s) to practice reading"});
     EXPECT_EQ(m_window->FlashView(), nullptr);
 
+    m_application.Document().Options().flash.includeCompounds = 0;
+    m_application.Document().Options().flash.includeKanaWords = 0;
+    m_application.Document().Options().flash.includeCounters = 0;
     m_window->MainView().Commands().SetSelection({"Animals"});
     Action("flashAction")->trigger();
     CFlashView* view = m_window->FlashView();
@@ -83,7 +87,13 @@ TEST_F(MainWindowTest, FlashRunsOnTheSelectionWithItsToolBarUntilLeft) {
     ASSERT_NE(toolBar, nullptr);
     EXPECT_TRUE(toolBar->isVisible());
     EXPECT_EQ(toolBar->actions(), view->ToolbarActions());
-    EXPECT_NE(view->Quiz().Current(), nullptr);
+    ASSERT_NE(view->Quiz().Current(), nullptr);
+
+    // Kana Mode draws the kanji card's reading answers as kana at once.
+    ASSERT_EQ(view->Quiz().Current()->kind, FlashKind::kKanji);
+    EXPECT_FALSE(view->Card().Content().slots.showKana);
+    Action("romajiModeAction")->trigger();
+    EXPECT_TRUE(view->Card().Content().slots.showKana);
 
     Action("mainViewAction")->trigger();
     EXPECT_TRUE(m_window->Views().MainViewShown());

@@ -232,6 +232,35 @@ void CFlashQuiz::Leave() {
 
 // --- State for drawing. ---
 
+FlashSlots CFlashQuiz::Slots() const {
+    FlashSlots slots = m_slots;
+    if (const FlashDeckEntry* entry = Current()) slots.showKana = SlotsShowKana(m_document, *entry);
+    return slots;
+}
+
+bool CFlashQuiz::MeaningAnswers() const {
+    return Options().desiredAnswer == 1;
+}
+
+const CKanjiStrokes* CFlashQuiz::DemonstrationStrokes() const {
+    const FlashDeckEntry* entry = Current();
+    const CKanjiLibrary* library = m_document.KanjiLibrary();
+    if (entry == nullptr || library == nullptr) return nullptr;
+    int group = 0;
+    int index = -1;
+    if (entry->kanji != nullptr) {
+        group = entry->kanji->dbGroup;
+        index = entry->kanji->dbIndex;
+    } else if (entry->counter != nullptr) {
+        group = entry->counter->dbGroup;
+        index = entry->counter->dbIndex;
+    }
+    if (group < 1 || group > CKanjiLibrary::kKanjiGroups || index < 0) return nullptr;
+    const auto records = library->KanjiGroup(group);
+    if (static_cast<std::size_t>(index) >= records.size()) return nullptr;
+    return &records[static_cast<std::size_t>(index)]->strokes;
+}
+
 std::string CFlashQuiz::Caption() const {
     const int total = static_cast<int>(m_list.size());
     const int position = std::min(static_cast<int>(m_position) + 1, total);

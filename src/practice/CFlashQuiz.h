@@ -8,6 +8,7 @@
 #include "document/CBrushlyOptions.h"
 #include "practice/CFlashQuizHost.h"
 #include "practice/CFlashSlotFiller.h"
+#include "practice/CReadingQuiz.h"
 #include "practice/FlashAnswerCheck.h"
 #include "practice/FlashCardData.h"
 #include "practice/FlashDeckEntry.h"
@@ -26,26 +27,13 @@ class CBrushly2Doc;
 // straight into the cards' statistics, marking the document modified. Messages and
 // questions go through the document's prompter; random choices use the document's
 // generator. The document, the abbreviation list and the host must outlive the quiz.
-class CFlashQuiz {
+class CFlashQuiz final : public CReadingQuiz {
 public:
-    static constexpr int kAutoFlipTimer = 1;
-    static constexpr int kTimeLimitTimer = 2;
-
-    // The quiz modes (the Flash option's values).
-    static constexpr int kMultipleChoice = 0;
-    static constexpr int kFillInTheBlank = 1;
-    static constexpr int kNoQuiz = 2;
-
-    enum class AnswerState { kUnanswered = 0, kRight = 2, kWrong = 3 };
-    enum class DetailsButton { kHidden, kDetails, kContinue };
-
     // Texts of the drill.
     static constexpr const char* kCorrect = "CORRECT";
     static constexpr const char* kIncorrect = "INCORRECT";
     static constexpr const char* kOutOfTime = "Out of Time";
-    static constexpr const char* kDetailsText = "Details";
-    static constexpr const char* kContinueText = "Continue";
-    static constexpr const char* kShufflingText = "Loading/Shuffling Flashcards...";
+    static constexpr const char* kDemonstrationCaption = "Stroke Demonstration";
     static constexpr const char* kFlashViewPrefix = "Flash View: ";
     static constexpr const char* kMissedCardsPrefix = "Missed cards: ";
     static constexpr const char* kCaptionFormat = "%s %d of %d cards   (%d missed)";
@@ -80,71 +68,75 @@ public:
 
     // --- Commands. ---
     // On to the next card; an unanswered card counts as skipped.
-    void Next();
+    void Next() override;
     // The card's right, respectively wrong, count + 1 (wrong: onto the missed list), then on.
     // An already answered card is not counted again.
-    void MarkRight();
-    void MarkWrong();
+    void MarkRight() override;
+    void MarkWrong() override;
     // Rebuilds the deck from the Word Groups and starts it again; an empty deck shows
     // kNoActiveCardsMessage and returns to the main view.
-    void Shuffle();
+    void Shuffle() override;
     // Drills the missed list (shuffled with the Random order); nothing when it is empty.
-    void ShowMissed();
+    void ShowMissed() override;
     // Multiple Choice -> Fill in the Blank -> No Quiz -> Multiple Choice, in the options;
     // an unanswered card is skipped. The view forgets its answer window's position.
-    void SwitchQuizMode();
+    void SwitchQuizMode() override;
     // After kResetQuestion, the current card's counts are set to 0.
-    void Reset();
+    void Reset() override;
     // After kResetAllQuestion, the counts of every card of the Word Groups are set to 0.
-    void ResetAll();
+    void ResetAll() override;
     // Flips an unflipped card; on a flipped kanji card, a new inflection (when shown as an
     // inflected verb) or, with Show Readings, the next verb reading of the table.
-    void More();
+    void More() override;
 
     // --- Mouse and answer window. ---
     // A click on slot 1 to 4: answers an unanswered Multiple Choice card.
-    void ClickSlot(int slot);
+    void ClickSlot(int slot) override;
     // A click on the card area: Next in No Quiz mode or once the card is answered.
-    void ClickCard();
+    void ClickCard() override;
     // The Details button: first flips the card and closes the answer window, then is Next.
-    void PressDetails();
+    void PressDetails() override;
     // The text in the answer window's edit box, as the student types it.
-    void SetTypedText(const std::string& typed);
+    void SetTypedText(const std::string& typed) override;
     // The answer window's Enter: judges the typed answer, or Next when already answered.
-    void EnterAnswer(const std::string& typed);
+    void EnterAnswer(const std::string& typed) override;
     // The answer window's Skip: Next.
-    void SkipAnswer();
+    void SkipAnswer() override;
 
     // A timer of the host fired. viewHasFocus: the view or its answer window has the focus
     // (Auto Flip is only armed after a time-out when it does).
-    void TimerExpired(int timer, bool viewHasFocus);
+    void TimerExpired(int timer, bool viewHasFocus) override;
     // After the options page's OK, with the Flash options and commonWordsOnly from before.
     void OptionsChanged(const CFlashOptions& before, std::int32_t commonWordsBefore);
     // The view is left: both timers stop and the answer window closes.
-    void Leave();
+    void Leave() override;
 
     // --- State for drawing. ---
     // "Flash View:  3 of 10 cards   (1 missed)"; the position never exceeds the total.
-    std::string Caption() const;
+    std::string Caption() const override;
     // The entry being asked; null when nothing is presented.
     const FlashDeckEntry* Current() const;
     // The Shift-JIS text of the question as shown; empty when nothing is presented.
-    std::string QuestionText() const;
+    std::string QuestionText() const override;
     FlashQuestionForm QuestionForm() const { return m_form; }
-    const FlashSlots& Slots() const { return m_slots; }
-    AnswerState State() const { return m_state; }
-    bool Flipped() const { return m_flipped; }
-    DetailsButton Details() const { return m_details; }
-    int QuizMode() const;
+    FlashSlots Slots() const override;
+    bool HasCard() const override { return Current() != nullptr; }
+    bool MeaningAnswers() const override;
+    const CKanjiStrokes* DemonstrationStrokes() const override;
+    std::string DemonstrationCaption() const override { return kDemonstrationCaption; }
+    AnswerState State() const override { return m_state; }
+    bool Flipped() const override { return m_flipped; }
+    DetailsButton Details() const override { return m_details; }
+    int QuizMode() const override;
     bool Reviewing() const { return m_reviewing; }
     // The answer window of Fill in the Blank: whether it is open, its prompt, the text last
     // typed (cleared with each card) and the feedback line.
-    bool AnswerWindowOpen() const { return m_answerWindowOpen; }
-    const std::string& Prompt() const { return m_prompt; }
-    const std::string& TypedText() const { return m_typed; }
-    const std::string& Feedback() const { return m_feedback; }
+    bool AnswerWindowOpen() const override { return m_answerWindowOpen; }
+    const std::string& Prompt() const override { return m_prompt; }
+    const std::string& TypedText() const override { return m_typed; }
+    const std::string& Feedback() const override { return m_feedback; }
     // The card-data panels; empty unless the card is flipped.
-    std::vector<FlashDataPanel> CardData() const;
+    std::vector<FlashDataPanel> CardData() const override;
 
     // The list being drilled (the deck or the review list), the missed entries in order of
     // missing, and the skipped count of this pass.

@@ -287,8 +287,6 @@ void CFlashView::Changed() {
     CFlashCardContent content;
     content.question = m_quiz.QuestionText();
     content.slots = m_quiz.Slots();
-    if (m_quiz.Current() != nullptr)
-        content.slots.showKana = SlotsShowKana(m_document, *m_quiz.Current());
     content.showSlots =
         m_quiz.Current() != nullptr && m_quiz.QuizMode() == CFlashQuiz::kMultipleChoice;
     content.meanings = m_document.Options().flash.desiredAnswer == 1;
@@ -322,25 +320,6 @@ void CFlashView::SyncAnswerWindow() {
     m_answerWindow->show();
 }
 
-const CKanjiStrokes* CFlashView::CurrentStrokes() const {
-    const FlashDeckEntry* entry = m_quiz.Current();
-    const CKanjiLibrary* library = m_document.KanjiLibrary();
-    if (entry == nullptr || library == nullptr) return nullptr;
-    int group = 0;
-    int index = -1;
-    if (entry->kanji != nullptr) {
-        group = entry->kanji->dbGroup;
-        index = entry->kanji->dbIndex;
-    } else if (entry->counter != nullptr) {
-        group = entry->counter->dbGroup;
-        index = entry->counter->dbIndex;
-    }
-    if (group < 1 || group > CKanjiLibrary::kKanjiGroups || index < 0) return nullptr;
-    const auto records = library->KanjiGroup(group);
-    if (static_cast<std::size_t>(index) >= records.size()) return nullptr;
-    return &records[static_cast<std::size_t>(index)]->strokes;
-}
-
 void CFlashView::ShowDemonstration() {
     if (m_demonstration && m_demonstration->isVisible()) {
         m_demonstration.reset();
@@ -357,11 +336,11 @@ void CFlashView::ShowDemonstration() {
 }
 
 void CFlashView::SyncDemonstration() {
-    if (m_demonstration && CurrentStrokes() != m_demonstrated) StartDemonstration();
+    if (m_demonstration && m_quiz.DemonstrationStrokes() != m_demonstrated) StartDemonstration();
 }
 
 void CFlashView::StartDemonstration() {
-    m_demonstrated = CurrentStrokes();
+    m_demonstrated = m_quiz.DemonstrationStrokes();
     const CDrawOptions& draw = m_document.Options().draw;
     const CStrokeCanvas::Style style =
         draw.drawingStyle == 1 ? CStrokeCanvas::Style::Simple : CStrokeCanvas::Style::Brush;

@@ -149,8 +149,6 @@ private:
     void SyncAnswerWindow();
     void SyncDemonstration();
     void StartDemonstration();
-    // The strokes of the current card's kanji, or null when it has none.
-    const CKanjiStrokes* CurrentStrokes() const;
 
     CBrushly2Doc& m_document;
     CFlashQuiz m_quiz;

@@ -1,0 +1,17 @@
+#include "app/COptionPageControls.h"
+
+#include <QCheckBox>
+
+namespace brushly {
+
+QCheckBox* MakeOptionCheckBox(const char* label, std::int32_t value, QWidget* parent) {
+    auto* box = new QCheckBox(QString::fromLatin1(label), parent);
+    box->setChecked(value != 0);
+    return box;
+}
+
+std::int32_t OptionFlag(const QCheckBox* box) {
+    return box->isChecked() ? 1 : 0;
+}
+
+}  // namespace brushly

@@ -1,8 +1,6 @@
 #include "practice/CFlashQuiz.h"
 
 #include <algorithm>
-#include <cstdarg>
-#include <cstdio>
 #include <utility>
 
 #include "dictionary/CAbbreviationList.h"
@@ -10,6 +8,7 @@
 #include "lookup/RomajiKana.h"
 #include "practice/CounterNumbers.h"
 #include "practice/FlashDeck.h"
+#include "practice/QuizRun.h"
 #include "practice/VerbConjugation.h"
 
 namespace brushly {
@@ -21,17 +20,6 @@ constexpr int kDisplayVerbInflection = 1;
 constexpr int kDisplayRandomCompound = 2;
 // "Counters" value asking one form per card.
 constexpr int kCountersOnlyOne = 1;
-
-std::string Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
-
-std::string Printf(const char* format, ...) {
-    char buffer[512];
-    va_list arguments;
-    va_start(arguments, format);
-    std::vsnprintf(buffer, sizeof buffer, format, arguments);
-    va_end(arguments);
-    return buffer;
-}
 
 bool IncludedKindsDiffer(const CFlashOptions& before, const CFlashOptions& now) {
     return before.includeKanji != now.includeKanji ||
@@ -88,7 +76,7 @@ void CFlashQuiz::SwitchQuizMode() {
 
 void CFlashQuiz::Reset() {
     FlashDeckEntry* entry = CurrentEntry();
-    if (entry == nullptr || !m_document.Prompter().AskYesNo(kResetQuestion)) return;
+    if (entry == nullptr || !m_document.Prompter().AskYesNo(kResetStatQuestion)) return;
     entry->ResetStats();
     m_document.SetModified(true);
     m_host.Changed();
@@ -167,7 +155,7 @@ void CFlashQuiz::EnterAnswer(const std::string& typed) {
     m_typed = typed;
     m_host.StopTimer(kTimeLimitTimer);
     const bool right = IsTypedAnswerRight();
-    m_feedback = right ? kCorrect : kIncorrect;
+    m_feedback = right ? kCorrectFeedback : kIncorrect;
     Answer(right);
     ArmAutoFlip();
     m_host.Changed();
@@ -192,7 +180,7 @@ void CFlashQuiz::TimerExpired(int timer, bool viewHasFocus) {
             break;
         case kFillInTheBlank: {
             const bool right = IsTypedAnswerRight();
-            m_feedback = right ? kCorrect : kOutOfTime;
+            m_feedback = right ? kCorrectFeedback : kOutOfTime;
             Answer(right);
             break;
         }
@@ -262,10 +250,8 @@ const CKanjiStrokes* CFlashQuiz::DemonstrationStrokes() const {
 }
 
 std::string CFlashQuiz::Caption() const {
-    const int total = static_cast<int>(m_list.size());
-    const int position = std::min(static_cast<int>(m_position) + 1, total);
-    return Printf(kCaptionFormat, m_reviewing ? kMissedCardsPrefix : kFlashViewPrefix, position,
-                  total, static_cast<int>(m_missed.size()));
+    return RunCaption(m_reviewing ? kMissedCardsPrefix : kFlashViewPrefix, m_position,
+                      m_list.size(), m_missed.size());
 }
 
 const FlashDeckEntry* CFlashQuiz::Current() const {
@@ -461,36 +447,19 @@ void CFlashQuiz::EndOfList() {
     m_slots = FlashSlots{};
     m_host.Changed();
 
-    const int total = static_cast<int>(m_list.size());
-    const int missed = static_cast<int>(m_missed.size());
-    const int right = total - missed - m_skipped;
-    const char* reviewWords = m_reviewing ? kSummaryReviewWords : "";
-    const std::string summary =
-        m_skipped > 0 ? Printf(kSummarySkippedFormat, right, total, reviewWords, m_skipped)
-                      : Printf(kSummaryFormat, right, total, reviewWords);
-    const std::string score =
-        (total == 0 ? std::string("--") : std::to_string(right * 100 / total)) + "%";
-    const std::string report = summary + "\n\n" + Printf(kScoreFormat, score.c_str()) + "\n\n";
-    // No Quiz mode asks its questions without the score.
-    bool reportPending = QuizMode() != kNoQuiz;
-
-    CPrompter& prompter = m_document.Prompter();
-    if (missed > 0) {
-        std::string question =
-            Printf(missed == 1 ? kReviewOneQuestion : kReviewManyQuestion, missed);
-        if (reportPending) {
-            question = report + question;
-            reportPending = false;
-        }
-        if (prompter.AskYesNo(question)) {
+    const CRunTally tally{static_cast<int>(m_list.size()), static_cast<int>(m_missed.size()),
+                          m_skipped, m_reviewing};
+    switch (AskAtEndOfRun(m_document.Prompter(), tally, QuizMode() == kNoQuiz)) {
+        case RunEnd::kReview:
             StartReview();
-            return;
-        }
+            break;
+        case RunEnd::kRestart:
+            StartDeck(false);
+            break;
+        case RunEnd::kReturn:
+            m_host.ReturnToMainView();
+            break;
     }
-    if (prompter.AskYesNo((reportPending ? report : std::string()) + kReshuffleQuestion))
-        StartDeck(false);
-    else
-        m_host.ReturnToMainView();
 }
 
 void CFlashQuiz::ArmAutoFlip() {

@@ -12,6 +12,7 @@
 #include "practice/FlashAnswerCheck.h"
 #include "practice/FlashCardData.h"
 #include "practice/FlashDeckEntry.h"
+#include "practice/QuizRun.h"
 
 namespace brushly {
 
@@ -30,23 +31,13 @@ class CBrushly2Doc;
 class CFlashQuiz final : public CReadingQuiz {
 public:
     // Texts of the drill.
-    static constexpr const char* kCorrect = "CORRECT";
     static constexpr const char* kIncorrect = "INCORRECT";
     static constexpr const char* kOutOfTime = "Out of Time";
     static constexpr const char* kDemonstrationCaption = "Stroke Demonstration";
     static constexpr const char* kFlashViewPrefix = "Flash View: ";
     static constexpr const char* kMissedCardsPrefix = "Missed cards: ";
-    static constexpr const char* kCaptionFormat = "%s %d of %d cards   (%d missed)";
-    static constexpr const char* kSummaryFormat = "You answered %d out of %d %scorrectly.";
-    static constexpr const char* kSummarySkippedFormat =
-        "You answered %d out of %d %scorrectly (%d skipped).";
-    static constexpr const char* kSummaryReviewWords = "missed cards ";
-    static constexpr const char* kScoreFormat = "Final score of %s.";
-    static constexpr const char* kReviewOneQuestion = "Review %d missed card?";
-    static constexpr const char* kReviewManyQuestion = "Review %d missed cards?";
-    static constexpr const char* kReshuffleQuestion =
-        "Finished - would you like to re-shuffle (YES) \nand review these cards again?";
-    static constexpr const char* kResetQuestion = "Reset this stat?";
+    // The run's texts live in QuizRun.h; this one is kept under the quiz's name for its users.
+    static constexpr const char* kReshuffleQuestion = kRunReshuffleQuestion;
     static constexpr const char* kResetAllQuestion =
         "Reset ALL recognition statistics in this list?";
     static constexpr const char* kNoActiveCardsMessage =
@@ -81,7 +72,7 @@ public:
     // Multiple Choice -> Fill in the Blank -> No Quiz -> Multiple Choice, in the options;
     // an unanswered card is skipped. The view forgets its answer window's position.
     void SwitchQuizMode() override;
-    // After kResetQuestion, the current card's counts are set to 0.
+    // After kResetStatQuestion, the current card's counts are set to 0.
     void Reset() override;
     // After kResetAllQuestion, the counts of every card of the Word Groups are set to 0.
     void ResetAll() override;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "document/CBrushlyOptions.h"
-#include "document/CKanaStats.h"
+#include "document/KanaStatistics.h"
 #include "practice/CFlashQuizHost.h"
 #include "practice/CReadingQuiz.h"
 #include "reference/CKanjiStrokes.h"
@@ -122,7 +122,7 @@ private:
     };
 
     const CKanaFlashOptions& Options() const;
-    std::vector<std::unique_ptr<CKanaStats>>& ScriptStats() const;
+    CKanaStatsArray& ScriptStats() const;
     Entry* CurrentEntry();
     // Builds the set's deck in table order, orders it and drills it from card 1.
     bool StartDeck();

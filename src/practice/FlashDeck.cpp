@@ -9,6 +9,7 @@
 #include "platform/ShiftJis.h"
 #include "practice/CounterNumbers.h"
 #include "practice/OkuriganaSplit.h"
+#include "practice/QuizRun.h"
 
 namespace brushly {
 
@@ -34,11 +35,6 @@ void AddCounterEntries(std::vector<FlashDeckEntry>& deck, CCounterCard& card,
     }
     const int picked = document.Random().PickRandom(static_cast<int>(forms));
     deck.push_back(MakeCounterEntry(card, static_cast<std::size_t>(picked - 1), library));
-}
-
-int RightPercent(const FlashDeckEntry& entry) {
-    const int answers = entry.RightCount() + entry.WrongCount();
-    return answers == 0 ? 0 : entry.RightCount() * 100 / answers;
 }
 
 }  // namespace
@@ -92,25 +88,12 @@ std::vector<FlashDeckEntry> BuildFlashDeck(CBrushly2Doc& document,
 }
 
 void ShuffleFlashDeck(std::vector<FlashDeckEntry>& deck, int shuffleOrder, CRandom& random) {
-    const int count = static_cast<int>(deck.size());
     if (shuffleOrder == kShuffleRandom) {
-        if (count == 0) return;
-        for (int pass = 0; pass < kRandomShufflePasses; ++pass) {
-            for (int j = 1; j <= count; ++j) {
-                const int a = random.PickRandom(count);
-                if (a != j) std::swap(deck[j - 1], deck[a - 1]);
-            }
-        }
+        SwapShuffle(deck, kRandomShufflePasses, random);
     } else if (shuffleOrder == kShuffleRecognition) {
-        // Adjacent swaps until none is needed: a stable sort by this order.
-        std::stable_sort(deck.begin(), deck.end(),
-                         [](const FlashDeckEntry& first, const FlashDeckEntry& second) {
-                             const int firstPercent = RightPercent(first);
-                             const int secondPercent = RightPercent(second);
-                             if (firstPercent != secondPercent) return firstPercent < secondPercent;
-                             return first.RightCount() + first.WrongCount() >
-                                    second.RightCount() + second.WrongCount();
-                         });
+        SortByRecognition(deck, [](const FlashDeckEntry& entry) {
+            return std::pair{entry.RightCount(), entry.WrongCount()};
+        });
     }
 }
 

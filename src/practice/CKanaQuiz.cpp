@@ -1,0 +1,446 @@
+#include "practice/CKanaQuiz.h"
+
+#include <algorithm>
+#include <cctype>
+#include <utility>
+
+#include "document/CBrushly2Doc.h"
+#include "platform/FormatPercent.h"
+#include "practice/FlashAnswerCheck.h"
+#include "practice/KanaDemonstration.h"
+#include "practice/KanaSets.h"
+#include "practice/QuizRun.h"
+
+namespace brushly {
+
+namespace {
+
+// K9 Shuffle Order values.
+constexpr int kOrderAlphabetic = 1;
+constexpr int kOrderRecognition = 2;
+// The kana drill shuffles in one pass where the Flash View makes ten.
+constexpr int kRandomShufflePasses = 1;
+// Draws per distracter slot before it gives up with "No Data" (a full table never needs
+// nearly as many; a partial one may hold too few distinct romaji).
+constexpr int kMaxDistracterDraws = 1000;
+
+// A romaji with an alternative in parentheses ("ji(di)") is answered by its first two
+// letters.
+bool HasAlternative(const std::string& romaji) {
+    return !romaji.empty() && romaji.back() == ')';
+}
+
+std::string AnswerKey(const std::string& romaji) {
+    return HasAlternative(romaji) ? romaji.substr(0, 2) : romaji;
+}
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+FlashDataPanel OneLinePanel(FlashPanelKind kind, const char* heading, std::string text) {
+    FlashDataPanel panel;
+    panel.kind = kind;
+    panel.heading = heading;
+    panel.lines.emplace_back().text = std::move(text);
+    return panel;
+}
+
+}  // namespace
+
+CKanaQuiz::CKanaQuiz(CBrushly2Doc& document, CFlashQuizHost& host)
+    : m_document(document), m_host(host) {}
+
+bool CKanaQuiz::Start(int script) {
+    m_script = script == kKatakana ? kKatakana : kHiragana;
+    return StartDeck();
+}
+
+void CKanaQuiz::OptionsChanged(const CKanaFlashOptions& before) {
+    const CKanaFlashOptions& now = Options();
+    if (before.kanaSet != now.kanaSet) {
+        if (!StartDeck()) m_host.ReturnToMainView();
+        return;
+    }
+    if (before.quizMode != now.quizMode) {
+        ApplyQuizModeChange();
+        return;
+    }
+    m_host.Changed();
+}
+
+// --- Commands. ---
+
+void CKanaQuiz::Next() {
+    m_answerWindowOpen = false;
+    StopTimers();
+    if (Current() == nullptr) return;
+    if (m_state == AnswerState::kUnanswered) ++m_skipped;
+    Advance();
+}
+
+void CKanaQuiz::MarkRight() {
+    MarkAndAdvance(true);
+}
+
+void CKanaQuiz::MarkWrong() {
+    MarkAndAdvance(false);
+}
+
+void CKanaQuiz::Shuffle() {
+    if (!StartDeck()) m_host.ReturnToMainView();
+}
+
+void CKanaQuiz::ShowMissed() {
+    if (m_missed.empty())
+        m_document.Prompter().Information(kNoMissedMessage);
+    else
+        StartReview();
+}
+
+void CKanaQuiz::SwitchQuizMode() {
+    CKanaFlashOptions& options = m_document.Options().kanaFlash;
+    options.quizMode = (options.quizMode + 1) % 3;
+    ApplyQuizModeChange();
+}
+
+void CKanaQuiz::Reset() {
+    Entry* entry = CurrentEntry();
+    if (entry == nullptr || !m_document.Prompter().AskYesNo(kResetStatQuestion)) return;
+    entry->stats->rightCount = 0;
+    entry->stats->wrongCount = 0;
+    m_document.SetModified(true);
+    m_host.Changed();
+}
+
+void CKanaQuiz::ResetAll() {
+    const char* question =
+        m_script == kKatakana ? kResetAllKatakanaQuestion : kResetAllHiraganaQuestion;
+    if (!m_document.Prompter().AskYesNo(question)) return;
+    for (const Entry& entry : m_deck) {
+        entry.stats->rightCount = 0;
+        entry.stats->wrongCount = 0;
+    }
+    m_document.SetModified(true);
+    m_host.Changed();
+}
+
+void CKanaQuiz::More() {
+    if (Current() == nullptr || m_flipped) return;
+    m_host.StopTimer(kAutoFlipTimer);
+    m_flipped = true;
+    m_host.Changed();
+}
+
+// --- Mouse and answer window. ---
+
+void CKanaQuiz::ClickSlot(int slot) {
+    if (QuizMode() != kMultipleChoice || Current() == nullptr ||
+        m_state != AnswerState::kUnanswered || slot < 1 || slot > 4)
+        return;
+    m_host.StopTimer(kTimeLimitTimer);
+    m_slots.slots[m_slots.correct - 1].state = FlashSlot::kRight;
+    const bool right = slot == m_slots.correct;
+    if (!right) m_slots.slots[slot - 1].state = FlashSlot::kWrong;
+    Answer(right);
+    ArmAutoFlip();
+    m_host.Changed();
+}
+
+void CKanaQuiz::ClickCard() {
+    if (Current() == nullptr) return;
+    if (QuizMode() == kNoQuiz || m_state != AnswerState::kUnanswered) Next();
+}
+
+void CKanaQuiz::PressDetails() {
+    if (m_details == DetailsButton::kContinue) {
+        Next();
+        return;
+    }
+    if (m_details != DetailsButton::kDetails) return;
+    // The student reads the data now: Auto Flip would take the card away.
+    m_host.StopTimer(kAutoFlipTimer);
+    m_answerWindowOpen = false;
+    m_flipped = true;
+    m_details = DetailsButton::kContinue;
+    m_host.Changed();
+}
+
+void CKanaQuiz::SetTypedText(const std::string& typed) {
+    m_typed = typed;
+}
+
+void CKanaQuiz::EnterAnswer(const std::string& typed) {
+    if (QuizMode() != kFillInTheBlank || Current() == nullptr) return;
+    if (m_state != AnswerState::kUnanswered) {
+        Next();
+        return;
+    }
+    m_typed = typed;
+    m_host.StopTimer(kTimeLimitTimer);
+    const bool right = IsTypedAnswerRight();
+    m_feedback = right ? kCorrectFeedback : kIncorrectPrefix + Current()->romaji;
+    Answer(right);
+    ArmAutoFlip();
+    m_host.Changed();
+}
+
+void CKanaQuiz::SkipAnswer() {
+    Next();
+}
+
+void CKanaQuiz::TimerExpired(int timer, bool viewHasFocus) {
+    m_host.StopTimer(timer);
+    if (timer == kAutoFlipTimer) {
+        Next();
+        return;
+    }
+    if (timer != kTimeLimitTimer || Current() == nullptr || m_state != AnswerState::kUnanswered)
+        return;
+    switch (QuizMode()) {
+        case kMultipleChoice:
+            m_slots.slots[m_slots.correct - 1].state = FlashSlot::kRight;
+            Answer(false);
+            break;
+        case kFillInTheBlank: {
+            const bool right = IsTypedAnswerRight();
+            m_feedback = right ? kCorrectFeedback : kOutOfTimePrefix + Current()->romaji;
+            Answer(right);
+            break;
+        }
+        default:
+            m_flipped = true;
+            break;
+    }
+    if (viewHasFocus) ArmAutoFlip();
+    m_host.Changed();
+}
+
+void CKanaQuiz::Leave() {
+    StopTimers();
+    m_answerWindowOpen = false;
+}
+
+// --- State for drawing. ---
+
+std::string CKanaQuiz::Caption() const {
+    const bool katakana = m_script == kKatakana;
+    const char* prefix = m_reviewing ? (katakana ? kMissedKatakanaPrefix : kMissedHiraganaPrefix)
+                                     : (katakana ? kKatakanaPrefix : kHiraganaPrefix);
+    return RunCaption(prefix, m_position, m_list.size(), m_missed.size());
+}
+
+const CKanaStats* CKanaQuiz::Current() const {
+    return m_position < m_list.size() ? m_list[m_position].stats : nullptr;
+}
+
+std::string CKanaQuiz::QuestionText() const {
+    const CKanaStats* stats = Current();
+    return stats == nullptr ? std::string() : stats->kana;
+}
+
+int CKanaQuiz::QuizMode() const {
+    return Options().quizMode;
+}
+
+std::vector<FlashDataPanel> CKanaQuiz::CardData() const {
+    const CKanaStats* stats = Current();
+    if (!m_flipped || stats == nullptr) return {};
+    return {OneLinePanel(FlashPanelKind::kRomaji, kRomajiHeading, stats->romaji),
+            OneLinePanel(FlashPanelKind::kRecognition, kRecognitionHeading,
+                         FormatPercent(stats->rightCount, stats->wrongCount, false))};
+}
+
+const CKanjiStrokes* CKanaQuiz::DemonstrationStrokes() const {
+    return Current() != nullptr && m_demonstration.Size() > 0 ? &m_demonstration : nullptr;
+}
+
+std::string CKanaQuiz::DemonstrationCaption() const {
+    return m_script == kKatakana ? kKatakanaDemonstration : kHiraganaDemonstration;
+}
+
+// --- The drill. ---
+
+const CKanaFlashOptions& CKanaQuiz::Options() const {
+    return m_document.Options().kanaFlash;
+}
+
+CKanaStatsArray& CKanaQuiz::ScriptStats() const {
+    return m_script == kKatakana ? m_document.KatakanaStats() : m_document.HiraganaStats();
+}
+
+CKanaQuiz::Entry* CKanaQuiz::CurrentEntry() {
+    return m_position < m_list.size() ? &m_list[m_position] : nullptr;
+}
+
+bool CKanaQuiz::StartDeck() {
+    const CKanaStatsArray& stats = ScriptStats();
+    m_deck.clear();
+    for (int position : KanaSetPositions(static_cast<KanaSet>(Options().kanaSet))) {
+        if (static_cast<std::size_t>(position) < stats.size() && stats[position])
+            m_deck.push_back({stats[position].get(), position});
+    }
+    if (Options().order == kOrderRecognition)
+        SortByRecognition(m_deck, [](const Entry& entry) {
+            return std::pair{entry.stats->rightCount, entry.stats->wrongCount};
+        });
+    else if (Options().order != kOrderAlphabetic)
+        SwapShuffle(m_deck, kRandomShufflePasses, m_document.Random());
+    Begin(m_deck, false);
+    return !m_deck.empty();
+}
+
+void CKanaQuiz::StartReview() {
+    std::vector<Entry> review = std::move(m_missed);
+    // Recognition and table order keep the order of missing.
+    if (Options().order != kOrderAlphabetic && Options().order != kOrderRecognition)
+        SwapShuffle(review, kRandomShufflePasses, m_document.Random());
+    Begin(std::move(review), true);
+}
+
+void CKanaQuiz::Begin(std::vector<Entry> list, bool reviewing) {
+    StopTimers();
+    m_list = std::move(list);
+    m_reviewing = reviewing;
+    m_missed.clear();
+    m_position = 0;
+    m_skipped = 0;
+    Present();
+}
+
+void CKanaQuiz::Present() {
+    StopTimers();
+    m_typed.clear();
+    m_feedback.clear();
+    m_prompt.clear();
+    m_slots = FlashSlots{};
+    m_state = AnswerState::kUnanswered;
+    m_details = DetailsButton::kHidden;
+    m_flipped = false;
+    m_demonstration = CKanjiStrokes();
+    const Entry* entry = CurrentEntry();
+    m_answerWindowOpen = entry != nullptr && QuizMode() == kFillInTheBlank;
+    if (entry == nullptr) {
+        m_host.Changed();
+        return;
+    }
+    if (entry->stats->kanaRecord != nullptr)
+        m_demonstration = KanaDemonstrationStrokes(*entry->stats->kanaRecord);
+    FillSlots(*entry);
+    if (m_answerWindowOpen) m_prompt = kPrompt;
+    if (Options().timeLimit != 0) m_host.StartTimer(kTimeLimitTimer, Options().timeLimitSeconds);
+    m_host.Changed();
+}
+
+void CKanaQuiz::FillSlots(const Entry& entry) {
+    CRandom& random = m_document.Random();
+    const CKanaStatsArray& stats = ScriptStats();
+    const bool combined = IsCombinedKanaPosition(entry.position);
+    m_slots.correct = random.PickRandom(4);
+    m_slots.slots[m_slots.correct - 1].answer = AnswerKey(entry.stats->romaji);
+    for (int slot = 1; slot <= 4; ++slot) {
+        if (slot == m_slots.correct) continue;
+        std::string& answer = m_slots.slots[slot - 1].answer;
+        answer = CFlashSlotFiller::kNoData;
+        for (int draw = 0; draw < kMaxDistracterDraws; ++draw) {
+            const std::size_t position =
+                combined ? static_cast<std::size_t>(random.PickRandom(kCombinedKanaCount) + 70)
+                         : static_cast<std::size_t>(random.PickRandom(kSingleKanaCount) - 1);
+            if (position >= stats.size() || !stats[position]) continue;
+            const std::string candidate = AnswerKey(stats[position]->romaji);
+            const bool taken = std::any_of(
+                m_slots.slots.begin(), m_slots.slots.end(),
+                [&candidate](const FlashSlot& other) { return other.answer == candidate; });
+            if (!taken) {
+                answer = candidate;
+                break;
+            }
+        }
+    }
+}
+
+bool CKanaQuiz::IsTypedAnswerRight() const {
+    const std::string& romaji = Current()->romaji;
+    const bool historical = HasAlternative(romaji);
+    const std::string key = AnswerKey(romaji);
+    const std::string answer = Lower(m_typed);
+    // The t-row ji and zu may be typed as their historical spelling, the s-row ji in
+    // Kunrei-shiki.
+    if (key == "ji") return answer == "ji" || answer == (historical ? "di" : "zi");
+    if (key == "zu") return answer == "zu" || (historical && answer == "dzu");
+    return NormalizeTypedRomaji(answer) == key;
+}
+
+void CKanaQuiz::Answer(bool right) {
+    Entry& entry = *CurrentEntry();
+    m_document.SetModified(true);
+    if (right) {
+        ++entry.stats->rightCount;
+        m_state = AnswerState::kRight;
+    } else {
+        ++entry.stats->wrongCount;
+        m_missed.push_back(entry);
+        m_state = AnswerState::kWrong;
+    }
+    m_details = DetailsButton::kDetails;
+}
+
+void CKanaQuiz::MarkAndAdvance(bool right) {
+    if (Current() == nullptr) return;
+    StopTimers();
+    m_answerWindowOpen = false;
+    if (m_state == AnswerState::kUnanswered) Answer(right);
+    Advance();
+}
+
+void CKanaQuiz::Advance() {
+    ++m_position;
+    if (m_position < m_list.size())
+        Present();
+    else
+        EndOfList();
+}
+
+void CKanaQuiz::EndOfList() {
+    StopTimers();
+    m_answerWindowOpen = false;
+    m_flipped = false;
+    m_details = DetailsButton::kHidden;
+    m_slots = FlashSlots{};
+    m_demonstration = CKanjiStrokes();
+    m_host.Changed();
+    const CRunTally tally{static_cast<int>(m_list.size()), static_cast<int>(m_missed.size()),
+                          m_skipped, m_reviewing};
+    switch (AskAtEndOfRun(m_document.Prompter(), tally, QuizMode() == kNoQuiz)) {
+        case RunEnd::kReview:
+            StartReview();
+            break;
+        case RunEnd::kRestart:
+            if (!StartDeck()) m_host.ReturnToMainView();
+            break;
+        case RunEnd::kReturn:
+            m_host.ReturnToMainView();
+            break;
+    }
+}
+
+void CKanaQuiz::ArmAutoFlip() {
+    if (Options().autoFlip != 0) m_host.StartTimer(kAutoFlipTimer, Options().autoFlipSeconds);
+}
+
+void CKanaQuiz::StopTimers() {
+    m_host.StopTimer(kAutoFlipTimer);
+    m_host.StopTimer(kTimeLimitTimer);
+}
+
+void CKanaQuiz::ApplyQuizModeChange() {
+    m_answerWindowOpen = false;
+    if (Current() != nullptr && m_state == AnswerState::kUnanswered)
+        Next();
+    else
+        m_host.Changed();
+}
+
+}  // namespace brushly

@@ -89,7 +89,7 @@ public:
     // After the options page closed with changes; `before` is the Draw block as it was.
     // When the options defining this mode's deck changed (kanji mode: Kanji cards, Counter
     // cards; kana modes: Gojuu) the deck is rebuilt and restarted, and an empty one shows
-    // kNoActiveCardsMessage and gives kReturn. The box settings are read anew either way.
+    // kNoActiveCardsMessage and gives kReturn. The box settings always follow the options.
     OptionsResult OptionsChanged(const CDrawOptions& before);
 
     int Mode() const { return m_mode; }

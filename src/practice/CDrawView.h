@@ -6,10 +6,12 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "document/CBrushly2Doc.h"
 #include "handwriting/JapaneseText.h"
+#include "platform/CCanvas.h"
 #include "practice/CDrawPractice.h"
 
 class QAction;
@@ -20,6 +22,7 @@ namespace brushly {
 
 class CColourKeyWindow;
 class CDemonstrationWidget;
+class CDrawBoxFrame;
 class CKanaDrawBoxWidget;
 class CKanjiDrawBoxWidget;
 
@@ -124,18 +127,26 @@ protected:
 private:
     QAction* AddAction(const char* text, const char* tip, const char* name,
                        void (CDrawView::*command)());
-    // Shows the current card: the fitting box cleared with the card's character, its
-    // caption, the Hints button and an open demonstration.
+    // Shows the current card: the fitting box cleared for the card's character with the
+    // mode's empty caption, the Hints button and an open demonstration.
     void Present();
     void ClearKanjiBox();
     void ClearKanaBox();
+    // What both boxes take with every card: the drawing style and the ghost character.
+    void PrepareBox(CDrawBoxFrame& box) const;
     void StartDemonstration();
     void ReturnToMainView();
     void ShowShuffling(bool shown);
     bool ReturnInThreeLines() const;
-    // Draws the card panel's lines from kPanelTopLeft.
+    // Where a click is Next: left of the draw box, below the Return button.
+    QRect CardArea() const;
+
+    void DrawLatin(CCanvas& canvas, std::string_view text, QPoint topLeft, CColor colour,
+                   bool bold) const;
+    static int LatinWidth(std::string_view text, int size);
+    void DrawDemonstrationCaption(CCanvas& canvas) const;
+    // Draws the card panel's lines from kPanelTopLeft, Latin lines wrapped to kPanelWidth.
     void DrawCardPanel(CCanvas& canvas) const;
-    void DrawLatin(CCanvas& canvas, std::string_view text, QPoint topLeft, bool bold) const;
     void DrawShuffling(CCanvas& canvas) const;
 
     CBrushly2Doc& m_document;

@@ -2,8 +2,6 @@
 
 #include <QDialog>
 
-#include "reference/CKanjiStrokes.h"
-
 class QCheckBox;
 
 namespace brushly {
@@ -22,8 +20,9 @@ public:
     // The setting that keeps the dialog from being shown: 1 = do not show it.
     static constexpr const char* kPracticeKey = "practice";
 
-    // The library and settings must outlive the dialog. Without any of the practice kanji
-    // in the library the box stays empty and ignores the pen.
+    // The library and settings must outlive the dialog; the box points at the practice
+    // kanji's strokes in the library. Without any of the practice kanji in the library the
+    // box stays empty and ignores the pen.
     CDrawBoxPracticeDialog(const CKanjiLibrary& library, CSettingsStore& settings,
                            QWidget* parent = nullptr);
 
@@ -37,7 +36,6 @@ public:
 
 private:
     CSettingsStore& m_settings;
-    CKanjiStrokes m_strokes;  // the practice kanji's strokes, which the box points at
     CKanjiDrawBoxWidget* m_drawBox;
     QCheckBox* m_doNotShow;
 };

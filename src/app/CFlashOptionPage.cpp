@@ -1,18 +1,14 @@
 #include "app/CFlashOptionPage.h"
 
 #include <QCheckBox>
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <optional>
 
 #include "app/CKanjiFlashcardOptionsDialog.h"
+#include "app/COptionPageControls.h"
+#include "app/COptionPageDialog.h"
 #include "app/CQuizModeOptionsDialog.h"
 #include "app/CRadioChoiceBox.h"
 
@@ -33,30 +29,6 @@ constexpr std::array<DisplayChoice, 5> kDisplayChoices{{
     {"Show Recognition Data", &CFlashOptions::showRecognitionData},
     {"Show Comments", &CFlashOptions::showComments},
 }};
-
-QCheckBox* MakeCheckBox(const char* label, std::int32_t value, QWidget* parent) {
-    auto* box = new QCheckBox(QString::fromLatin1(label), parent);
-    box->setChecked(value != 0);
-    return box;
-}
-
-QLineEdit* MakeSecondsField(const char* name, double seconds, QWidget* parent) {
-    auto* field = new QLineEdit(QString::number(seconds, 'g', 15), parent);
-    field->setObjectName(QString::fromLatin1(name));
-    field->setMaximumWidth(60);
-    return field;
-}
-
-std::int32_t Flag(const QCheckBox* box) {
-    return box->isChecked() ? 1 : 0;
-}
-
-// The number typed into `field`, if it is one.
-std::optional<double> SecondsOf(const QLineEdit* field) {
-    bool ok = false;
-    const double seconds = field->text().trimmed().toDouble(&ok);
-    return ok ? std::optional<double>(seconds) : std::nullopt;
-}
 
 QPushButton* MakeButton(const char* label, QWidget* parent) {
     auto* button = new QPushButton(QString::fromLatin1(label), parent);
@@ -79,14 +51,11 @@ CFlashOptionPage::CFlashOptionPage(const CFlashOptions& options, std::int32_t co
                               {QStringLiteral("Multiple Choice"),
                                QStringLiteral("Fill in the Blank"), QStringLiteral("No Quiz")},
                               options.quizMode, this)),
-      m_timeLimit(MakeCheckBox("Time Limit:", options.timeLimit, this)),
-      m_timeLimitSeconds(MakeSecondsField("timeLimitSeconds", options.timeLimitSeconds, this)),
-      m_autoFlip(MakeCheckBox("Auto \"Flip\":", options.autoFlip, this)),
-      m_autoFlipSeconds(MakeSecondsField("autoFlipSeconds", options.autoFlipSeconds, this)),
-      m_includeKanji(MakeCheckBox("Kanji", options.includeKanji, this)),
-      m_includeCompounds(MakeCheckBox(kCompoundsLabel, options.includeCompounds, this)),
-      m_includeKanaWords(MakeCheckBox("Kana Words", options.includeKanaWords, this)),
-      m_includeCounters(MakeCheckBox("Counters", options.includeCounters, this)),
+      m_timing(new COptionPageTiming(options, this)),
+      m_includeKanji(MakeOptionCheckBox("Kanji", options.includeKanji, this)),
+      m_includeCompounds(MakeOptionCheckBox(kCompoundsLabel, options.includeCompounds, this)),
+      m_includeKanaWords(MakeOptionCheckBox("Kana Words", options.includeKanaWords, this)),
+      m_includeCounters(MakeOptionCheckBox("Counters", options.includeCounters, this)),
       m_counterForms(new CRadioChoiceBox(QStringLiteral("Counters"),
                                          {QStringLiteral("All"), QStringLiteral("Only One")},
                                          options.counterForms, this)),
@@ -95,20 +64,12 @@ CFlashOptionPage::CFlashOptionPage(const CFlashOptions& options, std::int32_t co
                               {QStringLiteral("Random"), QStringLiteral("Word Group"),
                                QStringLiteral("Recognition performance\n(most missed first)")},
                               options.shuffleOrder, this)) {
-    auto* timing = new QGridLayout;
-    timing->addWidget(m_timeLimit, 0, 0);
-    timing->addWidget(m_timeLimitSeconds, 0, 1);
-    timing->addWidget(new QLabel(QStringLiteral("seconds"), this), 0, 2);
-    timing->addWidget(m_autoFlip, 1, 0);
-    timing->addWidget(m_autoFlipSeconds, 1, 1);
-    timing->addWidget(new QLabel(QStringLiteral("seconds"), this), 1, 2);
-
     auto* quizModeOptions = MakeButton("Quiz Mode Options", this);
     connect(quizModeOptions, &QPushButton::clicked, this, &CFlashOptionPage::EditQuizModeOptions);
     auto* left = new QVBoxLayout;
     left->addWidget(m_quizMode);
     left->addWidget(quizModeOptions);
-    left->addLayout(timing);
+    left->addWidget(m_timing);
     left->addWidget(m_shuffleOrder);
     left->addStretch();
 
@@ -122,8 +83,8 @@ CFlashOptionPage::CFlashOptionPage(const CFlashOptions& options, std::int32_t co
     auto* display = new QGroupBox(QStringLiteral("Display"), this);
     auto* displayLayout = new QVBoxLayout(display);
     for (std::size_t index = 0; index < kDisplayChoices.size(); ++index) {
-        m_display[index] =
-            MakeCheckBox(kDisplayChoices[index].label, options.*kDisplayChoices[index].field, this);
+        m_display[index] = MakeOptionCheckBox(kDisplayChoices[index].label,
+                                              options.*kDisplayChoices[index].field, this);
         displayLayout->addWidget(m_display[index]);
     }
     auto* kanjiOptions = MakeButton("Kanji Flashcard Options", this);
@@ -147,9 +108,7 @@ bool CFlashOptionPage::CanLeave() {
         m_prompter.Information(kNothingIncludedMessage);
         return false;
     }
-    if (!SecondsValid(m_timeLimitSeconds, kTimeLimitMessage) ||
-        !SecondsValid(m_autoFlipSeconds, kAutoFlipMessage))
-        return false;
+    if (!m_timing->CanLeave(m_prompter)) return false;
     if (m_flashViewOpen && DeckContentsChanged(Options()))
         return m_prompter.AskYesNo(kReshuffleQuestion);
     return true;
@@ -158,36 +117,25 @@ bool CFlashOptionPage::CanLeave() {
 CFlashOptions CFlashOptionPage::Options() const {
     CFlashOptions options = m_options;
     options.quizMode = m_quizMode->Value();
-    options.timeLimit = Flag(m_timeLimit);
-    options.timeLimitSeconds = SecondsOf(m_timeLimitSeconds).value_or(m_original.timeLimitSeconds);
-    options.autoFlip = Flag(m_autoFlip);
-    options.autoFlipSeconds = SecondsOf(m_autoFlipSeconds).value_or(m_original.autoFlipSeconds);
-    options.includeKanji = Flag(m_includeKanji);
-    options.includeCompounds = Flag(m_includeCompounds);
-    options.includeKanaWords = Flag(m_includeKanaWords);
-    options.includeCounters = Flag(m_includeCounters);
+    m_timing->CopyTo(options);
+    options.includeKanji = OptionFlag(m_includeKanji);
+    options.includeCompounds = OptionFlag(m_includeCompounds);
+    options.includeKanaWords = OptionFlag(m_includeKanaWords);
+    options.includeCounters = OptionFlag(m_includeCounters);
     options.counterForms = m_counterForms->Value();
     options.shuffleOrder = m_shuffleOrder->Value();
     for (std::size_t index = 0; index < kDisplayChoices.size(); ++index)
-        options.*kDisplayChoices[index].field = Flag(m_display[index]);
+        options.*kDisplayChoices[index].field = OptionFlag(m_display[index]);
     return options;
 }
 
 bool CFlashOptionPage::Edit(QWidget* parent, CFlashOptions& options, std::int32_t& commonWordsOnly,
                             bool edictDatabase, CPrompter& prompter, bool flashViewOpen) {
-    QDialog dialog(parent);
-    dialog.setWindowTitle(QStringLiteral("Flash View"));
-    auto* page = new CFlashOptionPage(options, commonWordsOnly, edictDatabase, prompter, &dialog);
+    auto* page = new CFlashOptionPage(options, commonWordsOnly, edictDatabase, prompter);
     page->SetFlashViewOpen(flashViewOpen);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    connect(buttons, &QDialogButtonBox::accepted, &dialog, [&dialog, page] {
-        if (page->CanLeave()) dialog.accept();
-    });
-    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(page);
-    layout->addWidget(buttons);
-    if (dialog.exec() != QDialog::Accepted) return false;
+    COptionPageDialog dialog(
+        QString::fromLatin1(kTitle), page, [page] { return page->CanLeave(); }, parent);
+    if (!dialog.Run()) return false;
     options = page->Options();
     commonWordsOnly = page->CommonWordsOnly();
     return true;
@@ -212,15 +160,6 @@ void CFlashOptionPage::ShowKanjiDisplay() {
     m_includeCompounds->setEnabled(!randomCompound);
     m_includeCompounds->setText(
         QString::fromLatin1(randomCompound ? kRandomCompoundLabel : kCompoundsLabel));
-}
-
-bool CFlashOptionPage::SecondsValid(QLineEdit* field, const char* message) {
-    const std::optional<double> seconds = SecondsOf(field);
-    if (seconds && *seconds >= kMinSeconds && *seconds <= kMaxSeconds) return true;
-    m_prompter.Information(message);
-    field->setFocus();
-    field->selectAll();
-    return false;
 }
 
 bool CFlashOptionPage::DeckContentsChanged(const CFlashOptions& options) const {

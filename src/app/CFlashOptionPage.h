@@ -4,11 +4,11 @@
 #include <array>
 #include <cstdint>
 
+#include "app/COptionPageTiming.h"
 #include "document/CBrushlyOptions.h"
 #include "platform/CPrompter.h"
 
 class QCheckBox;
-class QLineEdit;
 
 namespace brushly {
 
@@ -22,6 +22,7 @@ class CRadioChoiceBox;
 // The prompter must outlive the page.
 class CFlashOptionPage final : public QWidget {
 public:
+    static constexpr const char* kTitle = "Flash View";
     static constexpr const char* kCompoundsLabel = "Compounds";
     // The Compounds label while kanji cards are shown as a random compound, which already
     // drills compounds: the box is then cleared and disabled.
@@ -33,12 +34,8 @@ public:
         "Changing the Include Kanji, Include Compound, Include Kana, Include Counters, or "
         "All/Only-One Counter options\nwill result in re-shuffling the cards and may result in "
         "returning to the main view.  Do you want to continue?";
-    static constexpr const char* kTimeLimitMessage =
-        "The Time Limit must be a number of seconds from 1 to 30.";
-    static constexpr const char* kAutoFlipMessage =
-        "The Auto Flip time must be a number of seconds from 1 to 30.";
-    static constexpr double kMinSeconds = 1.0;
-    static constexpr double kMaxSeconds = 30.0;
+    static constexpr const char* kTimeLimitMessage = COptionPageTiming::kTimeLimitMessage;
+    static constexpr const char* kAutoFlipMessage = COptionPageTiming::kAutoFlipMessage;
 
     // `commonWordsOnly` is the document's flag (1 on, 0 off); it can be changed only when
     // `edictDatabase` (the loaded compound database was built from EDICT).
@@ -68,7 +65,6 @@ private:
     void EditKanjiFlashcardOptions();
     // Applies the Compounds rule of the current kanji display.
     void ShowKanjiDisplay();
-    bool SecondsValid(QLineEdit* field, const char* message);
     bool DeckContentsChanged(const CFlashOptions& options) const;
 
     CPrompter& m_prompter;
@@ -79,10 +75,7 @@ private:
     bool m_flashViewOpen = true;
 
     CRadioChoiceBox* m_quizMode;
-    QCheckBox* m_timeLimit;
-    QLineEdit* m_timeLimitSeconds;
-    QCheckBox* m_autoFlip;
-    QLineEdit* m_autoFlipSeconds;
+    COptionPageTiming* m_timing;
     QCheckBox* m_includeKanji;
     QCheckBox* m_includeCompounds;
     QCheckBox* m_includeKanaWords;

@@ -1,0 +1,72 @@
+#include "app/CKanaOptionPage.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "app/COptionPageDialog.h"
+#include "app/COptionPageTiming.h"
+#include "app/CRadioChoiceBox.h"
+
+namespace brushly {
+
+CKanaOptionPage::CKanaOptionPage(const CKanaFlashOptions& options, CPrompter& prompter,
+                                 QWidget* parent)
+    : QWidget(parent),
+      m_prompter(prompter),
+      m_original(options),
+      m_quizMode(
+          new CRadioChoiceBox(QStringLiteral("Quiz Mode"),
+                              {QStringLiteral("Multiple Choice"),
+                               QStringLiteral("Fill in the Blank"), QStringLiteral("No Quiz")},
+                              options.quizMode, this)),
+      m_timing(new COptionPageTiming(options, this)),
+      m_kanaSet(new CRadioChoiceBox(
+          QStringLiteral("Include in flashcard list"),
+          {QStringLiteral("All kana"), QStringLiteral("Only gojuu-on (50 sounds)"),
+           QStringLiteral("Only gojuu-on and daku/handaku-on (50 sounds + g,z,d,b,p)")},
+          options.kanaSet, this)),
+      m_order(new CRadioChoiceBox(QStringLiteral("Shuffle Order"),
+                                  {QStringLiteral("Random"), QStringLiteral("\"Alphabetic\""),
+                                   QStringLiteral("Recognition performance (most missed first)")},
+                                  options.order, this)) {
+    auto* left = new QVBoxLayout;
+    left->addWidget(m_quizMode);
+    left->addWidget(m_timing);
+    left->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addWidget(m_kanaSet);
+    right->addWidget(m_order);
+    right->addStretch();
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left);
+    layout->addLayout(right);
+}
+
+bool CKanaOptionPage::CanLeave() {
+    if (!m_timing->CanLeave(m_prompter)) return false;
+    if (m_kanaViewOpen && m_kanaSet->Value() != m_original.kanaSet)
+        return m_prompter.AskYesNo(kReshuffleQuestion);
+    return true;
+}
+
+CKanaFlashOptions CKanaOptionPage::Options() const {
+    CKanaFlashOptions options = m_original;
+    options.quizMode = m_quizMode->Value();
+    m_timing->CopyTo(options);
+    options.kanaSet = m_kanaSet->Value();
+    options.order = m_order->Value();
+    return options;
+}
+
+bool CKanaOptionPage::Edit(QWidget* parent, CKanaFlashOptions& options, CPrompter& prompter,
+                           bool kanaViewOpen) {
+    auto* page = new CKanaOptionPage(options, prompter);
+    page->SetKanaViewOpen(kanaViewOpen);
+    COptionPageDialog dialog(
+        QString::fromLatin1(kTitle), page, [page] { return page->CanLeave(); }, parent);
+    if (!dialog.Run()) return false;
+    options = page->Options();
+    return true;
+}
+
+}  // namespace brushly

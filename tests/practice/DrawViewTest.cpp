@@ -1,0 +1,173 @@
+// The Draw View window over its practice: a kanji written with the mouse through the real
+// draw box, the end of the deck, the kana box of the kana modes, the windows it opens.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QImage>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <cmath>
+#include <memory>
+
+#include "document/CBrushly2Doc.h"
+#include "handwriting/CDemonstrationWidget.h"
+#include "handwriting/CKanaDrawBoxWidget.h"
+#include "handwriting/CKanjiDrawBoxWidget.h"
+#include "platform/CMemorySettingsStore.h"
+#include "platform/CScriptedPrompter.h"
+#include "practice/CColourKeyWindow.h"
+#include "practice/CDrawView.h"
+#include "support/QtTestApplication.h"
+#include "support/SmallKanjiDatabase.h"
+
+namespace brushly {
+namespace {
+
+void SendMouse(QWidget& widget, QEvent::Type type, QPointF position, Qt::MouseButton button,
+               Qt::MouseButtons buttons) {
+    QMouseEvent event(type, position, widget.mapToGlobal(position), button, buttons,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(&widget, &event);
+}
+
+// A straight stroke in draw-box pixels, sent to the box window as the mouse would.
+void Draw(QWidget& box, CPoint start, CPoint end) {
+    const auto at = [](double x, double y) {
+        return QPointF(x, y + CDrawBoxFrame::kCaptionHeight);
+    };
+    SendMouse(box, QEvent::MouseButtonPress, at(start.x, start.y), Qt::LeftButton, Qt::LeftButton);
+    const double length = std::hypot(end.x - start.x, end.y - start.y);
+    for (double along = 3.0; along < length; along += 3.0) {
+        const double t = along / length;
+        SendMouse(box, QEvent::MouseMove,
+                  at(std::round(start.x + (end.x - start.x) * t),
+                     std::round(start.y + (end.y - start.y) * t)),
+                  Qt::NoButton, Qt::LeftButton);
+    }
+    SendMouse(box, QEvent::MouseMove, at(end.x, end.y), Qt::NoButton, Qt::LeftButton);
+    SendMouse(box, QEvent::MouseButtonRelease, at(end.x, end.y), Qt::LeftButton, Qt::NoButton);
+}
+
+QString Caption(QWidget& box) {
+    return box.findChild<QLabel*>(QStringLiteral("captionBar"))->text();
+}
+
+// A view over one Word Group holding a kanji card of 二 (two horizontals in the small
+// database), in Word Group order.
+class DrawViewTest : public ::testing::Test {
+protected:
+    DrawViewTest() {
+        brushly::testing::EnsureQtApplication();
+        document.SetKanjiLibrary(brushly::testing::MakeSmallKanjiLibrary());
+        document.Cards().AddGroup("G");
+        auto card = std::make_unique<CKanjiCard>();
+        card->groupName = "G";
+        card->character = "\x93\xf1";  // 二
+        card->dbGroup = 2;
+        card->dbIndex = 0;
+        document.Cards().AddCard(std::move(card));
+        document.Options().draw.randomOrder = 0;
+        view = std::make_unique<CDrawView>(document, CJapaneseTextStyle{});
+        view->resize(900, 600);
+        view->SetReturnHandler([this] { ++returns; });
+        view->show();
+    }
+
+    void WriteTwo() {
+        Draw(view->KanjiBox(), {40, 60}, {160, 60});
+        Draw(view->KanjiBox(), {10, 150}, {190, 150});
+    }
+
+    CMemorySettingsStore settings;
+    CScriptedPrompter prompter;
+    CBrushly2Doc document{settings, prompter, 4242};
+    std::unique_ptr<CDrawView> view;
+    int returns = 0;
+};
+
+TEST_F(DrawViewTest, WritingTheKanjiShowsItCorrectWithTheGreenFrame) {
+    ASSERT_TRUE(view->Open(CDrawPractice::kKanjiMode, {"G"}));
+    CKanjiDrawBoxWidget& box = view->KanjiBox();
+    EXPECT_TRUE(box.isVisible());
+    EXPECT_FALSE(view->KanaBox().isVisible());
+    EXPECT_EQ(box.pos(), QPoint(380, 50));
+    EXPECT_EQ(Caption(box), QStringLiteral("Draw Character"));
+    EXPECT_EQ(view->HintsButton().text(), QStringLiteral("Kanji Drawing hints"));
+    EXPECT_EQ(view->HintsButton().geometry(), QRect(410, 3, 170, 25));
+    EXPECT_EQ(view->ReturnButton().geometry(), QRect(10, 50, 30, 30));
+
+    Draw(box, {40, 60}, {160, 60});
+    EXPECT_EQ(Caption(box), QStringLiteral("Correct (so far)"));
+    EXPECT_TRUE(view->HasStrokes());
+    Draw(box, {10, 150}, {190, 150});
+    EXPECT_EQ(Caption(box), QStringLiteral("Kanji is CORRECT"));
+    // The frame's corner inside the drawing area, as the view shows it.
+    const QImage shown = view->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(380 + 3, 50 + CDrawBoxFrame::kCaptionHeight + 3), QColor(0, 255, 0));
+}
+
+TEST_F(DrawViewTest, NextPastTheEndAsksThenRestartsClearedOrReturns) {
+    ASSERT_TRUE(view->Open(CDrawPractice::kKanjiMode, {"G"}));
+    WriteTwo();
+    view->KanjiBox().findChild<QPushButton*>(QStringLiteral("ghostButton"))->click();
+    ASSERT_FALSE(view->KanjiBox().DrawBox().GhostText().empty());
+
+    prompter.ScriptAnswers({true, false});
+    // A click on the card area is Next: a deck of one card is finished at once.
+    SendMouse(*view, QEvent::MouseButtonPress, QPointF(100, 300), Qt::LeftButton, Qt::LeftButton);
+    ASSERT_EQ(prompter.Texts().size(), 1u);
+    EXPECT_EQ(prompter.Texts()[0], CDrawPractice::kFinishedQuestion);
+    const CKanjiDrawBox& restarted = view->KanjiBox().DrawBox();
+    EXPECT_EQ(restarted.UserStrokes().Size(), 0u);
+    EXPECT_TRUE(restarted.GhostText().empty());
+    EXPECT_EQ(Caption(view->KanjiBox()), QStringLiteral("Draw Character"));
+    EXPECT_FALSE(view->HasStrokes());
+    EXPECT_EQ(returns, 0);
+
+    view->ToggleKey();
+    ASSERT_NE(view->Key(), nullptr);
+    view->Next();
+    EXPECT_EQ(prompter.Texts().size(), 2u);
+    EXPECT_EQ(returns, 1);
+    EXPECT_EQ(view->Key(), nullptr);  // leaving closes the windows
+}
+
+TEST_F(DrawViewTest, KanaModeShowsTheKanaBoxAndItsDemonstration) {
+    ASSERT_TRUE(view->Open(CDrawPractice::kHiraganaMode, {}));
+    CKanaDrawBoxWidget& box = view->KanaBox();
+    EXPECT_TRUE(box.isVisible());
+    EXPECT_FALSE(view->KanjiBox().isVisible());
+    EXPECT_EQ(box.pos(), QPoint(380, 50));
+    EXPECT_EQ(Caption(box), QStringLiteral("Draw Hiragana"));
+    EXPECT_FALSE(box.DrawBox().Reference().empty());
+
+    bool kanaHints = false;
+    view->SetHintsHandler([&](bool kana) { kanaHints = kana; });
+    view->HintsButton().click();
+    EXPECT_TRUE(kanaHints);
+    EXPECT_EQ(view->HintsButton().text(), QStringLiteral("Kana Drawing hints"));
+
+    view->ToggleDemonstration();
+    ASSERT_NE(view->Demonstration(), nullptr);
+    EXPECT_EQ(view->Demonstration()->geometry(), QRect(580, 50, 200, 224));
+    EXPECT_EQ(view->Demonstration()->windowTitle(), QStringLiteral("Hiragana Demonstration"));
+    view->ToggleDemonstration();
+    EXPECT_EQ(view->Demonstration(), nullptr);
+}
+
+TEST_F(DrawViewTest, ToolbarStatusTips) {
+    QStringList tips;
+    for (const QAction* action : view->ToolbarActions())
+        tips << action->statusTip();
+    EXPECT_EQ(tips, (QStringList{
+                        "Move to the next card", "Re-shuffle this set of cards",
+                        "Edit the options for the Draw View",
+                        "Display/Hide the Stroke Order Demonstration Window",
+                        "Display/Hide a 'key' indicating the meaning of the Feedback stroke colors",
+                        "Correct the out-of-order strokes"}));
+}
+
+}  // namespace
+}  // namespace brushly

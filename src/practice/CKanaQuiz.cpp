@@ -345,9 +345,11 @@ void CKanaQuiz::FillSlots(const Entry& entry) {
         std::string& answer = m_slots.slots[slot - 1].answer;
         answer = CFlashSlotFiller::kNoData;
         for (int draw = 0; draw < kMaxDistracterDraws; ++draw) {
-            const std::size_t position =
-                combined ? static_cast<std::size_t>(random.PickRandom(kCombinedKanaCount) + 70)
-                         : static_cast<std::size_t>(random.PickRandom(kSingleKanaCount) - 1);
+            // A draw of the question's kind: 0-70 single, 71-103 combined.
+            const int drawn = combined
+                                  ? kSingleKanaCount - 1 + random.PickRandom(kCombinedKanaCount)
+                                  : random.PickRandom(kSingleKanaCount) - 1;
+            const auto position = static_cast<std::size_t>(drawn);
             if (position >= stats.size() || !stats[position]) continue;
             const std::string candidate = AnswerKey(stats[position]->romaji);
             const bool taken = std::any_of(

@@ -30,7 +30,7 @@ bool CFlashView::Open(const std::vector<std::string>& groupNames) {
 }
 
 void CFlashView::OptionsChanged(const CFlashOptions& before, std::int32_t commonWordsBefore) {
-    RunModeCommand([&] { FlashQuiz().OptionsChanged(before, commonWordsBefore); });
+    RunModeCommand(before.quizMode, [&] { FlashQuiz().OptionsChanged(before, commonWordsBefore); });
 }
 
 }  // namespace brushly

@@ -29,7 +29,7 @@ bool CKanaView::Open(int script) {
 }
 
 void CKanaView::OptionsChanged(const CKanaFlashOptions& before) {
-    RunModeCommand([&] { KanaQuiz().OptionsChanged(before); });
+    RunModeCommand(before.quizMode, [&] { KanaQuiz().OptionsChanged(before); });
 }
 
 }  // namespace brushly

@@ -113,10 +113,9 @@ void CReadingView::Run(const std::function<void()>& command) {
     Changed();
 }
 
-void CReadingView::RunModeCommand(const std::function<void()>& command) {
-    const int before = m_quiz->QuizMode();
+void CReadingView::RunModeCommand(int modeBefore, const std::function<void()>& command) {
     Run(command);
-    if (m_quiz->QuizMode() == before) return;
+    if (m_quiz->QuizMode() == modeBefore) return;
     m_answerPosition.reset();
     if (m_quizModeHandler) m_quizModeHandler();
 }
@@ -142,7 +141,7 @@ void CReadingView::ShowMissed() {
 }
 
 void CReadingView::SwitchQuizMode() {
-    RunModeCommand([this] { m_quiz->SwitchQuizMode(); });
+    RunModeCommand(m_quiz->QuizMode(), [this] { m_quiz->SwitchQuizMode(); });
 }
 
 void CReadingView::ShowOptions() {

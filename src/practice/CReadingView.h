@@ -121,8 +121,9 @@ protected:
     CReadingQuiz& MutableQuiz() { return *m_quiz; }
     // Runs a quiz command, then brings the window up to date.
     void Run(const std::function<void()>& command);
-    // The same for a command that may change the quiz mode, telling the frame when it did.
-    void RunModeCommand(const std::function<void()>& command);
+    // The same for a command that may change the quiz mode from `modeBefore` (the options
+    // page changes it before the view hears of it), telling the frame when it did.
+    void RunModeCommand(int modeBefore, const std::function<void()>& command);
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -58,7 +58,7 @@ public:
     static constexpr int kGhostTextHeight = 180;
 
     // The text the Ghost button shows or hides (UTF-8, one character); a ghost already
-    // shown changes to it.
+    // shown changes to it. Until one is set the Ghost button shows nothing.
     void SetGhostCharacter(const std::string& character);
     // With a face the ghost is its character drawn in that font family (UTF-8 name; empty
     // for the default Japanese font), kGhostTextHeight pixels high; without one, or when no

@@ -5,10 +5,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <string>
 #include <string_view>
 
 #include "handwriting/CKanjiDrawBoxWidget.h"
 #include "platform/CSettingsStore.h"
+#include "platform/ShiftJis.h"
 #include "reference/CKanjiLibrary.h"
 
 namespace brushly {
@@ -23,8 +25,8 @@ constexpr std::string_view kPracticeKanji[] = {
 };
 
 constexpr const char* kInstructions =
-    "Try the Kanji Draw Box before you start: write the character one stroke at a time "
-    "with the left mouse button held down, the way it is written with a brush.\n\n"
+    "Try the Kanji Draw Box before you start: trace the grey character one stroke at a "
+    "time with the left mouse button held down, in the order it is written with a brush.\n\n"
     "After each stroke the caption tells you how you are doing; a wrong stroke turns red, "
     "one written out of order blue. \"Back\" (or the middle mouse button) takes the last "
     "stroke away, \"Erase\" clears the box. A green frame means the character is correct.";
@@ -51,6 +53,10 @@ CDrawBoxPracticeDialog::CDrawBoxPracticeDialog(const CKanjiLibrary& library,
         boxSettings.feedbackMode = kFeedbackEachStroke;
         boxSettings.typeMode = 1;  // similar stroke types, the Draw View's default
         m_drawBox->SetCharacter(kanji->strokes, boxSettings);
+        // The ghost shows what to write.
+        const std::string character = sjis::ToUtf8(kanji->character);
+        m_drawBox->SetGhostCharacter(character);
+        m_drawBox->Run([&](CKanjiDrawBox& box) { box.ToggleGhost(character); });
     }
     m_doNotShow->setChecked(!ShouldShow(settings));
 

@@ -53,7 +53,9 @@ TEST_F(DrawBoxPracticeDialog, TheCheckBoxWritesThePracticeSettingHoweverItCloses
 TEST_F(DrawBoxPracticeDialog, TheBoxPractisesAKanjiOfTheLibrary) {
     CDrawBoxPracticeDialog dialog(*library, settings);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Kanji Draw Box Practice"));
-    // Feedback after each stroke with the order enforced: Hint reveals the kanji's stroke.
+    // The kanji shows as the ghost; feedback after each stroke with the order enforced: Hint
+    // reveals its stroke.
+    EXPECT_EQ(dialog.DrawBox().DrawBox().GhostText(), "\xe4\xb8\x80");  // 一 in UTF-8
     dialog.DrawBox().Run([](CKanjiDrawBox& box) { box.Hint(); });
     EXPECT_EQ(dialog.DrawBox().DrawBox().Caption(), "Next stroke starts here");
 

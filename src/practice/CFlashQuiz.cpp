@@ -32,9 +32,9 @@ bool IncludedKindsDiffer(const CFlashOptions& before, const CFlashOptions& now) 
 
 CFlashQuiz::CFlashQuiz(CBrushly2Doc& document, const CAbbreviationList& abbreviations,
                        CFlashQuizHost& host, bool japaneseFont)
-    : m_document(document),
+    : CQuizFlow(host, document.Prompter()),
+      m_document(document),
       m_abbreviations(abbreviations),
-      m_host(host),
       m_japaneseFont(japaneseFont) {}
 
 bool CFlashQuiz::Start(const std::vector<std::string>& groupNames) {
@@ -43,22 +43,6 @@ bool CFlashQuiz::Start(const std::vector<std::string>& groupNames) {
 }
 
 // --- Commands. ---
-
-void CFlashQuiz::Next() {
-    m_answerWindowOpen = false;
-    StopTimers();
-    if (Current() == nullptr) return;
-    if (m_state == AnswerState::kUnanswered) ++m_skipped;
-    Advance();
-}
-
-void CFlashQuiz::MarkRight() {
-    MarkAndAdvance(true);
-}
-
-void CFlashQuiz::MarkWrong() {
-    MarkAndAdvance(false);
-}
 
 void CFlashQuiz::Shuffle() {
     if (!StartDeck(true)) ReturnWithNoCards();
@@ -108,89 +92,7 @@ void CFlashQuiz::More() {
     m_host.Changed();
 }
 
-// --- Mouse and answer window. ---
-
-void CFlashQuiz::ClickSlot(int slot) {
-    if (QuizMode() != kMultipleChoice || Current() == nullptr ||
-        m_state != AnswerState::kUnanswered || slot < 1 || slot > 4)
-        return;
-    m_host.StopTimer(kTimeLimitTimer);
-    m_slots.slots[m_slots.correct - 1].state = FlashSlot::kRight;
-    const bool right = slot == m_slots.correct;
-    if (!right) m_slots.slots[slot - 1].state = FlashSlot::kWrong;
-    Answer(right);
-    ArmAutoFlip();
-    m_host.Changed();
-}
-
-void CFlashQuiz::ClickCard() {
-    if (Current() == nullptr) return;
-    if (QuizMode() == kNoQuiz || m_state != AnswerState::kUnanswered) Next();
-}
-
-void CFlashQuiz::PressDetails() {
-    if (m_details == DetailsButton::kContinue) {
-        Next();
-        return;
-    }
-    if (m_details != DetailsButton::kDetails) return;
-    // The student reads the data now: Auto Flip would take the card away.
-    m_host.StopTimer(kAutoFlipTimer);
-    m_answerWindowOpen = false;
-    Flip();
-    m_details = DetailsButton::kContinue;
-    m_host.Changed();
-}
-
-void CFlashQuiz::SetTypedText(const std::string& typed) {
-    m_typed = typed;
-}
-
-void CFlashQuiz::EnterAnswer(const std::string& typed) {
-    if (QuizMode() != kFillInTheBlank || Current() == nullptr) return;
-    if (m_state != AnswerState::kUnanswered) {
-        Next();
-        return;
-    }
-    m_typed = typed;
-    m_host.StopTimer(kTimeLimitTimer);
-    const bool right = IsTypedAnswerRight();
-    m_feedback = right ? kCorrectFeedback : kIncorrect;
-    Answer(right);
-    ArmAutoFlip();
-    m_host.Changed();
-}
-
-void CFlashQuiz::SkipAnswer() {
-    Next();
-}
-
-void CFlashQuiz::TimerExpired(int timer, bool viewHasFocus) {
-    m_host.StopTimer(timer);
-    if (timer == kAutoFlipTimer) {
-        Next();
-        return;
-    }
-    if (timer != kTimeLimitTimer || Current() == nullptr || m_state != AnswerState::kUnanswered)
-        return;
-    switch (QuizMode()) {
-        case kMultipleChoice:
-            m_slots.slots[m_slots.correct - 1].state = FlashSlot::kRight;
-            Answer(false);
-            break;
-        case kFillInTheBlank: {
-            const bool right = IsTypedAnswerRight();
-            m_feedback = right ? kCorrectFeedback : kOutOfTime;
-            Answer(right);
-            break;
-        }
-        default:
-            Flip();
-            break;
-    }
-    if (viewHasFocus) ArmAutoFlip();
-    m_host.Changed();
-}
+// --- Options. ---
 
 void CFlashQuiz::OptionsChanged(const CFlashOptions& before, std::int32_t commonWordsBefore) {
     const CFlashOptions& now = Options();
@@ -211,11 +113,6 @@ void CFlashQuiz::OptionsChanged(const CFlashOptions& before, std::int32_t common
     }
     if (commonWordsBefore != m_document.CommonWordsOnly() && Current() != nullptr) FillSlots();
     m_host.Changed();
-}
-
-void CFlashQuiz::Leave() {
-    StopTimers();
-    m_answerWindowOpen = false;
 }
 
 // --- State for drawing. ---
@@ -328,27 +225,15 @@ void CFlashQuiz::StartReview() {
 }
 
 void CFlashQuiz::Begin(std::vector<FlashDeckEntry> list, bool reviewing) {
-    StopTimers();
     m_list = std::move(list);
-    m_reviewing = reviewing;
     m_missed.clear();
-    m_position = 0;
-    m_skipped = 0;
-    Present();
+    BeginList(reviewing);
 }
 
 void CFlashQuiz::Present() {
-    StopTimers();
-    m_typed.clear();
-    m_feedback.clear();
-    m_prompt.clear();
-    m_slots = FlashSlots{};
-    m_state = AnswerState::kUnanswered;
-    m_details = DetailsButton::kHidden;
-    m_flipped = false;
+    ClearCard();
     m_form = FlashQuestionForm::kPlain;
     FlashDeckEntry* entry = CurrentEntry();
-    m_answerWindowOpen = entry != nullptr && QuizMode() == kFillInTheBlank;
     if (entry == nullptr) {
         m_host.Changed();
         return;
@@ -357,7 +242,7 @@ void CFlashQuiz::Present() {
     if (entry->kind == FlashKind::kKanji) ChooseKanjiForm(*entry);
     FillSlots();
     if (m_answerWindowOpen) m_prompt = FillInPrompt(*entry, m_form, options.readingKind);
-    if (options.timeLimit != 0) m_host.StartTimer(kTimeLimitTimer, options.timeLimitSeconds);
+    ArmTimeLimit();
     m_host.Changed();
 }
 
@@ -393,39 +278,9 @@ bool CFlashQuiz::IsTypedAnswerRight() const {
                                options.counterForms == kCountersOnlyOne);
 }
 
-void CFlashQuiz::Answer(bool right) {
-    FlashDeckEntry& entry = *CurrentEntry();
-    m_document.SetModified(true);
-    if (right) {
-        entry.MarkRight();
-        m_state = AnswerState::kRight;
-    } else {
-        entry.MarkWrong();
-        m_missed.push_back(entry);
-        m_state = AnswerState::kWrong;
-    }
-    m_details = DetailsButton::kDetails;
-}
-
-void CFlashQuiz::MarkAndAdvance(bool right) {
-    if (Current() == nullptr) return;
-    StopTimers();
-    m_answerWindowOpen = false;
-    if (m_state == AnswerState::kUnanswered) Answer(right);
-    Advance();
-}
-
-void CFlashQuiz::Advance() {
-    ++m_position;
-    if (m_position < m_list.size())
-        Present();
-    else
-        EndOfList();
-}
-
 void CFlashQuiz::Flip() {
     FlashDeckEntry& entry = *CurrentEntry();
-    m_flipped = true;
+    CQuizFlow::Flip();
     // The table starts at the inflected reading, else the first verb reading, so that More
     // steps on from the one shown.
     if (entry.kind != FlashKind::kKanji || entry.tableGroup != FlashDeckEntry::kFirstReading)
@@ -439,44 +294,29 @@ void CFlashQuiz::Flip() {
     }
 }
 
-void CFlashQuiz::EndOfList() {
-    StopTimers();
-    m_answerWindowOpen = false;
-    m_flipped = false;
-    m_details = DetailsButton::kHidden;
-    m_slots = FlashSlots{};
-    m_host.Changed();
+CQuizTiming CFlashQuiz::Timing() const {
+    const CFlashOptions& options = Options();
+    return {options.timeLimit != 0, options.timeLimitSeconds, options.autoFlip != 0,
+            options.autoFlipSeconds};
+}
 
-    const CRunTally tally{static_cast<int>(m_list.size()), static_cast<int>(m_missed.size()),
-                          m_skipped, m_reviewing};
-    switch (AskAtEndOfRun(m_document.Prompter(), tally, QuizMode() == kNoQuiz)) {
-        case RunEnd::kReview:
-            StartReview();
-            break;
-        case RunEnd::kRestart:
-            StartDeck(false);
-            break;
-        case RunEnd::kReturn:
-            m_host.ReturnToMainView();
-            break;
+std::string CFlashQuiz::WrongFeedback(bool outOfTime) const {
+    return outOfTime ? kOutOfTime : kIncorrect;
+}
+
+void CFlashQuiz::Record(bool right) {
+    FlashDeckEntry& entry = *CurrentEntry();
+    m_document.SetModified(true);
+    if (right) {
+        entry.MarkRight();
+    } else {
+        entry.MarkWrong();
+        m_missed.push_back(entry);
     }
 }
 
-void CFlashQuiz::ArmAutoFlip() {
-    if (Options().autoFlip != 0) m_host.StartTimer(kAutoFlipTimer, Options().autoFlipSeconds);
-}
-
-void CFlashQuiz::StopTimers() {
-    m_host.StopTimer(kAutoFlipTimer);
-    m_host.StopTimer(kTimeLimitTimer);
-}
-
-void CFlashQuiz::ApplyQuizModeChange() {
-    m_answerWindowOpen = false;
-    if (Current() != nullptr && m_state == AnswerState::kUnanswered)
-        Next();
-    else
-        m_host.Changed();
+void CFlashQuiz::Restart() {
+    StartDeck(false);
 }
 
 void CFlashQuiz::ReturnWithNoCards() {

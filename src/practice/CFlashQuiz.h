@@ -8,7 +8,7 @@
 #include "document/CBrushlyOptions.h"
 #include "practice/CFlashQuizHost.h"
 #include "practice/CFlashSlotFiller.h"
-#include "practice/CReadingQuiz.h"
+#include "practice/CQuizFlow.h"
 #include "practice/FlashAnswerCheck.h"
 #include "practice/FlashCardData.h"
 #include "practice/FlashDeckEntry.h"
@@ -28,7 +28,7 @@ class CBrushly2Doc;
 // straight into the cards' statistics, marking the document modified. Messages and
 // questions go through the document's prompter; random choices use the document's
 // generator. The document, the abbreviation list and the host must outlive the quiz.
-class CFlashQuiz final : public CReadingQuiz {
+class CFlashQuiz final : public CQuizFlow {
 public:
     // Texts of the drill.
     static constexpr const char* kIncorrect = "INCORRECT";
@@ -50,20 +50,12 @@ public:
     // data, and cards without a character code are left out of the deck).
     CFlashQuiz(CBrushly2Doc& document, const CAbbreviationList& abbreviations, CFlashQuizHost& host,
                bool japaneseFont);
-    CFlashQuiz(const CFlashQuiz&) = delete;
-    CFlashQuiz& operator=(const CFlashQuiz&) = delete;
 
     // Builds and shuffles the deck of the Word Groups and presents its first card. False,
     // with nothing presented, when the deck is empty.
     bool Start(const std::vector<std::string>& groupNames);
 
     // --- Commands. ---
-    // On to the next card; an unanswered card counts as skipped.
-    void Next() override;
-    // The card's right, respectively wrong, count + 1 (wrong: onto the missed list), then on.
-    // An already answered card is not counted again.
-    void MarkRight() override;
-    void MarkWrong() override;
     // Rebuilds the deck from the Word Groups and starts it again; an empty deck shows
     // kNoActiveCardsMessage and returns to the main view.
     void Shuffle() override;
@@ -80,27 +72,8 @@ public:
     // inflected verb) or, with Show Readings, the next verb reading of the table.
     void More() override;
 
-    // --- Mouse and answer window. ---
-    // A click on slot 1 to 4: answers an unanswered Multiple Choice card.
-    void ClickSlot(int slot) override;
-    // A click on the card area: Next in No Quiz mode or once the card is answered.
-    void ClickCard() override;
-    // The Details button: first flips the card and closes the answer window, then is Next.
-    void PressDetails() override;
-    // The text in the answer window's edit box, as the student types it.
-    void SetTypedText(const std::string& typed) override;
-    // The answer window's Enter: judges the typed answer, or Next when already answered.
-    void EnterAnswer(const std::string& typed) override;
-    // The answer window's Skip: Next.
-    void SkipAnswer() override;
-
-    // A timer of the host fired. viewHasFocus: the view or its answer window has the focus
-    // (Auto Flip is only armed after a time-out when it does).
-    void TimerExpired(int timer, bool viewHasFocus) override;
     // After the options page's OK, with the Flash options and commonWordsOnly from before.
     void OptionsChanged(const CFlashOptions& before, std::int32_t commonWordsBefore);
-    // The view is left: both timers stop and the answer window closes.
-    void Leave() override;
 
     // --- State for drawing. ---
     // "Flash View:  3 of 10 cards   (1 missed)"; the position never exceeds the total.
@@ -111,31 +84,34 @@ public:
     std::string QuestionText() const override;
     FlashQuestionForm QuestionForm() const { return m_form; }
     FlashSlots Slots() const override;
-    bool HasCard() const override { return Current() != nullptr; }
     bool MeaningAnswers() const override;
     const CKanjiStrokes* DemonstrationStrokes() const override;
     std::string DemonstrationCaption() const override { return kDemonstrationCaption; }
-    AnswerState State() const override { return m_state; }
-    bool Flipped() const override { return m_flipped; }
-    DetailsButton Details() const override { return m_details; }
     int QuizMode() const override;
-    bool Reviewing() const { return m_reviewing; }
-    // The answer window of Fill in the Blank: whether it is open, its prompt, the text last
-    // typed (cleared with each card) and the feedback line.
-    bool AnswerWindowOpen() const override { return m_answerWindowOpen; }
-    const std::string& Prompt() const override { return m_prompt; }
-    const std::string& TypedText() const override { return m_typed; }
-    const std::string& Feedback() const override { return m_feedback; }
     // The card-data panels; empty unless the card is flipped.
     std::vector<FlashDataPanel> CardData() const override;
 
-    // The list being drilled (the deck or the review list), the missed entries in order of
-    // missing, and the skipped count of this pass.
+    // The list being drilled (the deck or the review list) and the missed entries in order
+    // of missing.
     const std::vector<FlashDeckEntry>& List() const { return m_list; }
     const std::vector<FlashDeckEntry>& Missed() const { return m_missed; }
-    int SkippedCount() const { return m_skipped; }
 
 private:
+    // --- The card flow's questions. ---
+    std::size_t ListSize() const override { return m_list.size(); }
+    std::size_t MissedCount() const override { return m_missed.size(); }
+    CQuizTiming Timing() const override;
+    void Present() override;
+    bool IsTypedAnswerRight() const override;
+    std::string WrongFeedback(bool outOfTime) const override;
+    void Record(bool right) override;
+    // Drills the missed list from card 1.
+    void StartReview() override;
+    // The same deck again, shuffled.
+    void Restart() override;
+    // Flips the card; the verb table starts at the inflected or the first verb reading.
+    void Flip() override;
+
     const CFlashOptions& Options() const;
     FlashDeckEntry* CurrentEntry();
     // Cards listed by the Word Groups, to judge beforehand whether building takes long.
@@ -143,48 +119,22 @@ private:
     // Shuffles the source deck (rebuilt first when asked) and drills it from card 1 with
     // fresh per-run choices; false when it is empty.
     bool StartDeck(bool rebuild);
-    // Drills the missed list from card 1.
-    void StartReview();
     // Drills `list` from card 1, the missed list emptied and the skipped count zeroed.
     void Begin(std::vector<FlashDeckEntry> list, bool reviewing);
-    void Present();
     // How a kanji card is shown this time: as a random compound, an inflected verb or plain.
     void ChooseKanjiForm(FlashDeckEntry& entry);
     void FillSlots();
-    bool IsTypedAnswerRight() const;
-    // Records the answer of the current card.
-    void Answer(bool right);
-    void MarkAndAdvance(bool right);
-    void Advance();
-    void EndOfList();
-    void Flip();
-    void ArmAutoFlip();
-    void StopTimers();
-    void ApplyQuizModeChange();
     void ReturnWithNoCards();
 
     CBrushly2Doc& m_document;
     const CAbbreviationList& m_abbreviations;
-    CFlashQuizHost& m_host;
     bool m_japaneseFont;
 
     std::vector<std::string> m_groupNames;
     std::vector<FlashDeckEntry> m_deck;    // the source deck, shuffled
     std::vector<FlashDeckEntry> m_list;    // the list being drilled
     std::vector<FlashDeckEntry> m_missed;  // entries marked wrong, in order
-    bool m_reviewing = false;
-    std::size_t m_position = 0;  // index into m_list; past its end when nothing is asked
-    int m_skipped = 0;
-
     FlashQuestionForm m_form = FlashQuestionForm::kPlain;
-    FlashSlots m_slots;
-    AnswerState m_state = AnswerState::kUnanswered;
-    bool m_flipped = false;
-    DetailsButton m_details = DetailsButton::kHidden;
-    bool m_answerWindowOpen = false;
-    std::string m_prompt;
-    std::string m_typed;
-    std::string m_feedback;
 };
 
 }  // namespace brushly

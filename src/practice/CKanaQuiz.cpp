@@ -51,7 +51,7 @@ FlashDataPanel OneLinePanel(FlashPanelKind kind, const char* heading, std::strin
 }  // namespace
 
 CKanaQuiz::CKanaQuiz(CBrushly2Doc& document, CFlashQuizHost& host)
-    : m_document(document), m_host(host) {}
+    : CQuizFlow(host, document.Prompter()), m_document(document) {}
 
 bool CKanaQuiz::Start(int script) {
     m_script = script == kKatakana ? kKatakana : kHiragana;
@@ -73,24 +73,8 @@ void CKanaQuiz::OptionsChanged(const CKanaFlashOptions& before) {
 
 // --- Commands. ---
 
-void CKanaQuiz::Next() {
-    m_answerWindowOpen = false;
-    StopTimers();
-    if (Current() == nullptr) return;
-    if (m_state == AnswerState::kUnanswered) ++m_skipped;
-    Advance();
-}
-
-void CKanaQuiz::MarkRight() {
-    MarkAndAdvance(true);
-}
-
-void CKanaQuiz::MarkWrong() {
-    MarkAndAdvance(false);
-}
-
 void CKanaQuiz::Shuffle() {
-    if (!StartDeck()) m_host.ReturnToMainView();
+    Restart();
 }
 
 void CKanaQuiz::ShowMissed() {
@@ -130,98 +114,11 @@ void CKanaQuiz::ResetAll() {
 void CKanaQuiz::More() {
     if (Current() == nullptr || m_flipped) return;
     m_host.StopTimer(kAutoFlipTimer);
-    m_flipped = true;
+    Flip();
     m_host.Changed();
 }
 
 // --- Mouse and answer window. ---
-
-void CKanaQuiz::ClickSlot(int slot) {
-    if (QuizMode() != kMultipleChoice || Current() == nullptr ||
-        m_state != AnswerState::kUnanswered || slot < 1 || slot > 4)
-        return;
-    m_host.StopTimer(kTimeLimitTimer);
-    m_slots.slots[m_slots.correct - 1].state = FlashSlot::kRight;
-    const bool right = slot == m_slots.correct;
-    if (!right) m_slots.slots[slot - 1].state = FlashSlot::kWrong;
-    Answer(right);
-    ArmAutoFlip();
-    m_host.Changed();
-}
-
-void CKanaQuiz::ClickCard() {
-    if (Current() == nullptr) return;
-    if (QuizMode() == kNoQuiz || m_state != AnswerState::kUnanswered) Next();
-}
-
-void CKanaQuiz::PressDetails() {
-    if (m_details == DetailsButton::kContinue) {
-        Next();
-        return;
-    }
-    if (m_details != DetailsButton::kDetails) return;
-    // The student reads the data now: Auto Flip would take the card away.
-    m_host.StopTimer(kAutoFlipTimer);
-    m_answerWindowOpen = false;
-    m_flipped = true;
-    m_details = DetailsButton::kContinue;
-    m_host.Changed();
-}
-
-void CKanaQuiz::SetTypedText(const std::string& typed) {
-    m_typed = typed;
-}
-
-void CKanaQuiz::EnterAnswer(const std::string& typed) {
-    if (QuizMode() != kFillInTheBlank || Current() == nullptr) return;
-    if (m_state != AnswerState::kUnanswered) {
-        Next();
-        return;
-    }
-    m_typed = typed;
-    m_host.StopTimer(kTimeLimitTimer);
-    const bool right = IsTypedAnswerRight();
-    m_feedback = right ? kCorrectFeedback : kIncorrectPrefix + Current()->romaji;
-    Answer(right);
-    ArmAutoFlip();
-    m_host.Changed();
-}
-
-void CKanaQuiz::SkipAnswer() {
-    Next();
-}
-
-void CKanaQuiz::TimerExpired(int timer, bool viewHasFocus) {
-    m_host.StopTimer(timer);
-    if (timer == kAutoFlipTimer) {
-        Next();
-        return;
-    }
-    if (timer != kTimeLimitTimer || Current() == nullptr || m_state != AnswerState::kUnanswered)
-        return;
-    switch (QuizMode()) {
-        case kMultipleChoice:
-            m_slots.slots[m_slots.correct - 1].state = FlashSlot::kRight;
-            Answer(false);
-            break;
-        case kFillInTheBlank: {
-            const bool right = IsTypedAnswerRight();
-            m_feedback = right ? kCorrectFeedback : kOutOfTimePrefix + Current()->romaji;
-            Answer(right);
-            break;
-        }
-        default:
-            m_flipped = true;
-            break;
-    }
-    if (viewHasFocus) ArmAutoFlip();
-    m_host.Changed();
-}
-
-void CKanaQuiz::Leave() {
-    StopTimers();
-    m_answerWindowOpen = false;
-}
 
 // --- State for drawing. ---
 
@@ -301,27 +198,15 @@ void CKanaQuiz::StartReview() {
 }
 
 void CKanaQuiz::Begin(std::vector<Entry> list, bool reviewing) {
-    StopTimers();
     m_list = std::move(list);
-    m_reviewing = reviewing;
     m_missed.clear();
-    m_position = 0;
-    m_skipped = 0;
-    Present();
+    BeginList(reviewing);
 }
 
 void CKanaQuiz::Present() {
-    StopTimers();
-    m_typed.clear();
-    m_feedback.clear();
-    m_prompt.clear();
-    m_slots = FlashSlots{};
-    m_state = AnswerState::kUnanswered;
-    m_details = DetailsButton::kHidden;
-    m_flipped = false;
+    ClearCard();
     m_demonstration = CKanjiStrokes();
     const Entry* entry = CurrentEntry();
-    m_answerWindowOpen = entry != nullptr && QuizMode() == kFillInTheBlank;
     if (entry == nullptr) {
         m_host.Changed();
         return;
@@ -330,7 +215,7 @@ void CKanaQuiz::Present() {
         m_demonstration = KanaDemonstrationStrokes(*entry->stats->kanaRecord);
     FillSlots(*entry);
     if (m_answerWindowOpen) m_prompt = kPrompt;
-    if (Options().timeLimit != 0) m_host.StartTimer(kTimeLimitTimer, Options().timeLimitSeconds);
+    ArmTimeLimit();
     m_host.Changed();
 }
 
@@ -375,74 +260,29 @@ bool CKanaQuiz::IsTypedAnswerRight() const {
     return NormalizeTypedRomaji(answer) == key;
 }
 
-void CKanaQuiz::Answer(bool right) {
+CQuizTiming CKanaQuiz::Timing() const {
+    const CKanaFlashOptions& options = Options();
+    return {options.timeLimit != 0, options.timeLimitSeconds, options.autoFlip != 0,
+            options.autoFlipSeconds};
+}
+
+std::string CKanaQuiz::WrongFeedback(bool outOfTime) const {
+    return (outOfTime ? kOutOfTimePrefix : kIncorrectPrefix) + Current()->romaji;
+}
+
+void CKanaQuiz::Record(bool right) {
     Entry& entry = *CurrentEntry();
     m_document.SetModified(true);
     if (right) {
         ++entry.stats->rightCount;
-        m_state = AnswerState::kRight;
     } else {
         ++entry.stats->wrongCount;
         m_missed.push_back(entry);
-        m_state = AnswerState::kWrong;
-    }
-    m_details = DetailsButton::kDetails;
-}
-
-void CKanaQuiz::MarkAndAdvance(bool right) {
-    if (Current() == nullptr) return;
-    StopTimers();
-    m_answerWindowOpen = false;
-    if (m_state == AnswerState::kUnanswered) Answer(right);
-    Advance();
-}
-
-void CKanaQuiz::Advance() {
-    ++m_position;
-    if (m_position < m_list.size())
-        Present();
-    else
-        EndOfList();
-}
-
-void CKanaQuiz::EndOfList() {
-    StopTimers();
-    m_answerWindowOpen = false;
-    m_flipped = false;
-    m_details = DetailsButton::kHidden;
-    m_slots = FlashSlots{};
-    m_demonstration = CKanjiStrokes();
-    m_host.Changed();
-    const CRunTally tally{static_cast<int>(m_list.size()), static_cast<int>(m_missed.size()),
-                          m_skipped, m_reviewing};
-    switch (AskAtEndOfRun(m_document.Prompter(), tally, QuizMode() == kNoQuiz)) {
-        case RunEnd::kReview:
-            StartReview();
-            break;
-        case RunEnd::kRestart:
-            if (!StartDeck()) m_host.ReturnToMainView();
-            break;
-        case RunEnd::kReturn:
-            m_host.ReturnToMainView();
-            break;
     }
 }
 
-void CKanaQuiz::ArmAutoFlip() {
-    if (Options().autoFlip != 0) m_host.StartTimer(kAutoFlipTimer, Options().autoFlipSeconds);
-}
-
-void CKanaQuiz::StopTimers() {
-    m_host.StopTimer(kAutoFlipTimer);
-    m_host.StopTimer(kTimeLimitTimer);
-}
-
-void CKanaQuiz::ApplyQuizModeChange() {
-    m_answerWindowOpen = false;
-    if (Current() != nullptr && m_state == AnswerState::kUnanswered)
-        Next();
-    else
-        m_host.Changed();
+void CKanaQuiz::Restart() {
+    if (!StartDeck()) m_host.ReturnToMainView();
 }
 
 }  // namespace brushly

@@ -8,7 +8,7 @@
 #include "document/CBrushlyOptions.h"
 #include "document/KanaStatistics.h"
 #include "practice/CFlashQuizHost.h"
-#include "practice/CReadingQuiz.h"
+#include "practice/CQuizFlow.h"
 #include "reference/CKanjiStrokes.h"
 
 namespace brushly {
@@ -23,7 +23,7 @@ class CBrushly2Doc;
 // (marking the document modified); the record arrays must not be rebuilt while the quiz
 // runs. Messages and questions go through the document's prompter, random choices use the
 // document's generator. The document and the host must outlive the quiz.
-class CKanaQuiz final : public CReadingQuiz {
+class CKanaQuiz final : public CQuizFlow {
 public:
     static constexpr int kHiragana = 0;
     static constexpr int kKatakana = 1;
@@ -46,8 +46,6 @@ public:
     static constexpr const char* kRecognitionHeading = "Recognition:";
 
     CKanaQuiz(CBrushly2Doc& document, CFlashQuizHost& host);
-    CKanaQuiz(const CKanaQuiz&) = delete;
-    CKanaQuiz& operator=(const CKanaQuiz&) = delete;
 
     // Builds the script's deck (kHiragana or kKatakana) of the Include set, orders it and
     // presents its first kana. False, with nothing presented, when the deck is empty.
@@ -58,10 +56,7 @@ public:
     void OptionsChanged(const CKanaFlashOptions& before);
     int Script() const { return m_script; }
 
-    // --- Commands (see CReadingQuiz). ---
-    void Next() override;
-    void MarkRight() override;
-    void MarkWrong() override;
+    // --- Commands (the rest are the card flow's, see CQuizFlow). ---
     // Starts the set again from card 1 in the Shuffle Order.
     void Shuffle() override;
     // Drills the missed kana; with none missed says kNoMissedMessage and keeps the card.
@@ -74,34 +69,16 @@ public:
     // Flips an unflipped card; a flipped kana has nothing more to show.
     void More() override;
 
-    // --- Mouse and answer window (see CReadingQuiz). ---
-    void ClickSlot(int slot) override;
-    void ClickCard() override;
-    void PressDetails() override;
-    void SetTypedText(const std::string& typed) override;
-    void EnterAnswer(const std::string& typed) override;
-    void SkipAnswer() override;
-    void TimerExpired(int timer, bool viewHasFocus) override;
-    void Leave() override;
-
     // --- State for drawing. ---
     // "HIRAGANA Flashcard:  3 of 46 cards   (1 missed)".
     std::string Caption() const override;
-    bool HasCard() const override { return Current() != nullptr; }
     // The kana being asked; null when nothing is presented.
     const CKanaStats* Current() const;
     std::string QuestionText() const override;
     // Romaji answers, never drawn as kana.
     FlashSlots Slots() const override { return m_slots; }
     bool MeaningAnswers() const override { return false; }
-    AnswerState State() const override { return m_state; }
-    bool Flipped() const override { return m_flipped; }
-    DetailsButton Details() const override { return m_details; }
     int QuizMode() const override;
-    bool AnswerWindowOpen() const override { return m_answerWindowOpen; }
-    const std::string& Prompt() const override { return m_prompt; }
-    const std::string& TypedText() const override { return m_typed; }
-    const std::string& Feedback() const override { return m_feedback; }
     // "Romaji:" and "Recognition:" (FormatPercent's long form) once flipped.
     std::vector<FlashDataPanel> CardData() const override;
     // The current kana's strokes as straight segments, built when the kana is presented and
@@ -109,10 +86,9 @@ public:
     const CKanjiStrokes* DemonstrationStrokes() const override;
     std::string DemonstrationCaption() const override;
 
-    bool Reviewing() const { return m_reviewing; }
-    std::size_t ListSize() const { return m_list.size(); }
-    std::size_t MissedCount() const { return m_missed.size(); }
-    int SkippedCount() const { return m_skipped; }
+    // The size of the list being drilled, and how many of its kana were missed so far.
+    std::size_t ListSize() const override { return m_list.size(); }
+    std::size_t MissedCount() const override { return m_missed.size(); }
 
 private:
     // A kana of the deck and its kana-table position (it decides the distracters' kind).
@@ -121,43 +97,35 @@ private:
         int position = 0;
     };
 
+    // --- The card flow's questions. ---
+    CQuizTiming Timing() const override;
+    void Present() override;
+    // The key is the romaji (its first two letters when it has an alternative); the t-row ji
+    // and zu also take "di" and "dzu", the s-row ji "zi"; others compare normalized.
+    bool IsTypedAnswerRight() const override;
+    // kIncorrectPrefix or kOutOfTimePrefix and the kana's romaji.
+    std::string WrongFeedback(bool outOfTime) const override;
+    void Record(bool right) override;
+    // Drills the missed kana, shuffled only in the Random order.
+    void StartReview() override;
+    // The set again from card 1; an empty one returns to the main view.
+    void Restart() override;
+
     const CKanaFlashOptions& Options() const;
     CKanaStatsArray& ScriptStats() const;
     Entry* CurrentEntry();
     // Builds the set's deck in table order, orders it and drills it from card 1.
     bool StartDeck();
-    void StartReview();
     void Begin(std::vector<Entry> list, bool reviewing);
-    void Present();
+    // The correct romaji in a random slot, three distracters of the same kind in the others.
     void FillSlots(const Entry& entry);
-    bool IsTypedAnswerRight() const;
-    void Answer(bool right);
-    void MarkAndAdvance(bool right);
-    void Advance();
-    void EndOfList();
-    void ArmAutoFlip();
-    void StopTimers();
-    void ApplyQuizModeChange();
 
     CBrushly2Doc& m_document;
-    CFlashQuizHost& m_host;
     int m_script = kHiragana;
 
-    std::vector<Entry> m_deck;    // the set, in the order of this run
-    std::vector<Entry> m_list;    // the list being drilled
-    std::vector<Entry> m_missed;  // kana answered wrong, in order
-    bool m_reviewing = false;
-    std::size_t m_position = 0;  // index into m_list; past its end when nothing is asked
-    int m_skipped = 0;
-
-    FlashSlots m_slots;
-    AnswerState m_state = AnswerState::kUnanswered;
-    bool m_flipped = false;
-    DetailsButton m_details = DetailsButton::kHidden;
-    bool m_answerWindowOpen = false;
-    std::string m_prompt;
-    std::string m_typed;
-    std::string m_feedback;
+    std::vector<Entry> m_deck;      // the set, in the order of this run
+    std::vector<Entry> m_list;      // the list being drilled
+    std::vector<Entry> m_missed;    // kana answered wrong, in order
     CKanjiStrokes m_demonstration;  // of the current kana
 };
 

@@ -15,8 +15,8 @@ namespace brushly {
 
 namespace {
 
-// K9 Shuffle Order values.
-constexpr int kOrderAlphabetic = 1;
+// K9 Shuffle Order values ("Alphabetic", 1, keeps table order).
+constexpr int kOrderRandom = 0;
 constexpr int kOrderRecognition = 2;
 // The kana drill shuffles in one pass where the Flash View makes ten.
 constexpr int kRandomShufflePasses = 1;
@@ -61,7 +61,7 @@ bool CKanaQuiz::Start(int script) {
 void CKanaQuiz::OptionsChanged(const CKanaFlashOptions& before) {
     const CKanaFlashOptions& now = Options();
     if (before.kanaSet != now.kanaSet) {
-        if (!StartDeck()) m_host.ReturnToMainView();
+        Restart();
         return;
     }
     if (before.quizMode != now.quizMode) {
@@ -117,8 +117,6 @@ void CKanaQuiz::More() {
     Flip();
     m_host.Changed();
 }
-
-// --- Mouse and answer window. ---
 
 // --- State for drawing. ---
 
@@ -183,7 +181,7 @@ bool CKanaQuiz::StartDeck() {
         SortByRecognition(m_deck, [](const Entry& entry) {
             return std::pair{entry.stats->rightCount, entry.stats->wrongCount};
         });
-    else if (Options().order != kOrderAlphabetic)
+    else if (Options().order == kOrderRandom)
         SwapShuffle(m_deck, kRandomShufflePasses, m_document.Random());
     Begin(m_deck, false);
     return !m_deck.empty();
@@ -192,7 +190,7 @@ bool CKanaQuiz::StartDeck() {
 void CKanaQuiz::StartReview() {
     std::vector<Entry> review = std::move(m_missed);
     // Recognition and table order keep the order of missing.
-    if (Options().order != kOrderAlphabetic && Options().order != kOrderRecognition)
+    if (Options().order == kOrderRandom)
         SwapShuffle(review, kRandomShufflePasses, m_document.Random());
     Begin(std::move(review), true);
 }

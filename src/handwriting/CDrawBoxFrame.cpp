@@ -113,6 +113,11 @@ void CDrawBoxFrame::SetStyle(CStrokeCanvas::Style style) {
     Redraw();
 }
 
+void CDrawBoxFrame::SetIdleCaption(std::string caption) {
+    m_idleCaption = std::move(caption);
+    Redraw();
+}
+
 bool CDrawBoxFrame::HandleKey(const QKeyEvent& /*event*/) {
     return false;
 }
@@ -125,7 +130,8 @@ void CDrawBoxFrame::Apply(const std::function<void()>& action, bool mayCheck) {
 
 void CDrawBoxFrame::Redraw() {
     ComposePicture();
-    m_caption->setText(QString::fromStdString(Caption()));
+    const std::string caption = Caption();
+    m_caption->setText(QString::fromStdString(caption.empty() ? m_idleCaption : caption));
     update();
 }
 

@@ -67,6 +67,9 @@ public:
     // The drawing style of every stroke shown; the brush style at first.
     void SetStyle(CStrokeCanvas::Style style);
     void SetStatusHandler(StatusHandler handler) { m_statusHandler = std::move(handler); }
+    // The caption bar's text while the box's own caption is empty (such as "Draw
+    // Character"); empty at first.
+    void SetIdleCaption(std::string caption);
 
     // The drawing area's picture as last composed (kDrawSize x kDrawSize).
     const CQtCanvas& Picture() const { return m_picture; }
@@ -126,6 +129,7 @@ private:
     QLabel* m_caption;  // owned by the window, as Qt children are
     std::string m_ghostCharacter;
     std::optional<std::string> m_ghostFontFace;
+    std::string m_idleCaption;
     StatusHandler m_statusHandler;
 };
 

@@ -130,13 +130,28 @@ QWidget* CMainView::BuildDrillArea() {
     for (const auto& [label, read, write] :
          {std::tuple{"Hiragana", "hiraganaReadButton", "hiraganaWriteButton"},
           std::tuple{"Katakana", "katakanaReadButton", "katakanaWriteButton"}}) {
+        const int script = row;
         kanaButtons->addWidget(new QLabel(QString::fromLatin1(label), area), row, 0);
-        kanaButtons->addWidget(AddButton("Read", read), row, 1);
-        kanaButtons->addWidget(AddButton("Write", write), row, 2);
+        m_kanaRead[script] = AddButton("Read", read);
+        m_kanaWrite[script] = AddButton("Write", write);
+        connect(m_kanaRead[script], &QPushButton::clicked, this, [this, script] {
+            SetKanaRow(script);
+            if (m_kanaReadHandler) m_kanaReadHandler(script);
+        });
+        connect(m_kanaWrite[script], &QPushButton::clicked, this, [this, script] {
+            SetKanaRow(script);
+            if (m_kanaWriteHandler) m_kanaWriteHandler(script);
+        });
+        kanaButtons->addWidget(m_kanaRead[script], row, 1);
+        kanaButtons->addWidget(m_kanaWrite[script], row, 2);
         ++row;
     }
     kanaButtons->addWidget(new QLabel(QStringLiteral("Kana Table"), area), row, 0);
-    kanaButtons->addWidget(AddButton("View", "kanaTableButton"), row, 1);
+    m_kanaTable = AddButton("View", "kanaTableButton");
+    connect(m_kanaTable, &QPushButton::clicked, this, [this] {
+        if (m_kanaTableHandler) m_kanaTableHandler();
+    });
+    kanaButtons->addWidget(m_kanaTable, row, 1);
     layout->addLayout(kanaButtons);
     layout->addStretch();
     return area;
@@ -386,6 +401,17 @@ void CMainView::SetPracticeHandlers(PracticeHandler reading, PracticeHandler wri
     m_practiceWriting->setEnabled(static_cast<bool>(m_writingHandler));
     m_flashAction->setEnabled(static_cast<bool>(m_readingHandler));
     m_drawAction->setEnabled(static_cast<bool>(m_writingHandler));
+}
+
+void CMainView::SetKanaHandlers(KanaHandler read, KanaHandler write, PracticeHandler table) {
+    m_kanaReadHandler = std::move(read);
+    m_kanaWriteHandler = std::move(write);
+    m_kanaTableHandler = std::move(table);
+    for (int script = 0; script < 2; ++script) {
+        m_kanaRead[script]->setEnabled(static_cast<bool>(m_kanaReadHandler));
+        m_kanaWrite[script]->setEnabled(static_cast<bool>(m_kanaWriteHandler));
+    }
+    m_kanaTable->setEnabled(static_cast<bool>(m_kanaTableHandler));
 }
 
 void CMainView::SetKanaRow(int row) {

@@ -32,8 +32,9 @@ namespace brushly {
 // itself after its own commands and whenever it is shown.
 //
 // The buttons of tools and views that do not exist yet are disabled: "Flashcard Builder",
-// "Kanji Search", "Compound Search", the kana "Read", "Write" and "View" buttons, and
-// "Practice Reading" / "Practice Writing" until SetPracticeHandlers gives them a target.
+// "Kanji Search", "Compound Search"; "Practice Reading" / "Practice Writing" and the kana
+// "Read", "Write" and "View" buttons until SetPracticeHandlers and SetKanaHandlers give
+// them a target.
 //
 // The document and prompter must outlive the view.
 class CMainView final : public QWidget, private CWordGroupDialogs {
@@ -87,6 +88,12 @@ public:
     // Enables the "Practice Reading" and "Practice Writing" buttons for non-null handlers.
     void SetPracticeHandlers(PracticeHandler reading, PracticeHandler writing);
 
+    // The kana drills, for script 0 (hiragana) or 1 (katakana): the "Read" and "Write"
+    // buttons of the kana rows (which also mark their row) and the Kana Table "View"
+    // button, each enabled when its handler is not null.
+    using KanaHandler = std::function<void(int script)>;
+    void SetKanaHandlers(KanaHandler read, KanaHandler write, PracticeHandler table);
+
     // The kana summary row marked: 0 "Hiragana", 1 "Katakana".
     int KanaRow() const { return m_kanaRow; }
     void SetKanaRow(int row);
@@ -123,6 +130,9 @@ private:
     EditHandler m_editHandler;
     PracticeHandler m_readingHandler;
     PracticeHandler m_writingHandler;
+    KanaHandler m_kanaReadHandler;
+    KanaHandler m_kanaWriteHandler;
+    PracticeHandler m_kanaTableHandler;
     int m_kanaRow = 0;
     bool m_refreshing = false;
 
@@ -136,6 +146,9 @@ private:
     QBoxLayout* m_toolsLayout;
     QPushButton* m_practiceReading;
     QPushButton* m_practiceWriting;
+    QPushButton* m_kanaRead[2] = {};
+    QPushButton* m_kanaWrite[2] = {};
+    QPushButton* m_kanaTable = nullptr;
     QMenu* m_contextMenu;
     QAction* m_flashAction = nullptr;
     QAction* m_drawAction = nullptr;

@@ -41,6 +41,15 @@ constexpr std::array kTopics{
                "before the vertical strokes that cross them.\n\n"
                "Use the whole draw box: a kanji drawn too small is hard to compare. A ghost "
                "character, hints and the stroke-order demonstration help when you are stuck."},
+    CHelpTopic{kKanaDrawingHintsTopic, "Kana Drawing Hints",
+               "Kana are written with few, flowing strokes. Draw each stroke in one movement "
+               "with the left mouse button held down, from its start to its end, in the order "
+               "the kana is written.\n\n"
+               "Loops and curves count by their shape, not their exact size, so draw them "
+               "large and clear. A small stroke such as the two marks of a voiced kana is "
+               "written last.\n\n"
+               "When every stroke matches, the box gets a green frame and the caption reads "
+               "\"Hiragana is CORRECT\" or \"Katakana is CORRECT\"."},
 };
 
 }  // namespace

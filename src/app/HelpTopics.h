@@ -16,6 +16,7 @@ inline constexpr int kInstallingMinchoTopic = 534;
 inline constexpr int kMouseSettingsTopic = 536;
 inline constexpr int kEdictTopic = 537;
 inline constexpr int kDrawingHintsTopic = 538;
+inline constexpr int kKanaDrawingHintsTopic = 539;
 
 // Every topic, in ascending number.
 std::span<const CHelpTopic> HelpTopics();

@@ -197,6 +197,18 @@ TEST_F(MainViewTest, ButtonsOfMissingViewsAreDisabled) {
     practiceReading->click();
     flash->trigger();
     EXPECT_EQ(readings, 2);
+
+    auto* katakanaWrite = Child<QPushButton>(*view, "katakanaWriteButton");
+    EXPECT_FALSE(katakanaWrite->isEnabled());
+    std::vector<int> written;
+    view->SetKanaHandlers(
+        nullptr, [&written](int script) { written.push_back(script); }, nullptr);
+    EXPECT_FALSE(Child<QPushButton>(*view, "hiraganaReadButton")->isEnabled());
+    EXPECT_FALSE(Child<QPushButton>(*view, "kanaTableButton")->isEnabled());
+    katakanaWrite->click();
+    Child<QPushButton>(*view, "hiraganaWriteButton")->click();
+    EXPECT_EQ(written, (std::vector<int>{1, 0}));
+    EXPECT_EQ(view->KanaRow(), 0);
 }
 
 TEST_F(MainViewTest, EditPassesTheOneSelectedGroup) {

@@ -113,7 +113,8 @@ public:
     QRect ReturnRect() const;
 
 protected:
-    // Makes the quiz, given this view as its host.
+    // Makes the quiz, given this view as its host; the quiz must not call the host while it
+    // is made (the view is not built yet).
     using QuizFactory = std::function<std::unique_ptr<CReadingQuiz>(CFlashQuizHost& host)>;
     CReadingView(CBrushly2Doc& document, const CJapaneseTextStyle& style,
                  const QuizFactory& makeQuiz, QWidget* parent);

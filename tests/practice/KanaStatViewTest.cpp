@@ -53,13 +53,13 @@ protected:
         return picture.pixelColor(view->CellRect(position).topLeft() + QPoint(3, 3));
     }
 
-    void Click(int position) {
-        const QPoint point = view->CellRect(position).center();
+    void ClickAt(QPoint point) {
         QMouseEvent press(QEvent::MouseButtonPress, QPointF(point),
                           view->mapToGlobal(QPointF(point)), Qt::LeftButton, Qt::LeftButton,
                           Qt::NoModifier);
         QCoreApplication::sendEvent(view.get(), &press);
     }
+    void Click(int position) { ClickAt(view->CellRect(position).center()); }
 
     CFlashTestDocument data;
     std::unique_ptr<CKanaStatView> view;
@@ -93,11 +93,7 @@ TEST_F(KanaStatViewTest, AClickOnACellAsksThenResetsIt) {
               (std::vector<std::string>{kResetKanaQuestion, kResetKanaQuestion}));
     EXPECT_EQ(Background(1), QColor(Qt::white));
     // Outside the cells nothing is asked (an unexpected question would throw).
-    const QPoint outside = view->CellRect(0).topLeft() - QPoint(0, 20);
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(outside),
-                      view->mapToGlobal(QPointF(outside)), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(view.get(), &press);
+    ClickAt(view->CellRect(0).topLeft() - QPoint(0, 20));
     EXPECT_EQ(data.prompter.Texts().size(), 2u);
 }
 

@@ -6,11 +6,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTimer>

@@ -38,391 +38,368 @@ constexpr int kShufflingHeight = 100;
 // caption bar is.
 constexpr int kCaptionStripHeight = CKanjiDrawBoxWidget::kCaptionHeight;
 constexpr int kCaptionIndent = 4;
-constexpr const char *kReturnLines[] = {"Return", "to Main", "View"};
+constexpr int kCaptionTextSize = 12;
+constexpr int kCaptionTextTop = 2;
+constexpr const char* kReturnLines[] = {"Return", "to Main", "View"};
 
 bool IsAscii(std::string_view text) {
-  return std::all_of(text.begin(), text.end(), [](char byte) {
-    return static_cast<unsigned char>(byte) < 0x80;
-  });
+    return std::all_of(text.begin(), text.end(),
+                       [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
 }
 
-CStrokeCanvas::Style DrawingStyle(const CDrawOptions &options) {
-  return options.drawingStyle == 1 ? CStrokeCanvas::Style::Simple
-                                   : CStrokeCanvas::Style::Brush;
+CStrokeCanvas::Style DrawingStyle(const CDrawOptions& options) {
+    return options.drawingStyle == 1 ? CStrokeCanvas::Style::Simple : CStrokeCanvas::Style::Brush;
 }
 
 // The Shift-JIS character an entry practises.
-std::string EntryCharacter(const DrawDeckEntry *entry) {
-  if (entry == nullptr)
+std::string EntryCharacter(const DrawDeckEntry* entry) {
+    if (entry == nullptr) return {};
+    switch (entry->kind) {
+        case DrawEntryKind::kKanji:
+            return entry->kanji != nullptr ? entry->kanji->character : std::string();
+        case DrawEntryKind::kCounter:
+            return entry->counter != nullptr ? entry->counter->character : std::string();
+        case DrawEntryKind::kKatakana:
+        case DrawEntryKind::kHiragana:
+            return entry->kana != nullptr ? entry->kana->kana : std::string();
+    }
     return {};
-  switch (entry->kind) {
-  case DrawEntryKind::kKanji:
-    return entry->kanji != nullptr ? entry->kanji->character : std::string();
-  case DrawEntryKind::kCounter:
-    return entry->counter != nullptr ? entry->counter->character
-                                     : std::string();
-  case DrawEntryKind::kKatakana:
-  case DrawEntryKind::kHiragana:
-    return entry->kana != nullptr ? entry->kana->kana : std::string();
-  }
-  return {};
 }
 
 // The caption bar of an empty box names what to draw; the box's own status text
 // replaces it with its next redraw.
-void ShowEmptyCaption(CDrawBoxFrame &box, const std::string &caption) {
-  if (auto *bar = box.findChild<QLabel *>(QStringLiteral("captionBar")))
-    bar->setText(QString::fromStdString(caption));
+void ShowEmptyCaption(CDrawBoxFrame& box, const std::string& caption) {
+    if (auto* bar = box.findChild<QLabel*>(QStringLiteral("captionBar")))
+        bar->setText(QString::fromStdString(caption));
 }
 
-} // namespace
+}  // namespace
 
-CDrawView::CDrawView(CBrushly2Doc &document, const CJapaneseTextStyle &style,
-                     QWidget *parent)
-    : QWidget(parent), m_document(document), m_style(style),
-      m_practice(document), m_kanjiBox(new CKanjiDrawBoxWidget(
-                                CKanjiDrawBoxWidget::Buttons::DrawView, this)),
+CDrawView::CDrawView(CBrushly2Doc& document, const CJapaneseTextStyle& style, QWidget* parent)
+    : QWidget(parent),
+      m_document(document),
+      m_style(style),
+      m_practice(document),
+      m_kanjiBox(new CKanjiDrawBoxWidget(CKanjiDrawBoxWidget::Buttons::DrawView, this)),
       m_kanaBox(new CKanaDrawBoxWidget(this)),
       m_returnButton(new QPushButton(this)),
-      m_hintsButton(new QPushButton(this)), m_contextMenu(new QMenu(this)) {
-  setAutoFillBackground(true);
-  QPalette background = palette();
-  background.setColor(QPalette::Window, Qt::white);
-  setPalette(background);
+      m_hintsButton(new QPushButton(this)),
+      m_contextMenu(new QMenu(this)) {
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, Qt::white);
+    setPalette(background);
 
-  m_kanjiBox->move(kBoxTopLeft);
-  m_kanaBox->move(kBoxTopLeft);
-  m_kanaBox->hide();
-  // Without a Japanese font the ghost is drawn from the strokes.
-  const std::optional<std::string> ghostFace =
-      style.mode == CJapaneseFontMode::kBuiltIn
-          ? std::nullopt
-          : std::optional<std::string>(style.face);
-  m_kanjiBox->SetGhostFontFace(ghostFace);
-  m_kanaBox->SetGhostFontFace(ghostFace);
+    m_kanjiBox->move(kBoxTopLeft);
+    m_kanaBox->move(kBoxTopLeft);
+    m_kanaBox->hide();
+    // Without a Japanese font the ghost is drawn from the strokes.
+    const std::optional<std::string> ghostFace = style.mode == CJapaneseFontMode::kBuiltIn
+                                                     ? std::nullopt
+                                                     : std::optional<std::string>(style.face);
+    m_kanjiBox->SetGhostFontFace(ghostFace);
+    m_kanaBox->SetGhostFontFace(ghostFace);
 
-  m_returnButton->setObjectName(QStringLiteral("returnButton"));
-  m_returnButton->setGeometry(kReturnButton);
-  m_returnButton->setIcon(this->style()->standardIcon(QStyle::SP_ArrowBack));
-  m_returnButton->setToolTip(QString::fromLatin1(kReturnText));
-  m_returnButton->setFocusPolicy(Qt::NoFocus);
-  connect(m_returnButton, &QPushButton::clicked, this,
-          [this] { ReturnToMainView(); });
+    m_returnButton->setObjectName(QStringLiteral("returnButton"));
+    m_returnButton->setGeometry(kReturnButton);
+    m_returnButton->setIcon(this->style()->standardIcon(QStyle::SP_ArrowBack));
+    m_returnButton->setToolTip(QString::fromLatin1(kReturnText));
+    m_returnButton->setFocusPolicy(Qt::NoFocus);
+    connect(m_returnButton, &QPushButton::clicked, this, [this] { ReturnToMainView(); });
 
-  m_hintsButton->setObjectName(QStringLiteral("hintsButton"));
-  m_hintsButton->setGeometry(kHintsButton);
-  m_hintsButton->setFocusPolicy(Qt::NoFocus);
-  connect(m_hintsButton, &QPushButton::clicked, this, [this] {
-    if (m_hintsHandler)
-      m_hintsHandler(m_practice.Mode() != CDrawPractice::kKanjiMode);
-  });
+    m_hintsButton->setObjectName(QStringLiteral("hintsButton"));
+    m_hintsButton->setGeometry(kHintsButton);
+    m_hintsButton->setFocusPolicy(Qt::NoFocus);
+    connect(m_hintsButton, &QPushButton::clicked, this, [this] {
+        if (m_hintsHandler) m_hintsHandler(m_practice.Mode() != CDrawPractice::kKanjiMode);
+    });
 
-  m_actions = {
-      AddAction("Next", "Move to the next card", "next", &CDrawView::Next),
-      AddAction("Shuffle", "Re-shuffle this set of cards", "shuffle",
-                &CDrawView::Shuffle),
-      AddAction("Options", "Edit the options for the Draw View", "options",
-                &CDrawView::ShowOptions),
-      AddAction("Demonstration",
-                "Display/Hide the Stroke Order Demonstration Window",
-                "demonstration", &CDrawView::ToggleDemonstration),
-      AddAction("Key",
-                "Display/Hide a 'key' indicating the meaning of the Feedback "
-                "stroke colors",
-                "key", &CDrawView::ToggleKey),
-      AddAction("Fix Order", "Correct the out-of-order strokes", "fixOrder",
-                &CDrawView::FixOrder)};
-  m_demonstrationAction = m_actions[3];
-  m_keyAction = m_actions[4];
-  m_demonstrationAction->setCheckable(true);
-  m_keyAction->setCheckable(true);
+    m_actions = {
+        AddAction("Next", "Move to the next card", "next", &CDrawView::Next),
+        AddAction("Shuffle", "Re-shuffle this set of cards", "shuffle", &CDrawView::Shuffle),
+        AddAction("Options", "Edit the options for the Draw View", "options",
+                  &CDrawView::ShowOptions),
+        AddAction("Demonstration", "Display/Hide the Stroke Order Demonstration Window",
+                  "demonstration", &CDrawView::ToggleDemonstration),
+        AddAction("Key",
+                  "Display/Hide a 'key' indicating the meaning of the Feedback "
+                  "stroke colors",
+                  "key", &CDrawView::ToggleKey),
+        AddAction("Fix Order", "Correct the out-of-order strokes", "fixOrder",
+                  &CDrawView::FixOrder)};
+    m_demonstrationAction = m_actions[3];
+    m_keyAction = m_actions[4];
+    m_demonstrationAction->setCheckable(true);
+    m_keyAction->setCheckable(true);
 }
 
 CDrawView::~CDrawView() = default;
 
-QAction *CDrawView::AddAction(const char *text, const char *tip,
-                              const char *name, void (CDrawView::*command)()) {
-  auto *action = new QAction(QString::fromLatin1(text), this);
-  action->setObjectName(QString::fromLatin1(name));
-  action->setStatusTip(QString::fromLatin1(tip));
-  action->setToolTip(QString::fromLatin1(text));
-  connect(action, &QAction::triggered, this, command);
-  return action;
+QAction* CDrawView::AddAction(const char* text, const char* tip, const char* name,
+                              void (CDrawView::*command)()) {
+    auto* action = new QAction(QString::fromLatin1(text), this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setStatusTip(QString::fromLatin1(tip));
+    action->setToolTip(QString::fromLatin1(text));
+    connect(action, &QAction::triggered, this, command);
+    return action;
 }
 
-bool CDrawView::Open(int mode, const std::vector<std::string> &groupNames) {
-  const bool started = m_practice.Start(
-      mode, groupNames, [this](bool shown) { ShowShuffling(shown); });
-  if (started)
-    Present();
-  update();
-  return started;
+bool CDrawView::Open(int mode, const std::vector<std::string>& groupNames) {
+    const bool started =
+        m_practice.Start(mode, groupNames, [this](bool shown) { ShowShuffling(shown); });
+    if (started) Present();
+    update();
+    return started;
 }
 
 void CDrawView::Leave() {
-  m_demonstration.reset();
-  m_key.reset();
-  m_demonstrationAction->setChecked(false);
-  m_keyAction->setChecked(false);
-  update();
+    m_demonstration.reset();
+    m_key.reset();
+    m_demonstrationAction->setChecked(false);
+    m_keyAction->setChecked(false);
+    update();
 }
 
 void CDrawView::ReturnToMainView() {
-  Leave();
-  if (m_returnHandler)
-    m_returnHandler();
+    Leave();
+    if (m_returnHandler) m_returnHandler();
 }
 
 void CDrawView::Next() {
-  if (m_practice.Next() == CDrawPractice::NextResult::kReturn)
-    ReturnToMainView();
-  else
-    Present();
+    if (m_practice.Next() == CDrawPractice::NextResult::kReturn)
+        ReturnToMainView();
+    else
+        Present();
 }
 
 void CDrawView::Shuffle() {
-  m_practice.Shuffle();
-  Present();
-}
-
-void CDrawView::ShowOptions() {
-  if (m_optionsHandler)
-    m_optionsHandler();
-}
-
-void CDrawView::OptionsChanged(const CDrawOptions &before) {
-  if (m_practice.OptionsChanged(before) ==
-      CDrawPractice::OptionsResult::kReturn)
-    ReturnToMainView();
-  else
+    m_practice.Shuffle();
     Present();
 }
 
+void CDrawView::ShowOptions() {
+    if (m_optionsHandler) m_optionsHandler();
+}
+
+void CDrawView::OptionsChanged(const CDrawOptions& before) {
+    if (m_practice.OptionsChanged(before) == CDrawPractice::OptionsResult::kReturn)
+        ReturnToMainView();
+    else
+        Present();
+}
+
 void CDrawView::FixOrder() {
-  if (m_practice.UsesKanaBox())
-    m_kanaBox->Run([](CKanaDrawBox &box) { box.FixOrder(); });
-  else
-    m_kanjiBox->Run([](CKanjiDrawBox &box) { box.FixOrder(); });
+    if (m_practice.UsesKanaBox())
+        m_kanaBox->Run([](CKanaDrawBox& box) { box.FixOrder(); });
+    else
+        m_kanjiBox->Run([](CKanjiDrawBox& box) { box.FixOrder(); });
 }
 
 bool CDrawView::HasStrokes() const {
-  if (m_practice.UsesKanaBox()) {
-    const CKanaDrawBox &box = m_kanaBox->DrawBox();
-    return box.Drawing() || !box.UserStrokes().empty() ||
-           !box.Incorrect().empty() || !box.WrongOrder().empty();
-  }
-  const CKanjiDrawBox &box = m_kanjiBox->DrawBox();
-  return box.Drawing() || box.UserStrokes().Size() > 0 ||
-         box.Incorrect().Size() > 0 || box.WrongOrder().Size() > 0;
+    if (m_practice.UsesKanaBox()) {
+        const CKanaDrawBox& box = m_kanaBox->DrawBox();
+        return box.Drawing() || !box.UserStrokes().empty() || !box.Incorrect().empty() ||
+               !box.WrongOrder().empty();
+    }
+    const CKanjiDrawBox& box = m_kanjiBox->DrawBox();
+    return box.Drawing() || box.UserStrokes().Size() > 0 || box.Incorrect().Size() > 0 ||
+           box.WrongOrder().Size() > 0;
 }
 
-QList<QAction *> CDrawView::ToolbarActions() const { return m_actions; }
+QList<QAction*> CDrawView::ToolbarActions() const {
+    return m_actions;
+}
 
 void CDrawView::Present() {
-  if (m_practice.Current() == nullptr)
-    return;
-  const bool kana = m_practice.UsesKanaBox();
-  m_kanjiBox->setVisible(!kana);
-  m_kanaBox->setVisible(kana);
-  if (kana)
-    ClearKanaBox();
-  else
-    ClearKanjiBox();
-  m_hintsButton->setText(QString::fromStdString(m_practice.HintsButtonText()));
-  if (m_demonstration)
-    StartDemonstration();
-  update();
+    if (m_practice.Current() == nullptr) return;
+    const bool kana = m_practice.UsesKanaBox();
+    m_kanjiBox->setVisible(!kana);
+    m_kanaBox->setVisible(kana);
+    if (kana)
+        ClearKanaBox();
+    else
+        ClearKanjiBox();
+    m_hintsButton->setText(QString::fromStdString(m_practice.HintsButtonText()));
+    if (m_demonstration) StartDemonstration();
+    update();
 }
 
 void CDrawView::ClearKanjiBox() {
-  if (const CKanjiStrokes *strokes = m_practice.CurrentStrokes())
-    m_kanjiBox->SetCharacter(*strokes, m_practice.DrawBoxSettings());
-  PrepareBox(*m_kanjiBox);
-  m_kanjiBox->Run([](CKanjiDrawBox &box) {
-    if (!box.GhostText().empty())
-      box.ToggleGhost(std::string());
-  });
-  ShowEmptyCaption(*m_kanjiBox, m_practice.EmptyCaption());
+    if (const CKanjiStrokes* strokes = m_practice.CurrentStrokes())
+        m_kanjiBox->SetCharacter(*strokes, m_practice.DrawBoxSettings());
+    PrepareBox(*m_kanjiBox);
+    m_kanjiBox->Run([](CKanjiDrawBox& box) {
+        if (!box.GhostText().empty()) box.ToggleGhost(std::string());
+    });
+    ShowEmptyCaption(*m_kanjiBox, m_practice.EmptyCaption());
 }
 
 void CDrawView::ClearKanaBox() {
-  m_kanaBox->SetKana(m_practice.CurrentKanaReference(), m_practice.KanaMode(),
-                     m_practice.KanaBoxSettings());
-  PrepareBox(*m_kanaBox);
-  m_kanaBox->Run([](CKanaDrawBox &box) {
-    if (!box.GhostText().empty())
-      box.ToggleGhost(std::string());
-  });
-  ShowEmptyCaption(*m_kanaBox, m_practice.EmptyCaption());
+    m_kanaBox->SetKana(m_practice.CurrentKanaReference(), m_practice.KanaMode(),
+                       m_practice.KanaBoxSettings());
+    PrepareBox(*m_kanaBox);
+    m_kanaBox->Run([](CKanaDrawBox& box) {
+        if (!box.GhostText().empty()) box.ToggleGhost(std::string());
+    });
+    ShowEmptyCaption(*m_kanaBox, m_practice.EmptyCaption());
 }
 
-void CDrawView::PrepareBox(CDrawBoxFrame &box) const {
-  box.SetStyle(DrawingStyle(m_document.Options().draw));
-  box.SetGhostCharacter(sjis::ToUtf8(EntryCharacter(m_practice.Current())));
+void CDrawView::PrepareBox(CDrawBoxFrame& box) const {
+    box.SetStyle(DrawingStyle(m_document.Options().draw));
+    box.SetGhostCharacter(sjis::ToUtf8(EntryCharacter(m_practice.Current())));
 }
 
 void CDrawView::ToggleDemonstration() {
-  if (m_demonstration) {
-    m_demonstration.reset();
-  } else {
-    m_demonstration = std::make_unique<CDemonstrationWidget>(
-        QString::fromStdString(m_practice.DemonstrationCaption()), this);
-    m_demonstration->move(kDemonstrationTopLeft);
-    StartDemonstration();
-    m_demonstration->show();
-  }
-  m_demonstrationAction->setChecked(m_demonstration != nullptr);
-  update();
+    if (m_demonstration) {
+        m_demonstration.reset();
+    } else {
+        m_demonstration = std::make_unique<CDemonstrationWidget>(
+            QString::fromStdString(m_practice.DemonstrationCaption()), this);
+        m_demonstration->move(kDemonstrationTopLeft);
+        StartDemonstration();
+        m_demonstration->show();
+    }
+    m_demonstrationAction->setChecked(m_demonstration != nullptr);
+    update();
 }
 
 void CDrawView::StartDemonstration() {
-  m_demonstration->setWindowTitle(
-      QString::fromStdString(m_practice.DemonstrationCaption()));
-  const CDrawOptions &draw = m_document.Options().draw;
-  const CKanjiStrokes *strokes = m_practice.CurrentStrokes();
-  CStrokeDemonstration &demonstration = m_demonstration->Demonstration();
-  demonstration.Start(strokes, draw.demoSpeed, DrawingStyle(draw),
-                      &m_demonstrationBusy);
-  if (strokes != nullptr)
-    demonstration.Play();
+    m_demonstration->setWindowTitle(QString::fromStdString(m_practice.DemonstrationCaption()));
+    const CDrawOptions& draw = m_document.Options().draw;
+    const CKanjiStrokes* strokes = m_practice.CurrentStrokes();
+    CStrokeDemonstration& demonstration = m_demonstration->Demonstration();
+    demonstration.Start(strokes, draw.demoSpeed, DrawingStyle(draw), &m_demonstrationBusy);
+    if (strokes != nullptr) demonstration.Play();
 }
 
 void CDrawView::ToggleKey() {
-  if (m_key) {
-    m_key.reset();
-  } else {
-    m_key = std::make_unique<CColourKeyWindow>(this);
-    m_key->move(kKeyTopLeft);
-    m_key->show();
-  }
-  m_keyAction->setChecked(m_key != nullptr);
+    if (m_key) {
+        m_key.reset();
+    } else {
+        m_key = std::make_unique<CColourKeyWindow>(this);
+        m_key->move(kKeyTopLeft);
+        m_key->show();
+    }
+    m_keyAction->setChecked(m_key != nullptr);
 }
 
 void CDrawView::ShowShuffling(bool shown) {
-  m_shuffling = shown;
-  // Shuffling blocks the event loop, so the box is painted now.
-  if (isVisible())
-    repaint();
+    m_shuffling = shown;
+    // Shuffling blocks the event loop, so the box is painted now.
+    if (isVisible()) repaint();
 }
 
 bool CDrawView::ReturnInThreeLines() const {
-  return m_demonstration != nullptr && width() < kNarrowWidth;
+    return m_demonstration != nullptr && width() < kNarrowWidth;
 }
 
 QRect CDrawView::CardArea() const {
-  const int top = kReturnButton.bottom() + 1;
-  return QRect(0, top, kBoxTopLeft.x(), std::max(0, height() - top));
+    const int top = kReturnButton.bottom() + 1;
+    return QRect(0, top, kBoxTopLeft.x(), std::max(0, height() - top));
 }
 
-void CDrawView::paintEvent(QPaintEvent *) {
-  CQtCanvas canvas(width(), height());
-  if (m_shuffling) {
-    DrawShuffling(canvas);
-  } else if (m_practice.Current() != nullptr) {
-    DrawLatin(canvas, m_practice.Header(), kHeaderTopLeft, kBlack, false);
-    if (ReturnInThreeLines()) {
-      for (std::size_t line = 0; line < std::size(kReturnLines); ++line)
-        DrawLatin(canvas, kReturnLines[line],
-                  QPoint(kReturnTextTopLeft.x(), kReturnLineTops[line]), kBlack,
-                  false);
-    } else {
-      DrawLatin(canvas, kReturnText, kReturnTextTopLeft, kBlack, false);
+void CDrawView::paintEvent(QPaintEvent*) {
+    CQtCanvas canvas(width(), height());
+    if (m_shuffling) {
+        DrawShuffling(canvas);
+    } else if (m_practice.Current() != nullptr) {
+        DrawLatin(canvas, m_practice.Header(), kHeaderTopLeft, kBlack, false);
+        if (ReturnInThreeLines()) {
+            for (std::size_t line = 0; line < std::size(kReturnLines); ++line)
+                DrawLatin(canvas, kReturnLines[line],
+                          QPoint(kReturnTextTopLeft.x(), kReturnLineTops[line]), kBlack, false);
+        } else {
+            DrawLatin(canvas, kReturnText, kReturnTextTopLeft, kBlack, false);
+        }
+        if (m_demonstration) DrawDemonstrationCaption(canvas);
+        DrawCardPanel(canvas);
     }
-    if (m_demonstration)
-      DrawDemonstrationCaption(canvas);
-    DrawCardPanel(canvas);
-  }
-  QPainter(this).drawImage(0, 0, canvas.Image());
+    QPainter(this).drawImage(0, 0, canvas.Image());
 }
 
-void CDrawView::DrawLatin(CCanvas &canvas, std::string_view text,
-                          QPoint topLeft, CColor colour, bool bold) const {
-  const CPen previous = canvas.SetPen(CPen{colour});
-  const std::u16string utf16(text.begin(), text.end());
-  canvas.DrawText(
-      utf16, CFont{kLatinFace, kTextSize, bold ? kBoldWeight : kNormalWeight},
-      CPoint{topLeft.x(), topLeft.y()});
-  canvas.SetPen(previous);
+void CDrawView::DrawLatin(CCanvas& canvas, std::string_view text, QPoint topLeft, CColor colour,
+                          bool bold, int size) const {
+    const CPen previous = canvas.SetPen(CPen{colour});
+    const std::u16string utf16(text.begin(), text.end());
+    canvas.DrawText(utf16, CFont{kLatinFace, size, bold ? kBoldWeight : kNormalWeight},
+                    CPoint{topLeft.x(), topLeft.y()});
+    canvas.SetPen(previous);
 }
 
 int CDrawView::LatinWidth(std::string_view text, int size) {
-  QFont font(QString::fromLatin1(kLatinFace));
-  font.setPixelSize(size);
-  return QFontMetrics(font).horizontalAdvance(
-      QString::fromLatin1(text.data(), static_cast<int>(text.size())));
+    QFont font(QString::fromLatin1(kLatinFace));
+    font.setPixelSize(size);
+    return QFontMetrics(font).horizontalAdvance(
+        QString::fromLatin1(text.data(), static_cast<int>(text.size())));
 }
 
-void CDrawView::DrawDemonstrationCaption(CCanvas &canvas) const {
-  const int top = kDemonstrationTopLeft.y() - kCaptionStripHeight;
-  canvas.FillRect(
-      CRect{kDemonstrationTopLeft.x(), top,
-            kDemonstrationTopLeft.x() + CDemonstrationWidget::kWidth,
-            kDemonstrationTopLeft.y()},
-      kCaptionBackground);
-  DrawLatin(canvas, m_demonstration->windowTitle().toStdString(),
-            QPoint(kDemonstrationTopLeft.x() + kCaptionIndent, top), kWhite,
-            false);
+void CDrawView::DrawDemonstrationCaption(CCanvas& canvas) const {
+    const int top = kDemonstrationTopLeft.y() - kCaptionStripHeight;
+    canvas.FillRect(
+        CRect{kDemonstrationTopLeft.x(), top,
+              kDemonstrationTopLeft.x() + CDemonstrationWidget::kWidth, kDemonstrationTopLeft.y()},
+        kCaptionBackground);
+    DrawLatin(canvas, m_demonstration->windowTitle().toStdString(),
+              QPoint(kDemonstrationTopLeft.x() + kCaptionIndent, top), kWhite, false);
 }
 
-void CDrawView::DrawCardPanel(CCanvas &canvas) const {
-  int top = kPanelTopLeft.y();
-  const int left = kPanelTopLeft.x();
-  const CPen previous = canvas.SetPen(CPen{kBlack});
-  for (const DrawPanelLine &line : m_practice.CardPanel()) {
-    if (line.large) {
-      DrawJapaneseText(canvas, m_style, line.text, kLargeSize,
-                       CPoint{left, top});
-      top += kLargeSize + kLargeGap;
-    } else if (line.heading) {
-      DrawLatin(canvas, line.text, QPoint(left, top), kHeadingColor, true);
-      top += kLineHeight;
-    } else if (IsAscii(line.text)) {
-      for (const std::string &part : WrapFlashText(
-               line.text, kPanelWidth, kTextSize, &CDrawView::LatinWidth)) {
-        DrawLatin(canvas, part, QPoint(left, top), kBlack, false);
-        top += kLineHeight;
-      }
-    } else {
-      DrawJapaneseText(canvas, m_style, line.text, kTextSize,
-                       CPoint{left, top});
-      top += kLineHeight;
+void CDrawView::DrawCardPanel(CCanvas& canvas) const {
+    int top = kPanelTopLeft.y();
+    const int left = kPanelTopLeft.x();
+    const CPen previous = canvas.SetPen(CPen{kBlack});
+    for (const DrawPanelLine& line : m_practice.CardPanel()) {
+        if (line.large) {
+            DrawJapaneseText(canvas, m_style, line.text, kLargeSize, CPoint{left, top});
+            top += kLargeSize + kLargeGap;
+        } else if (line.heading) {
+            DrawLatin(canvas, line.text, QPoint(left, top), kHeadingColor, true);
+            top += kLineHeight;
+        } else if (IsAscii(line.text)) {
+            for (const std::string& part :
+                 WrapFlashText(line.text, kPanelWidth, kTextSize, &CDrawView::LatinWidth)) {
+                DrawLatin(canvas, part, QPoint(left, top), kBlack, false);
+                top += kLineHeight;
+            }
+        } else {
+            DrawJapaneseText(canvas, m_style, line.text, kTextSize, CPoint{left, top});
+            top += kLineHeight;
+        }
     }
-  }
-  canvas.SetPen(previous);
+    canvas.SetPen(previous);
 }
 
-void CDrawView::DrawShuffling(CCanvas &canvas) const {
-  const QRect box((width() - kShufflingWidth) / 2,
-                  (height() - kShufflingHeight) / 2, kShufflingWidth,
-                  kShufflingHeight);
-  const CPen previous = canvas.SetPen(CPen{kBlack});
-  const CBrush brush = canvas.SetBrush(CBrush{kWhite});
-  canvas.Polygon(std::vector<CPoint>{{box.left(), box.top()},
-                                     {box.right(), box.top()},
-                                     {box.right(), box.bottom()},
-                                     {box.left(), box.bottom()}});
-  canvas.SetBrush(brush);
-  canvas.SetPen(previous);
-  const std::string text = CReadingQuiz::kShufflingText;
-  DrawLatin(canvas, text,
-            QPoint(box.left() + (box.width() - LatinWidth(text, kTextSize)) / 2,
-                   box.top() + (box.height() - kTextSize) / 2),
-            kBlack, false);
+void CDrawView::DrawShuffling(CCanvas& canvas) const {
+    const QRect box((width() - kShufflingWidth) / 2, (height() - kShufflingHeight) / 2,
+                    kShufflingWidth, kShufflingHeight);
+    const CPen previous = canvas.SetPen(CPen{kBlack});
+    const CBrush brush = canvas.SetBrush(CBrush{kWhite});
+    canvas.Polygon(std::vector<CPoint>{{box.left(), box.top()},
+                                       {box.right(), box.top()},
+                                       {box.right(), box.bottom()},
+                                       {box.left(), box.bottom()}});
+    canvas.SetBrush(brush);
+    canvas.SetPen(previous);
+    const std::string text = CReadingQuiz::kShufflingText;
+    DrawLatin(canvas, text,
+              QPoint(box.left() + (box.width() - LatinWidth(text, kTextSize)) / 2,
+                     box.top() + (box.height() - kTextSize) / 2),
+              kBlack, false);
 }
 
-void CDrawView::mousePressEvent(QMouseEvent *event) {
-  if (event->button() == Qt::LeftButton && !m_shuffling &&
-      CardArea().contains(event->position().toPoint())) {
-    Next();
-    return;
-  }
-  QWidget::mousePressEvent(event);
+void CDrawView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && !m_shuffling &&
+        CardArea().contains(event->position().toPoint())) {
+        Next();
+        return;
+    }
+    QWidget::mousePressEvent(event);
 }
 
-void CDrawView::contextMenuEvent(QContextMenuEvent *event) {
-  m_contextMenu->clear();
-  m_contextMenu->addActions(ToolbarActions());
-  m_contextMenu->popup(event->globalPos());
+void CDrawView::contextMenuEvent(QContextMenuEvent* event) {
+    m_contextMenu->clear();
+    m_contextMenu->addActions(ToolbarActions());
+    m_contextMenu->popup(event->globalPos());
 }
 
-} // namespace brushly
+}  // namespace brushly

@@ -141,8 +141,8 @@ private:
     // Where a click is Next: left of the draw box, below the Return button.
     QRect CardArea() const;
 
-    void DrawLatin(CCanvas& canvas, std::string_view text, QPoint topLeft, CColor colour,
-                   bool bold) const;
+    void DrawLatin(CCanvas& canvas, std::string_view text, QPoint topLeft, CColor colour, bool bold,
+                   int size = kTextSize) const;
     static int LatinWidth(std::string_view text, int size);
     void DrawDemonstrationCaption(CCanvas& canvas) const;
     // Draws the card panel's lines from kPanelTopLeft, Latin lines wrapped to kPanelWidth.

@@ -157,6 +157,26 @@ TEST_F(DrawViewTest, KanaModeShowsTheKanaBoxAndItsDemonstration) {
     EXPECT_EQ(view->Demonstration(), nullptr);
 }
 
+TEST_F(DrawViewTest, RawInputMovesTheKanjiToTheKanaBoxAndBack) {
+    ASSERT_TRUE(view->Open(CDrawPractice::kKanjiMode, {"G"}));
+    Draw(view->KanjiBox(), {40, 60}, {160, 60});
+    const CDrawOptions before = document.Options().draw;
+    document.Options().draw.rawInput = 1;
+    view->OptionsChanged(before);
+    CKanaDrawBoxWidget& kana = view->KanaBox();
+    EXPECT_TRUE(kana.isVisible());
+    EXPECT_FALSE(view->KanjiBox().isVisible());
+    EXPECT_EQ(kana.DrawBox().Reference().size(), 2u);  // 二's two strokes
+    EXPECT_EQ(Caption(kana), QStringLiteral("Draw Character"));
+    EXPECT_FALSE(view->HasStrokes());
+
+    const CDrawOptions raw = document.Options().draw;
+    document.Options().draw.rawInput = 0;
+    view->OptionsChanged(raw);
+    EXPECT_TRUE(view->KanjiBox().isVisible());
+    EXPECT_EQ(view->KanjiBox().DrawBox().UserStrokes().Size(), 0u);
+}
+
 TEST_F(DrawViewTest, ToolbarStatusTips) {
     QStringList tips;
     for (const QAction* action : view->ToolbarActions())

@@ -92,6 +92,7 @@ public:
     CRecentFiles& RecentFiles() { return m_recentFiles; }
     const std::string& InstallDirectory() const { return m_installDirectory; }
     CPrompter& Prompter() { return m_prompter; }
+    CSettingsStore& Settings() { return m_settings; }
 
     // "Untitled", or the document's file name.
     std::string DocumentTitle() const;

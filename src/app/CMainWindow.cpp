@@ -13,15 +13,13 @@
 
 #include "app/CBrushlyApplication.h"
 #include "app/CDatabaseInfoDialog.h"
-#include "app/CFlashOptionPage.h"
 #include "app/CHelpWindow.h"
 #include "app/CMainView.h"
+#include "app/CPracticeViews.h"
 #include "app/CViewSwitcher.h"
 #include "app/DatabaseInfo.h"
 #include "app/HelpTopics.h"
 #include "document/CBrushly2Doc.h"
-#include "practice/CFlashCardWidget.h"
-#include "practice/CFlashView.h"
 
 namespace brushly {
 
@@ -56,10 +54,19 @@ CMainWindow::CMainWindow(CBrushlyApplication& application, QWidget* parent)
     CreateViewMenu();
     CreateToolsMenu();
     CreateHelpMenu();
+    auto* practiceToolBar = addToolBar(QStringLiteral("Practice"));
+    practiceToolBar->setObjectName(QStringLiteral("practiceToolBar"));
+    practiceToolBar->hide();
+    m_practice =
+        std::make_unique<CPracticeViews>(application, *m_views, *m_mainView, *practiceToolBar,
+                                         *this, [this](int topic) { ShowHelpTopic(topic); });
+    m_mainView->SetPracticeHandlers([this] { m_practice->StartFlash(); },
+                                    [this] { m_practice->StartDraw(); });
+    m_mainView->SetKanaHandlers([this](int script) { m_practice->StartKanaReading(script); },
+                                [this](int script) { m_practice->StartKanaDrawing(script); },
+                                [this] { m_practice->ShowKanaTable(m_mainView->KanaRow()); });
+    connect(m_views, &QStackedWidget::currentChanged, this, [this] { m_practice->ViewShown(); });
     CreateToolBar();
-    CreateFlashToolBar();
-    m_mainView->SetPracticeHandlers([this] { StartFlash(); }, nullptr);
-    connect(m_views, &QStackedWidget::currentChanged, this, &CMainWindow::ViewShown);
 
     m_autosaveTimer.setInterval(kAutosavePeriodMs);
     connect(&m_autosaveTimer, &QTimer::timeout, this, &CMainWindow::Autosave);
@@ -72,7 +79,11 @@ CMainWindow::CMainWindow(CBrushlyApplication& application, QWidget* parent)
     Refresh();
 }
 
-CMainWindow::~CMainWindow() = default;
+CMainWindow::~CMainWindow() {
+    // The view switcher outlives the practice views while the window's children are
+    // destroyed; it must no longer report its pages to them.
+    QObject::disconnect(m_views, nullptr, this, nullptr);
+}
 
 QAction* CMainWindow::AddAction(QMenu* menu, const QString& text, const char* objectName,
                                 std::function<void()> command) {
@@ -125,9 +136,10 @@ void CMainWindow::CreateViewMenu() {
     menu->addAction(QStringLiteral("&Word Group View"))->setEnabled(false);
     AddAction(menu, QStringLiteral("&Flash View"), "flashViewAction",
               [this] { m_mainView->PracticeReading(); });
-    for (const char* later : {"&Draw View", "&Kana Table"}) {
-        menu->addAction(QString::fromLatin1(later))->setEnabled(false);
-    }
+    AddAction(menu, QStringLiteral("&Draw View"), "drawViewAction",
+              [this] { m_mainView->PracticeWriting(); });
+    AddAction(menu, QStringLiteral("&Kana Table"), "kanaTableAction",
+              [this] { m_practice->ShowKanaTable(m_mainView->KanaRow()); });
     menu->addSeparator();
     m_verticalAction = AddAction(menu, {}, "verticalModeAction", [this] {
         m_application.ToggleVerticalMode();
@@ -157,6 +169,8 @@ void CMainWindow::CreateToolsMenu() {
                                     [this] { m_brushlyFont(); });
     m_japaneseFontAction->setEnabled(false);
     m_brushlyFontAction->setEnabled(false);
+    AddAction(menu, QStringLiteral("&Options..."), "optionsAction",
+              [this] { m_practice->EditOptions(); });
     AddAction(menu, QStringLiteral("&Database Info..."), "databaseInfoAction",
               [this] { ShowDatabaseInfo(); });
     m_autosaveAction = AddAction(menu, QStringLiteral("&AutoSave"), "autosaveAction", [this] {
@@ -189,7 +203,7 @@ void CMainWindow::CreateToolBar() {
     toolBar->addSeparator();
     toolBar->addAction(findChild<QAction*>(QStringLiteral("mainViewAction")));
     toolBar->addAction(QStringLiteral("Flash"), m_mainView, &CMainView::PracticeReading);
-    toolBar->addAction(QStringLiteral("Draw"))->setEnabled(false);
+    toolBar->addAction(QStringLiteral("Draw"), m_mainView, &CMainView::PracticeWriting);
     toolBar->addSeparator();
     toolBar->addAction(m_verticalAction);
     toolBar->addAction(m_romajiAction);
@@ -203,85 +217,23 @@ void CMainWindow::SetFontCommands(std::function<void()> japaneseFont,
     m_brushlyFontAction->setEnabled(bool(m_brushlyFont));
 }
 
-void CMainWindow::CreateFlashToolBar() {
-    m_flashToolBar = addToolBar(QStringLiteral("Flash"));
-    m_flashToolBar->setObjectName(QStringLiteral("flashToolBar"));
-    m_flashToolBar->hide();
-}
-
-void CMainWindow::FillFlashToolBar() {
-    m_flashToolBar->clear();
-    if (!m_flashView) return;
-    m_flashToolBar->addActions(m_flashView->ToolbarActions());
+CFlashView* CMainWindow::FlashView() const {
+    return m_practice->Flash();
 }
 
 void CMainWindow::SetJapaneseTextStyle(const CJapaneseTextStyle& style) {
-    m_textStyle = style;
+    m_practice->SetJapaneseTextStyle(style);
     m_mainView->SetJapaneseTextStyle(style);
 }
 
 void CMainWindow::SetLatinFace(const std::string& face) {
-    m_latinFace = face;
+    m_practice->SetLatinFace(face);
     m_mainView->SetLatinFace(face);
 }
 
-void CMainWindow::StartFlash() {
-    if (m_mainView->Commands().Selection().empty()) {
-        m_mainView->PracticeReading();  // says that a selection is needed
-        return;
-    }
-    if (m_flashView) m_views->ShowMainView();  // the old one goes
-    auto* view = new CFlashView(m_application.Document(), m_application.Abbreviations(),
-                                m_textStyle, m_textStyle.mode != CJapaneseFontMode::kBuiltIn);
-    if (!view->Open(m_mainView->Commands().Selection())) {
-        delete view;
-        m_application.Prompter().Information(CWordGroupCommands::kReadingEmptyMessage);
-        return;
-    }
-    if (!m_latinFace.empty()) view->Card().SetLatinFace(m_latinFace);
-    view->SetReturnHandler([this] { m_views->ShowMainView(); });
-    view->SetOptionsHandler([this] { EditFlashOptions(); });
-    view->SetQuizModeChangedHandler([this] { FillFlashToolBar(); });
-    m_flashView = view;
-    m_views->addWidget(view);
-    m_views->setCurrentWidget(view);
-    view->setFocus();
-}
-
-void CMainWindow::EditFlashOptions() {
-    if (!m_flashView) return;
-    CBrushly2Doc& document = m_application.Document();
-    const CFlashOptions before = document.Options().flash;
-    const std::int32_t commonWordsBefore = document.CommonWordsOnly();
-    CFlashOptions options = before;
-    std::int32_t commonWords = commonWordsBefore;
-    const CCompoundLibrary* compounds = document.CompoundLibrary();
-    const bool edict = compounds && compounds->Identification().starts_with("EDICT");
-    if (!CFlashOptionPage::Edit(this, options, commonWords, edict, m_application.Prompter()))
-        return;
-    if (options == before && commonWords == commonWordsBefore) return;
-    document.Options().flash = options;
-    document.SetCommonWordsOnly(commonWords);
-    document.SetModified(true);
-    m_flashView->OptionsChanged(before, commonWordsBefore);
-    Refresh();
-}
-
 void CMainWindow::DisplayModesChanged() {
-    if (m_flashView) m_flashView->DisplayModesChanged();
+    m_practice->DisplayModesChanged();
     Refresh();
-}
-
-void CMainWindow::ViewShown() {
-    const bool flashShown = m_flashView && m_views->currentWidget() == m_flashView;
-    if (m_flashView && !flashShown) {
-        m_flashView->Leave();
-        m_views->removeWidget(m_flashView);
-        m_flashView->deleteLater();
-        m_flashView = nullptr;
-    }
-    FillFlashToolBar();
-    m_flashToolBar->setVisible(flashShown);
 }
 
 void CMainWindow::Refresh() {

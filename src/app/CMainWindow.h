@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@ namespace brushly {
 class CBrushlyApplication;
 class CFlashView;
 class CHelpWindow;
+class CPracticeViews;
 class CMainView;
 class CViewSwitcher;
 
@@ -49,14 +51,11 @@ public:
     // The face of the views' Latin text; empty keeps the platform's face.
     void SetLatinFace(const std::string& face);
 
-    // Word Group - Flash, View - Flash View and "Practice Reading": the Flash View over the
-    // selected Word Groups, with its tool bar. Without a selection, or when the deck would
-    // be empty, a message says so and the main view stays. The Flash View lives while it is
-    // shown: leaving it for any other view destroys it, so its deck never outlives cards
-    // that the other views delete.
-    void StartFlash();
+    // The practice views (Flash, Draw, kana reading, kana table), started from the Word
+    // Group menu, the View menu, the tool bar and the main view's buttons.
+    CPracticeViews& Practice() { return *m_practice; }
     // The Flash View while it is shown, else null.
-    CFlashView* FlashView() const { return m_flashView; }
+    CFlashView* FlashView() const;
 
     // Shows a status text that gives way to kReadyStatus after kStatusRestoreMs.
     void ShowStatus(const QString& text);
@@ -78,13 +77,8 @@ private:
     void CreateToolsMenu();
     void CreateHelpMenu();
     void CreateToolBar();
-    void CreateFlashToolBar();
-    void FillFlashToolBar();
-    void EditFlashOptions();
     // After View - Vertical Mode or Romaji Mode.
     void DisplayModesChanged();
-    // Called whenever another page of the view switcher is shown.
-    void ViewShown();
     void FillRecentFiles();
     QAction* AddAction(QMenu* menu, const QString& text, const char* objectName,
                        std::function<void()> command);
@@ -113,10 +107,7 @@ private:
     QAction* m_japaneseFontAction = nullptr;
     QAction* m_brushlyFontAction = nullptr;
     std::vector<QAction*> m_recentActions;
-    CJapaneseTextStyle m_textStyle;
-    std::string m_latinFace;
-    CFlashView* m_flashView = nullptr;
-    QToolBar* m_flashToolBar = nullptr;
+    std::unique_ptr<CPracticeViews> m_practice;
     std::function<void()> m_japaneseFont;
     std::function<void()> m_brushlyFont;
     QTimer m_autosaveTimer;

@@ -6,7 +6,9 @@
 #include <QDropEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 #include <filesystem>
@@ -15,10 +17,14 @@
 #include "app/CBrushlyApplication.h"
 #include "app/CMainView.h"
 #include "app/CMainWindow.h"
+#include "app/CPracticeViews.h"
 #include "app/CViewSwitcher.h"
 #include "document/CBrushly2Doc.h"
 #include "platform/CMemorySettingsStore.h"
 #include "platform/CScriptedPrompter.h"
+#include "practice/CDrawBoxPracticeDialog.h"
+#include "practice/CDrawPractice.h"
+#include "practice/CDrawView.h"
 #include "practice/CFlashCardWidget.h"
 #include "practice/CFlashView.h"
 #include "support/CTempDirectory.h"
@@ -83,7 +89,7 @@ TEST_F(MainWindowTest, FlashRunsOnTheSelectionWithItsToolBarUntilLeft) {
     CFlashView* view = m_window->FlashView();
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(m_window->Views().currentWidget(), view);
-    auto* toolBar = m_window->findChild<QToolBar*>(QStringLiteral("flashToolBar"));
+    auto* toolBar = m_window->findChild<QToolBar*>(QStringLiteral("practiceToolBar"));
     ASSERT_NE(toolBar, nullptr);
     EXPECT_TRUE(toolBar->isVisible());
     EXPECT_EQ(toolBar->actions(), view->ToolbarActions());
@@ -104,11 +110,63 @@ TEST_F(MainWindowTest, FlashRunsOnTheSelectionWithItsToolBarUntilLeft) {
 TEST_F(MainWindowTest, FlashOverGroupsWithoutActiveCardsSaysSo) {
     ASSERT_TRUE(m_application.Document().Cards().AddGroup("Empty"));
     m_window->MainView().Commands().SetSelection({"Empty"});
-    m_window->StartFlash();
+    m_window->Practice().StartFlash();
     EXPECT_EQ(m_prompter.Texts(),
               std::vector<std::string>{CWordGroupCommands::kReadingEmptyMessage});
     EXPECT_EQ(m_window->FlashView(), nullptr);
     EXPECT_TRUE(m_window->Views().MainViewShown());
+}
+
+TEST_F(MainWindowTest, DrawKanaDrillsAndTheKanaTableOpenFromTheMainView) {
+    CBrushly2Doc& document = m_application.Document();
+    ASSERT_TRUE(document.Cards().AddGroup("Numbers"));
+    auto card = std::make_unique<CKanjiCard>();
+    card->groupName = "Numbers";
+    card->character = "\x88\xea";  // 一, the small database's first kanji
+    card->dbGroup = 1;
+    card->dbIndex = 0;
+    document.Cards().AddCard(std::move(card));
+    m_window->show();
+    m_window->MainView().Commands().SetSelection({"Numbers"});
+    auto* toolBar = m_window->findChild<QToolBar*>(QStringLiteral("practiceToolBar"));
+
+    // The first Draw of the run shows the draw box practice dialog; its check box is kept.
+    int dialogs = 0;
+    QTimer::singleShot(0, [&dialogs] {
+        auto* dialog = dynamic_cast<CDrawBoxPracticeDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        ++dialogs;
+        dialog->accept();
+    });
+    Action("drawAction")->trigger();
+    EXPECT_EQ(dialogs, 1);
+    CDrawView* draw = m_window->Practice().Draw();
+    ASSERT_NE(draw, nullptr);
+    EXPECT_EQ(draw->Practice().Mode(), CDrawPractice::kKanjiMode);
+    EXPECT_EQ(toolBar->actions(), draw->ToolbarActions());
+    Action("drawViewAction")->trigger();  // again: no dialog, a fresh view
+    EXPECT_NE(m_window->Practice().Draw(), nullptr);
+
+    const auto click = [this](const char* name) {
+        m_window->MainView().findChild<QPushButton*>(QString::fromLatin1(name))->click();
+    };
+    Action("mainViewAction")->trigger();
+    click("hiraganaWriteButton");
+    ASSERT_NE(m_window->Practice().Draw(), nullptr);
+    EXPECT_EQ(m_window->Practice().Draw()->Practice().Mode(), CDrawPractice::kHiraganaMode);
+
+    Action("mainViewAction")->trigger();
+    click("hiraganaReadButton");
+    ASSERT_NE(m_window->Practice().KanaReading(), nullptr);
+    EXPECT_TRUE(toolBar->isVisible());
+
+    Action("mainViewAction")->trigger();
+    click("kanaTableButton");
+    ASSERT_NE(m_window->Practice().KanaTable(), nullptr);
+    EXPECT_FALSE(toolBar->isVisible());
+    Action("mainViewAction")->trigger();
+    EXPECT_EQ(m_window->Practice().Current(), nullptr);
+    EXPECT_TRUE(m_prompter.Texts().empty());
 }
 
 TEST_F(MainWindowTest, ViewModesWriteTheirSettingsAtOnce) {

@@ -1,0 +1,240 @@
+#include "app/CPracticeViews.h"
+
+#include <QToolBar>
+#include <QWidget>
+#include <memory>
+
+#include "app/CBrushlyApplication.h"
+#include "app/CDrawOptionPage.h"
+#include "app/CFlashOptionPage.h"
+#include "app/CKanaOptionPage.h"
+#include "app/CKanaStatOptionPage.h"
+#include "app/CMainView.h"
+#include "app/CViewSwitcher.h"
+#include "app/HelpTopics.h"
+#include "document/CBrushly2Doc.h"
+#include "practice/CDrawBoxPracticeDialog.h"
+#include "practice/CDrawPractice.h"
+#include "practice/CDrawView.h"
+#include "practice/CFlashCardWidget.h"
+#include "practice/CFlashView.h"
+#include "practice/CKanaQuiz.h"
+#include "practice/CKanaStatView.h"
+#include "practice/CKanaView.h"
+
+namespace brushly {
+
+namespace {
+
+int DrawModeOfScript(int script) {
+    return script == CKanaQuiz::kKatakana ? CDrawPractice::kKatakanaMode
+                                          : CDrawPractice::kHiraganaMode;
+}
+
+}  // namespace
+
+CPracticeViews::CPracticeViews(CBrushlyApplication& application, CViewSwitcher& views,
+                               CMainView& mainView, QToolBar& toolBar, QWidget& window,
+                               HelpHandler showHelp)
+    : m_application(application),
+      m_views(views),
+      m_mainView(mainView),
+      m_toolBar(toolBar),
+      m_window(window),
+      m_showHelp(std::move(showHelp)) {}
+
+CFlashView* CPracticeViews::Flash() const {
+    return dynamic_cast<CFlashView*>(m_current);
+}
+
+CDrawView* CPracticeViews::Draw() const {
+    return dynamic_cast<CDrawView*>(m_current);
+}
+
+CKanaView* CPracticeViews::KanaReading() const {
+    return dynamic_cast<CKanaView*>(m_current);
+}
+
+CKanaStatView* CPracticeViews::KanaTable() const {
+    return dynamic_cast<CKanaStatView*>(m_current);
+}
+
+void CPracticeViews::StartFlash() {
+    if (m_mainView.Commands().Selection().empty()) {
+        m_mainView.PracticeReading();  // says that a selection is needed
+        return;
+    }
+    auto view =
+        std::make_unique<CFlashView>(m_application.Document(), m_application.Abbreviations(),
+                                     m_textStyle, m_textStyle.mode != CJapaneseFontMode::kBuiltIn);
+    if (!view->Open(m_mainView.Commands().Selection())) {
+        m_application.Prompter().Information(CWordGroupCommands::kReadingEmptyMessage);
+        return;
+    }
+    if (!m_latinFace.empty()) view->Card().SetLatinFace(m_latinFace);
+    view->SetOptionsHandler([this] { EditFlashOptions(); });
+    view->SetQuizModeChangedHandler([this] { FillToolBar(); });
+    view->SetReturnHandler([this] { m_views.ShowMainView(); });
+    Show(view.release());
+}
+
+void CPracticeViews::StartDraw() {
+    if (m_mainView.Commands().Selection().empty()) {
+        m_mainView.PracticeWriting();
+        return;
+    }
+    const CKanjiLibrary* library = m_application.Document().KanjiLibrary();
+    if (!m_practiceDialogShown && library &&
+        CDrawBoxPracticeDialog::ShouldShow(m_application.Settings())) {
+        m_practiceDialogShown = true;
+        CDrawBoxPracticeDialog dialog(*library, m_application.Settings(), &m_window);
+        dialog.exec();
+    }
+    if (!OpenDraw(CDrawPractice::kKanjiMode))
+        m_application.Prompter().Information(CWordGroupCommands::kWritingEmptyMessage);
+}
+
+void CPracticeViews::StartKanaDrawing(int script) {
+    OpenDraw(DrawModeOfScript(script));
+}
+
+bool CPracticeViews::OpenDraw(int mode) {
+    auto view = std::make_unique<CDrawView>(m_application.Document(), m_textStyle);
+    if (!view->Open(mode, m_mainView.Commands().Selection())) return false;
+    view->SetOptionsHandler([this] { EditDrawOptions(); });
+    view->SetReturnHandler([this] { m_views.ShowMainView(); });
+    view->SetHintsHandler(
+        [this](bool kana) { m_showHelp(kana ? kKanaDrawingHintsTopic : kDrawingHintsTopic); });
+    Show(view.release());
+    return true;
+}
+
+void CPracticeViews::StartKanaReading(int script) {
+    auto view = std::make_unique<CKanaView>(m_application.Document(), m_textStyle);
+    if (!view->Open(script)) return;
+    if (!m_latinFace.empty()) view->Card().SetLatinFace(m_latinFace);
+    view->SetOptionsHandler([this] { EditKanaOptions(); });
+    view->SetQuizModeChangedHandler([this] { FillToolBar(); });
+    view->SetReturnHandler([this] { m_views.ShowMainView(); });
+    Show(view.release());
+}
+
+void CPracticeViews::ShowKanaTable(int script) {
+    auto* view = new CKanaStatView(m_application.Document(), m_textStyle, m_application.Prompter());
+    view->SetScript(script);
+    view->SetReturnHandler([this] { m_views.ShowMainView(); });
+    view->SetPracticeReadingHandler([this](int shown) { StartKanaReading(shown); });
+    view->SetPracticeWritingHandler([this](int shown) { StartKanaDrawing(shown); });
+    Show(view);
+}
+
+void CPracticeViews::Show(QWidget* view) {
+    if (m_current) m_views.ShowMainView();  // the old one goes
+    m_current = view;
+    m_views.addWidget(view);
+    m_views.setCurrentWidget(view);
+    view->setFocus();
+    FillToolBar();
+    m_toolBar.setVisible(!ToolbarActions().isEmpty());
+}
+
+QList<QAction*> CPracticeViews::ToolbarActions() const {
+    if (auto* flash = Flash()) return flash->ToolbarActions();
+    if (auto* kana = KanaReading()) return kana->ToolbarActions();
+    if (auto* draw = Draw()) return draw->ToolbarActions();
+    return {};
+}
+
+void CPracticeViews::FillToolBar() {
+    m_toolBar.clear();
+    m_toolBar.addActions(ToolbarActions());
+}
+
+void CPracticeViews::ViewShown() {
+    if (m_current && m_views.currentWidget() != m_current) {
+        if (auto* flash = Flash()) flash->Leave();
+        if (auto* kana = KanaReading()) kana->Leave();
+        if (auto* draw = Draw()) draw->Leave();
+        m_views.removeWidget(m_current);
+        m_current->deleteLater();
+        m_current = nullptr;
+        FillToolBar();
+        m_toolBar.hide();
+    }
+}
+
+void CPracticeViews::DisplayModesChanged() {
+    if (auto* flash = Flash()) flash->DisplayModesChanged();
+    if (auto* kana = KanaReading()) kana->DisplayModesChanged();
+    if (m_current) m_current->update();
+}
+
+void CPracticeViews::EditOptions() {
+    if (KanaTable()) {
+        EditKanaTableOptions();
+    } else if (Draw()) {
+        EditDrawOptions();
+    } else if (KanaReading()) {
+        EditKanaOptions();
+    } else {
+        EditFlashOptions();
+    }
+}
+
+void CPracticeViews::EditFlashOptions() {
+    CBrushly2Doc& document = m_application.Document();
+    const CFlashOptions before = document.Options().flash;
+    const std::int32_t commonWordsBefore = document.CommonWordsOnly();
+    CFlashOptions options = before;
+    std::int32_t commonWords = commonWordsBefore;
+    const CCompoundLibrary* compounds = document.CompoundLibrary();
+    const bool edict = compounds && compounds->Identification().starts_with("EDICT");
+    if (!CFlashOptionPage::Edit(&m_window, options, commonWords, edict, m_application.Prompter(),
+                                Flash() != nullptr))
+        return;
+    if (options == before && commonWords == commonWordsBefore) return;
+    document.Options().flash = options;
+    document.SetCommonWordsOnly(commonWords);
+    document.SetModified(true);
+    if (auto* flash = Flash()) flash->OptionsChanged(before, commonWordsBefore);
+}
+
+void CPracticeViews::EditDrawOptions() {
+    CBrushly2Doc& document = m_application.Document();
+    const CDrawOptions before = document.Options().draw;
+    CDrawOptions options = before;
+    CDrawView* draw = Draw();
+    const int mode = draw ? draw->Practice().Mode() : CDrawPractice::kKanjiMode;
+    if (!CDrawOptionPage::Edit(&m_window, options, m_application.Prompter(), mode, draw != nullptr,
+                               draw && draw->HasStrokes()) ||
+        options == before)
+        return;
+    document.Options().draw = options;
+    document.SetModified(true);
+    if (draw) draw->OptionsChanged(before);
+}
+
+void CPracticeViews::EditKanaOptions() {
+    CBrushly2Doc& document = m_application.Document();
+    const CKanaFlashOptions before = document.Options().kanaFlash;
+    CKanaFlashOptions options = before;
+    if (!CKanaOptionPage::Edit(&m_window, options, m_application.Prompter(),
+                               KanaReading() != nullptr) ||
+        options == before)
+        return;
+    document.Options().kanaFlash = options;
+    document.SetModified(true);
+    if (auto* kana = KanaReading()) kana->OptionsChanged(before);
+}
+
+void CPracticeViews::EditKanaTableOptions() {
+    CBrushly2Doc& document = m_application.Document();
+    CKanaFlashOptions options = document.Options().kanaFlash;
+    if (!CKanaStatOptionPage::Edit(&m_window, options) || options == document.Options().kanaFlash)
+        return;
+    document.Options().kanaFlash = options;
+    document.SetModified(true);
+    if (m_current) m_current->update();
+}
+
+}  // namespace brushly

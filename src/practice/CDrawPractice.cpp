@@ -10,10 +10,14 @@
 #include "practice/CounterNumbers.h"
 #include "practice/KanaDemonstration.h"
 #include "practice/KanaSets.h"
+#include "practice/QuizRun.h"
 
 namespace brushly {
 
 namespace {
+
+// The Draw View shuffles as the Flash View does: ten passes of swaps.
+constexpr int kShufflePasses = 10;
 
 DrawPanelLine Text(std::string text) {
     return DrawPanelLine{std::move(text), false, false};
@@ -232,7 +236,7 @@ void CDrawPractice::Restart() {
     if (Options().randomOrder != 0) {
         const bool showBox = m_deck.size() > kShufflingThreshold && m_showShuffling;
         if (showBox) m_showShuffling(true);
-        ShuffleTenPasses(m_deck, m_document.Random());
+        SwapShuffle(m_deck, kShufflePasses, m_document.Random());
         if (showBox) m_showShuffling(false);
     } else {
         m_deck = BuildDeck();

@@ -66,13 +66,6 @@ std::string EntryCharacter(const DrawDeckEntry* entry) {
     return {};
 }
 
-// The caption bar of an empty box names what to draw; the box's own status text
-// replaces it with its next redraw.
-void ShowEmptyCaption(CDrawBoxFrame& box, const std::string& caption) {
-    if (auto* bar = box.findChild<QLabel*>(QStringLiteral("captionBar")))
-        bar->setText(QString::fromStdString(caption));
-}
-
 }  // namespace
 
 CDrawView::CDrawView(CBrushly2Doc& document, const CJapaneseTextStyle& style, QWidget* parent)
@@ -232,7 +225,7 @@ void CDrawView::ClearKanjiBox() {
     m_kanjiBox->Run([](CKanjiDrawBox& box) {
         if (!box.GhostText().empty()) box.ToggleGhost(std::string());
     });
-    ShowEmptyCaption(*m_kanjiBox, m_practice.EmptyCaption());
+    m_kanjiBox->SetIdleCaption(m_practice.EmptyCaption());
 }
 
 void CDrawView::ClearKanaBox() {
@@ -242,7 +235,7 @@ void CDrawView::ClearKanaBox() {
     m_kanaBox->Run([](CKanaDrawBox& box) {
         if (!box.GhostText().empty()) box.ToggleGhost(std::string());
     });
-    ShowEmptyCaption(*m_kanaBox, m_practice.EmptyCaption());
+    m_kanaBox->SetIdleCaption(m_practice.EmptyCaption());
 }
 
 void CDrawView::PrepareBox(CDrawBoxFrame& box) const {

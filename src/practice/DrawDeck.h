@@ -6,7 +6,6 @@
 
 #include "document/CCounterCard.h"
 #include "document/CKanjiCard.h"
-#include "platform/CRandom.h"
 #include "reference/CKanaData.h"
 #include "reference/CKanjiData.h"
 #include "reference/CKanjiLibrary.h"
@@ -46,20 +45,5 @@ std::vector<DrawDeckEntry> BuildKanaDrawDeck(const CKanjiLibrary& library, bool 
 // The kanji database record of a kanji or counter entry: the record at the card's
 // (dbGroup 1 to 24, dbIndex); null for kana, unlinked cards or without a library.
 const CKanjiData* DrawRecord(const CKanjiLibrary* library, const DrawDeckEntry& entry);
-
-// Ten passes; in each, for every position j = 1..n, r = PickRandom(n) and the entries at
-// j and r swapped when they differ. An empty deck draws nothing.
-template <class Entry>
-void ShuffleTenPasses(std::vector<Entry>& deck, CRandom& random) {
-    constexpr int kPasses = 10;
-    const int count = static_cast<int>(deck.size());
-    if (count == 0) return;
-    for (int pass = 0; pass < kPasses; ++pass) {
-        for (int j = 1; j <= count; ++j) {
-            const int r = random.PickRandom(count);
-            if (r != j) std::swap(deck[j - 1], deck[r - 1]);
-        }
-    }
-}
 
 }  // namespace brushly

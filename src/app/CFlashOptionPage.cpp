@@ -46,11 +46,7 @@ CFlashOptionPage::CFlashOptionPage(const CFlashOptions& options, std::int32_t co
       m_options(options),
       m_commonWordsOnly(commonWordsOnly),
       m_edictDatabase(edictDatabase),
-      m_quizMode(
-          new CRadioChoiceBox(QStringLiteral("Quiz Mode"),
-                              {QStringLiteral("Multiple Choice"),
-                               QStringLiteral("Fill in the Blank"), QStringLiteral("No Quiz")},
-                              options.quizMode, this)),
+      m_quizMode(MakeQuizModeChoice(options.quizMode, this)),
       m_timing(new COptionPageTiming(options, this)),
       m_includeKanji(MakeOptionCheckBox("Kanji", options.includeKanji, this)),
       m_includeCompounds(MakeOptionCheckBox(kCompoundsLabel, options.includeCompounds, this)),

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "app/COptionPageControls.h"
 #include "app/COptionPageDialog.h"
 #include "app/COptionPageTiming.h"
 #include "app/CRadioChoiceBox.h"
@@ -14,11 +15,7 @@ CKanaOptionPage::CKanaOptionPage(const CKanaFlashOptions& options, CPrompter& pr
     : QWidget(parent),
       m_prompter(prompter),
       m_original(options),
-      m_quizMode(
-          new CRadioChoiceBox(QStringLiteral("Quiz Mode"),
-                              {QStringLiteral("Multiple Choice"),
-                               QStringLiteral("Fill in the Blank"), QStringLiteral("No Quiz")},
-                              options.quizMode, this)),
+      m_quizMode(MakeQuizModeChoice(options.quizMode, this)),
       m_timing(new COptionPageTiming(options, this)),
       m_kanaSet(new CRadioChoiceBox(
           QStringLiteral("Include in flashcard list"),

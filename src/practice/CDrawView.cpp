@@ -16,6 +16,7 @@
 #include "handwriting/CKanaDrawBoxWidget.h"
 #include "handwriting/CKanjiDrawBoxWidget.h"
 #include "platform/CQtCanvas.h"
+#include "platform/CommandAction.h"
 #include "platform/ShiftJis.h"
 #include "practice/CColourKeyWindow.h"
 #include "practice/CReadingQuiz.h"
@@ -130,12 +131,7 @@ CDrawView::~CDrawView() = default;
 
 QAction* CDrawView::AddAction(const char* text, const char* tip, const char* name,
                               void (CDrawView::*command)()) {
-    auto* action = new QAction(QString::fromLatin1(text), this);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setStatusTip(QString::fromLatin1(tip));
-    action->setToolTip(QString::fromLatin1(text));
-    connect(action, &QAction::triggered, this, command);
-    return action;
+    return MakeCommandAction(this, text, tip, name, [this, command] { (this->*command)(); });
 }
 
 bool CDrawView::Open(int mode, const std::vector<std::string>& groupNames) {

@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "handwriting/CDemonstrationWidget.h"
+#include "platform/CommandAction.h"
 #include "practice/CFlashAnswerWindow.h"
 #include "practice/CFlashCardWidget.h"
 
@@ -93,12 +94,7 @@ CReadingView::~CReadingView() = default;
 
 QAction* CReadingView::AddAction(const char* text, const char* tip, const char* name,
                                  void (CReadingView::*command)()) {
-    auto* action = new QAction(QString::fromLatin1(text), this);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setStatusTip(QString::fromLatin1(tip));
-    action->setToolTip(QString::fromLatin1(text));
-    connect(action, &QAction::triggered, this, command);
-    return action;
+    return MakeCommandAction(this, text, tip, name, [this, command] { (this->*command)(); });
 }
 
 void CReadingView::Leave() {

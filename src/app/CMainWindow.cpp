@@ -54,6 +54,7 @@ CMainWindow::CMainWindow(CBrushlyApplication& application, QWidget* parent)
     CreateViewMenu();
     CreateToolsMenu();
     CreateHelpMenu();
+    CreateToolBar();
     auto* practiceToolBar = addToolBar(QStringLiteral("Practice"));
     practiceToolBar->setObjectName(QStringLiteral("practiceToolBar"));
     practiceToolBar->hide();
@@ -66,7 +67,6 @@ CMainWindow::CMainWindow(CBrushlyApplication& application, QWidget* parent)
                                 [this](int script) { m_practice->StartKanaDrawing(script); },
                                 [this] { m_practice->ShowKanaTable(m_mainView->KanaRow()); });
     connect(m_views, &QStackedWidget::currentChanged, this, [this] { m_practice->ViewShown(); });
-    CreateToolBar();
 
     m_autosaveTimer.setInterval(kAutosavePeriodMs);
     connect(&m_autosaveTimer, &QTimer::timeout, this, &CMainWindow::Autosave);

@@ -30,6 +30,7 @@ constexpr CColor kBlack{0, 0, 0};
 constexpr CColor kWhite{255, 255, 255};
 constexpr CColor kHeadingColor{0, 0, 160};
 constexpr CColor kCaptionBackground{0, 0, 128};
+constexpr CColor kBoxOutline{160, 160, 160};
 constexpr int kNormalWeight = 400;
 constexpr int kBoldWeight = 700;
 constexpr int kLargeGap = 10;
@@ -303,8 +304,25 @@ void CDrawView::paintEvent(QPaintEvent*) {
         }
         if (m_demonstration) DrawDemonstrationCaption(canvas);
         DrawCardPanel(canvas);
+        DrawBoxOutline(canvas);
     }
     QPainter(this).drawImage(0, 0, canvas.Image());
+}
+
+void CDrawView::DrawBoxOutline(CCanvas& canvas) const {
+    // The box's drawing area is white on the white view; a grey line sets it off.
+    const QRect box = (m_practice.UsesKanaBox() ? static_cast<QWidget*>(m_kanaBox)
+                                                : static_cast<QWidget*>(m_kanjiBox))
+                          ->geometry()
+                          .adjusted(-1, -1, 0, 0);
+    const CPen previous = canvas.SetPen(CPen{kBoxOutline});
+    const CPoint corners[] = {{box.left(), box.top()},
+                              {box.right() + 1, box.top()},
+                              {box.right() + 1, box.bottom() + 1},
+                              {box.left(), box.bottom() + 1},
+                              {box.left(), box.top()}};
+    canvas.Polyline(corners);
+    canvas.SetPen(previous);
 }
 
 void CDrawView::DrawLatin(CCanvas& canvas, std::string_view text, QPoint topLeft, CColor colour,

@@ -147,6 +147,7 @@ private:
     void DrawDemonstrationCaption(CCanvas& canvas) const;
     // Draws the card panel's lines from kPanelTopLeft, Latin lines wrapped to kPanelWidth.
     void DrawCardPanel(CCanvas& canvas) const;
+    void DrawBoxOutline(CCanvas& canvas) const;
     void DrawShuffling(CCanvas& canvas) const;
 
     CBrushly2Doc& m_document;

@@ -81,6 +81,14 @@ TEST(FlashDeckTest, CountersGiveEveryFormWithAllAndOneRandomFormWithOnlyOne) {
         formsSeen.insert(deck[0].counterReading);
     }
     EXPECT_GT(formsSeen.size(), 1u);
+
+    // A counter without counted forms has nothing to ask, in either mode.
+    counter.formNumbers.clear();
+    counter.formRomaji.clear();
+    EXPECT_TRUE(BuildFlashDeck(fixture.document, {"G"}, true).empty());
+    fixture.Flash().counterForms = 0;
+    EXPECT_TRUE(BuildFlashDeck(fixture.document, {"G"}, true).empty());
+    EXPECT_TRUE(fixture.prompter.Texts().empty());
 }
 
 class FlashShuffleTest : public ::testing::Test {

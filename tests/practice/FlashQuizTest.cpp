@@ -254,6 +254,15 @@ TEST_F(FlashQuizTest, OptionsChangesRebuildMoveOnOrReturn) {
     EXPECT_EQ(quiz.Current(), nullptr);
 }
 
+TEST_F(FlashQuizTest, MarkingAnAnsweredCardMovesOnWithoutCountingItAgain) {
+    Start(CFlashQuiz::kMultipleChoice);
+    quiz.ClickSlot(quiz.Slots().correct);
+    quiz.MarkWrong();
+    EXPECT_EQ(Card(0).rightCount, 1);
+    EXPECT_EQ(Card(0).wrongCount, 0);
+    EXPECT_EQ(quiz.Caption(), "Flash View:  2 of 3 cards   (0 missed)");
+}
+
 TEST_F(FlashQuizTest, ResetAsksForTheCardAndResetAllForEveryCardOfTheGroups) {
     Start(CFlashQuiz::kMultipleChoice);
     Answer(false);

@@ -11,7 +11,7 @@ CFlashView::CFlashView(CBrushly2Doc& document, const CAbbreviationList& abbrevia
           [&](brushly::CFlashQuizHost& host) {
               return std::make_unique<CFlashQuiz>(document, abbreviations, host, japaneseFont);
           },
-          parent) {}
+          "Edit the options for the Flash View", parent) {}
 
 // The base holds the quiz this view's factory made; the host is named from outside
 // because the base keeps it private.

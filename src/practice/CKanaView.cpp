@@ -10,7 +10,7 @@ CKanaView::CKanaView(CBrushly2Doc& document, const CJapaneseTextStyle& style, QW
           [&](brushly::CFlashQuizHost& host) {
               return std::make_unique<CKanaQuiz>(document, host);
           },
-          parent) {}
+          "Edit the options for the Kana Flash View", parent) {}
 
 // The base holds the quiz this view's factory made; the host is named from outside
 // because the base keeps it private.

@@ -32,7 +32,7 @@ QFont StripFont() {
 }  // namespace
 
 CReadingView::CReadingView(CBrushly2Doc& document, const CJapaneseTextStyle& style,
-                           const QuizFactory& makeQuiz, QWidget* parent)
+                           const QuizFactory& makeQuiz, const char* optionsTip, QWidget* parent)
     : QWidget(parent),
       m_document(document),
       m_quiz(makeQuiz(*this)),
@@ -69,8 +69,7 @@ CReadingView::CReadingView(CBrushly2Doc& document, const CJapaneseTextStyle& sty
     m_commonActions = {
         AddAction("Next", "Move to the next card (without marking right or wrong)", "next",
                   &CReadingView::Next),
-        AddAction("Options", "Edit the options for the Flash View", "options",
-                  &CReadingView::ShowOptions),
+        AddAction("Options", optionsTip, "options", &CReadingView::ShowOptions),
         AddAction("Shuffle", "Re-shuffle this set of cards", "shuffle", &CReadingView::Shuffle),
         AddAction("Show Missed Flashcards",
                   "Re-shuffle and show only the cards that have been marked wrong", "showMissed",

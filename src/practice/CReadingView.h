@@ -114,10 +114,10 @@ public:
 
 protected:
     // Makes the quiz, given this view as its host; the quiz must not call the host while it
-    // is made (the view is not built yet).
+    // is made (the view is not built yet). optionsTip: the Options command's description.
     using QuizFactory = std::function<std::unique_ptr<CReadingQuiz>(CFlashQuizHost& host)>;
     CReadingView(CBrushly2Doc& document, const CJapaneseTextStyle& style,
-                 const QuizFactory& makeQuiz, QWidget* parent);
+                 const QuizFactory& makeQuiz, const char* optionsTip, QWidget* parent);
 
     CReadingQuiz& MutableQuiz() { return *m_quiz; }
     // Runs a quiz command, then brings the window up to date.

@@ -2,6 +2,7 @@
 // options applied and its demonstration named for the script.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -90,6 +91,8 @@ TEST_F(KanaViewTest, ChangedQuizModeOpensTheAnswerWindowAndReloadsTheToolbar) {
     EXPECT_EQ(modeChanges, 1);
     EXPECT_TRUE(view->AnswerWindow().isVisible());
     EXPECT_TRUE(view->Card().SlotRect(1).isEmpty());
+    EXPECT_EQ(view->ToolbarActions()[1]->statusTip(),
+              QStringLiteral("Edit the options for the Kana Flash View"));
 
     view->ShowDemonstration();
     ASSERT_NE(view->Demonstration(), nullptr);

@@ -7,15 +7,9 @@
 #include "archive/CArchive.h"
 #include "archive/CMemFile.h"
 #include "support/ArchiveTestRecords.h"
+#include "support/ExpectedBytes.h"
 
 namespace brushly::testing {
-
-inline std::string Bytes(std::initializer_list<int> values) {
-    std::string bytes;
-    for (int value : values)
-        bytes.push_back(static_cast<char>(value));
-    return bytes;
-}
 
 // The bytes that `write` puts into a fresh storing archive.
 inline std::string Store(const std::function<void(CArchive&)>& write) {

@@ -10,6 +10,7 @@
 #include "dictionary/CCompoundLibrary.h"
 #include "platform/CScriptedPrompter.h"
 #include "support/CTempDirectory.h"
+#include "support/ExpectedBytes.h"
 
 namespace brushly::testing {
 namespace {
@@ -19,27 +20,9 @@ const std::string kNeko = "\x82\xcb\x82\xb1";            // ねこ
 const std::string kKamera = "\x83\x4a\x83\x81\x83\x89";  // カメラ
 const std::string kTsuki = "\x8c\x8e";                   // 月
 
-std::string Bytes(std::initializer_list<int> values) {
-    std::string bytes;
-    for (int value : values)
-        bytes.push_back(static_cast<char>(value));
-    return bytes;
-}
-
-std::string Int(std::int32_t value) {
-    std::string bytes(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-    return bytes;
-}
-
-std::string Text(const std::string& text) {
-    return Bytes({static_cast<int>(text.size())}) + text;
-}
-
 std::string Entry(const std::string& headword, const std::string& meaning,
                   const std::string& romaji) {
-    return Text(headword) + Text(meaning) + Text(romaji);
+    return ShortText(headword) + ShortText(meaning) + ShortText(romaji);
 }
 
 std::string NewCompoundClass(int schema) {
@@ -118,7 +101,7 @@ TEST_F(CompoundLibrary, SavesTheArraysInWalkingOrderByteForByte) {
 
     // w f g y h z i j k m n o p r a s b t c u d e; the class is introduced once (index 1).
     const std::string object = Bytes({0x01, 0x80});
-    const std::string expected = Text("EDICT test") + Bytes({1, 0}) + NewCompoundClass(2) +
+    const std::string expected = ShortText("EDICT test") + Bytes({1, 0}) + NewCompoundClass(2) +
                                  Entry("\x98\x61", "harmony", "wa") + EmptyArrays(10) +
                                  Bytes({1, 0}) + object + Entry("\x89\x83", "cherry", "ou") +
                                  EmptyArrays(2) + Bytes({2, 0}) + object +
@@ -171,10 +154,10 @@ class OlderCompoundRecords : public CompoundLibrary, public ::testing::WithParam
 
 TEST_P(OlderCompoundRecords, TakeTheRomajiCaseFromTheirFlag) {
     const std::string object = Bytes({0x01, 0x80});
-    const std::string bytes = Text("old") + EmptyArrays(14) + Bytes({3, 0}) +
-                              NewCompoundClass(GetParam()) + Entry(kNeko, "cat", "Neko") + Int(1) +
-                              object + Entry(kKamera, "camera", "kaMera") + Int(0) + object +
-                              Entry(kTokyo, "Tokyo", "TOUKYOU") + Int(7) + EmptyArrays(7);
+    const std::string bytes =
+        ShortText("old") + EmptyArrays(14) + Bytes({3, 0}) + NewCompoundClass(GetParam()) +
+        Entry(kNeko, "cat", "Neko") + Int32(1) + object + Entry(kKamera, "camera", "kaMera") +
+        Int32(0) + object + Entry(kTokyo, "Tokyo", "TOUKYOU") + Int32(7) + EmptyArrays(7);
     ASSERT_TRUE(m_library.Load(m_directory.Write("old.kdb2", bytes), false, m_prompter));
     const auto entries = m_library.Letter('a');
     ASSERT_EQ(entries.size(), 3u);

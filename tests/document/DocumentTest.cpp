@@ -15,6 +15,7 @@
 #include "platform/CMemorySettingsStore.h"
 #include "platform/CScriptedPrompter.h"
 #include "support/CTempDirectory.h"
+#include "support/ExpectedBytes.h"
 #include "support/RealData.h"
 #include "support/SmallKanjiDatabase.h"
 
@@ -22,6 +23,7 @@ namespace brushly {
 namespace {
 
 using testing::CTempDirectory;
+using testing::Int32;
 
 const std::string kIchi = "\x88\xea";  // 一
 const std::string kNi = "\x93\xf1";    // 二
@@ -32,10 +34,6 @@ std::string OptionsBody(CBrushlyOptions options) {
     options.Serialize(archive);
     archive.Close();
     return file.Bytes();
-}
-
-std::string Int32(std::int32_t value) {
-    return std::string(reinterpret_cast<const char*>(&value), sizeof value);
 }
 
 // Limits the size of files this process writes, for one test; a write past the limit

@@ -6,16 +6,10 @@
 
 #include "archive/CMemFile.h"
 #include "document/CBrushlyOptions.h"
+#include "support/ExpectedBytes.h"
 
 namespace brushly {
 namespace {
-
-std::string Ints(std::initializer_list<std::int32_t> values) {
-    std::string bytes;
-    for (const std::int32_t value : values)
-        bytes.append(reinterpret_cast<const char*>(&value), sizeof value);
-    return bytes;
-}
 
 std::string Doubles(std::initializer_list<double> values) {
     std::string bytes;
@@ -48,13 +42,14 @@ std::int32_t IntAt(const std::string& bytes, std::size_t offset) {
 
 TEST(BrushlyOptions, DefaultBodyIsByteExact) {
     const std::string expected =
-        Ints({2}) + Ints({0, 50, 75, 0, 0, 1}) + Doubles({2.0, 5.0}) + Ints({0}) +
+        testing::Int32s({2}) + testing::Int32s({0, 50, 75, 0, 0, 1}) + Doubles({2.0, 5.0}) +
+        testing::Int32s({0}) +
         // F1 to F5, F8, F9, F6, F7, F10 to F12
-        Ints({0, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 1}) + Doubles({2.0, 5.0}) +
+        testing::Int32s({0, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 1}) + Doubles({2.0, 5.0}) +
         // F15 to F35
-        Ints({0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 1, 0, 0, 0, 0}) +
+        testing::Int32s({0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 1, 0, 0, 0, 0}) +
         // D1 to D13
-        Ints({0, 1, 1, 1, 20, 1, 1, 60, 1, 0, 0, 1, 0});
+        testing::Int32s({0, 1, 1, 1, 20, 1, 1, 60, 1, 0, 0, 1, 0});
     EXPECT_EQ(expected.size(), CBrushlyOptions::kStoredBytes);
     EXPECT_EQ(Write(CBrushlyOptions{}), expected);
 }
@@ -94,7 +89,7 @@ TEST(BrushlyOptions, EveryFieldSurvivesARoundTrip) {
 
 TEST(BrushlyOptions, TheStoredVersionIsNotChecked) {
     std::string bytes = Write(CBrushlyOptions{});
-    bytes.replace(0, 4, Ints({1}));
+    bytes.replace(0, 4, testing::Int32s({1}));
     EXPECT_EQ(Read(bytes), CBrushlyOptions{});
 }
 

@@ -9,68 +9,44 @@
 #include "platform/CScriptedPrompter.h"
 #include "reference/ReferenceClasses.h"
 #include "support/CTempDirectory.h"
+#include "support/ExpectedBytes.h"
 #include "support/SmallKanjiDatabase.h"
 
 namespace brushly::testing {
 namespace {
-
-std::string Bytes(std::initializer_list<int> values) {
-    std::string bytes;
-    for (int value : values)
-        bytes.push_back(static_cast<char>(value));
-    return bytes;
-}
-
-std::string Int(std::int32_t value) {
-    std::string bytes(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-    return bytes;
-}
-
-std::string Text(const std::string& text) {
-    return Bytes({static_cast<int>(text.size())}) + text;
-}
 
 std::string NewClass(int schema, const std::string& name) {
     return Bytes({0xFF, 0xFF, schema, 0, static_cast<int>(name.size()), 0}) + name;
 }
 
 std::string SegmentBody(int x1, int y1, int x2, int y2, int type, int newStroke) {
-    return Int(x1) + Int(y1) + Int(x2) + Int(y2) + Int(type) + Int(newStroke);
-}
-
-std::string Ints(std::initializer_list<int> values) {
-    std::string bytes;
-    for (int value : values)
-        bytes += Int(value);
-    return bytes;
+    return Int32(x1) + Int32(y1) + Int32(x2) + Int32(y2) + Int32(type) + Int32(newStroke);
 }
 
 TEST(KanjiDatabaseFile, SmallDatabaseIsWrittenByteForByte) {
     auto library = MakeSmallKanjiLibrary();
-    std::string expected = Text("T");
+    std::string expected = ShortText("T");
     // Group 1: 一 (class 1, object 2); its segment (class 3, object 4) and reading (5, 6).
     expected += Bytes({1, 0}) + NewClass(2, "CKanjiData");
     expected += Bytes({1, 0}) + NewClass(1, "CStrokeData") + SegmentBody(10, 100, 190, 100, 1, 1);
     expected += Bytes({1, 0}) + NewClass(1, "CKanjiReading") + Bytes({0, 0}) + Bytes({1, 0}) +
-                Text("ICHI") + Bytes({1, 0}) + Text("one");
-    expected += Text("\x88\xea") + Ints({2, 7, 0, 0, 0, 0}) + Ints({0, 1, 1, 0, 0, 1});
+                ShortText("ICHI") + Bytes({1, 0}) + ShortText("one");
+    expected += ShortText("\x88\xea") + Int32s({2, 7, 0, 0, 0, 0}) + Int32s({0, 1, 1, 0, 0, 1});
     // Group 2: 二 (object 7) with segments 8 and 9.
     expected += Bytes({1, 0, 0x01, 0x80}) + Bytes({2, 0}) + Bytes({0x03, 0x80}) +
                 SegmentBody(40, 60, 160, 60, 1, 1) + Bytes({0x03, 0x80}) +
                 SegmentBody(10, 150, 190, 150, 1, 1) + Bytes({0, 0});
-    expected += Text("\x93\xf1") + Ints({0, 0, 0, 0, 0, 0}) + Ints({0, 2, 0, 0, 0, 1});
+    expected += ShortText("\x93\xf1") + Int32s({0, 0, 0, 0, 0, 0}) + Int32s({0, 2, 0, 0, 0, 1});
     for (int group = 3; group <= 24; ++group)
         expected += Bytes({0, 0});
     // Group 25: こ (class 10, object 11), strokes of class CObArray (12) holding points of
     // class CKanaPoint (14).
     expected += Bytes({1, 0}) + NewClass(0, "CHiraganaData") + Bytes({2, 0});
     expected += NewClass(0, "CObArray") + Bytes({2, 0}) + NewClass(1, "CKanaPoint") +
-                Ints({50, 60}) + Bytes({0x0E, 0x80}) + Ints({150, 60});
-    expected += Bytes({0x0C, 0x80, 2, 0, 0x0E, 0x80}) + Ints({50, 140}) + Bytes({0x0E, 0x80}) +
-                Ints({150, 140});
-    expected += Text("ko") + Text("\x82\xb1");
+                Int32s({50, 60}) + Bytes({0x0E, 0x80}) + Int32s({150, 60});
+    expected += Bytes({0x0C, 0x80, 2, 0, 0x0E, 0x80}) + Int32s({50, 140}) + Bytes({0x0E, 0x80}) +
+                Int32s({150, 140});
+    expected += ShortText("ko") + ShortText("\x82\xb1");
     // Group 26, then the trailing stroke list.
     expected += Bytes({0, 0}) + Bytes({1, 0, 0x03, 0x80}) + SegmentBody(1, 2, 3, 4, 5, 1);
 

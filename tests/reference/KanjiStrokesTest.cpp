@@ -15,25 +15,13 @@
 #include "reference/CStrokeData.h"
 #include "reference/StrokeTestUtil.h"
 #include "reference/StrokeType.h"
+#include "support/ExpectedBytes.h"
 
 namespace brushly {
 namespace {
 
 using namespace testing;
 using Cause = CArchiveException::Cause;
-
-std::string Bytes(std::initializer_list<int> values) {
-    std::string bytes;
-    for (int value : values)
-        bytes.push_back(static_cast<char>(value));
-    return bytes;
-}
-
-std::string Int32(int value) {
-    const auto bits = static_cast<unsigned>(value);
-    return Bytes({static_cast<int>(bits & 0xFF), static_cast<int>((bits >> 8) & 0xFF),
-                  static_cast<int>((bits >> 16) & 0xFF), static_cast<int>(bits >> 24)});
-}
 
 std::string SegmentBody(const CStrokeData& segment) {
     return Int32(segment.start.x) + Int32(segment.start.y) + Int32(segment.end.x) +

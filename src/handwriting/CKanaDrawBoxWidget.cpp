@@ -55,7 +55,7 @@ CKanaDrawBoxWidget::CKanaDrawBoxWidget(QWidget* parent)
     : CKanaDrawBoxWidget(Buttons::DrawView, parent) {}
 
 CKanaDrawBoxWidget::CKanaDrawBoxWidget(Buttons buttons, QWidget* parent)
-    : CDrawBoxFrame(buttons, parent) {
+    : CDrawBoxWindow(buttons, parent) {
     Redraw();
 }
 
@@ -63,10 +63,6 @@ void CKanaDrawBoxWidget::SetKana(std::vector<CPolyline> reference, KanaBoxMode m
                                  const CKanaBoxSettings& settings) {
     m_box.SetKana(std::move(reference), mode, settings);
     Redraw();
-}
-
-void CKanaDrawBoxWidget::Run(const std::function<void(CKanaDrawBox&)>& command) {
-    Apply([&] { command(m_box); }, true);
 }
 
 // The background, the centre line, a ghost in a font and the green frame come from the

@@ -29,7 +29,7 @@ int CopyCount(int key) {
 }  // namespace
 
 CKanjiDrawBoxWidget::CKanjiDrawBoxWidget(Buttons buttons, QWidget* parent)
-    : CDrawBoxFrame(buttons, parent) {
+    : CDrawBoxWindow(buttons, parent) {
     Redraw();
 }
 
@@ -40,10 +40,6 @@ void CKanjiDrawBoxWidget::SetCharacter(const CKanjiStrokes& target,
     m_targetJoined.JoinForRaw();
     m_box.SetCharacter(target, settings);
     Redraw();
-}
-
-void CKanjiDrawBoxWidget::Run(const std::function<void(CKanjiDrawBox&)>& command) {
-    Apply([&] { command(m_box); }, true);
 }
 
 bool CKanjiDrawBoxWidget::HandleKey(const QKeyEvent& event) {

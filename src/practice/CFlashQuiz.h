@@ -82,7 +82,6 @@ public:
     const FlashDeckEntry* Current() const;
     // The Shift-JIS text of the question as shown; empty when nothing is presented.
     std::string QuestionText() const override;
-    FlashQuestionForm QuestionForm() const { return m_form; }
     FlashSlots Slots() const override;
     bool MeaningAnswers() const override;
     const CKanjiStrokes* DemonstrationStrokes() const override;

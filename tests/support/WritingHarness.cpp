@@ -1,10 +1,7 @@
 #include "support/WritingHarness.h"
 
-#include <cstdlib>
-
 #include "handwriting/CStrokeRecogniser.h"
 #include "kanjidb/MousePoints.h"
-#include "platform/ShiftJis.h"
 
 namespace brushly::testing {
 namespace {
@@ -70,19 +67,6 @@ CKanjiStrokes RecogniseWriting(const std::vector<std::vector<CPoint>>& strokes) 
         AppendStroke(RecogniseStroke(points), list);
     }
     return list;
-}
-
-std::filesystem::path KanjiVgDirectory() {
-    const char* directory = std::getenv("BRUSHLY_KANJIVG_DIR");
-    return directory && *directory ? directory : BRUSHLY_DEFAULT_KANJIVG_DIR;
-}
-
-std::optional<std::vector<kanjidb::CVgStroke>> ReadKanjiVgCharacter(
-    const std::filesystem::path& folder, std::string_view sjisCharacter) {
-    if (sjisCharacter.size() != 2) return std::nullopt;
-    const std::u16string utf16 = sjis::ToUtf16(sjisCharacter);
-    if (utf16.size() != 1) return std::nullopt;
-    return kanjidb::ReadKanjiVgFile((folder / kanjidb::KanjiVgFileName(utf16[0])).string());
 }
 
 }  // namespace brushly::testing

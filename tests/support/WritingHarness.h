@@ -1,14 +1,12 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
-#include <optional>
-#include <string_view>
 #include <vector>
 
 #include "kanjidb/KanjiVgStrokes.h"
 #include "platform/CPoint.h"
 #include "reference/CKanjiStrokes.h"
+#include "writingeval/StrokeSources.h"
 
 // Writing a character as a person with a mouse would, for the tests and benchmarks of the
 // handwriting search and the draw box. Draw-box pixels throughout (x right, y down).
@@ -43,13 +41,8 @@ std::vector<std::vector<CPoint>> WriteAlongPaths(const std::vector<kanjidb::CVgS
 // with 0. A stroke that gives no segment is left out.
 CKanjiStrokes RecogniseWriting(const std::vector<std::vector<CPoint>>& strokes);
 
-// The KanjiVG folder of the real-data tests and benchmarks: the environment variable
-// BRUSHLY_KANJIVG_DIR when set, else the checkout's cache (.cache/kanjivg/package/dist/orig/main).
-std::filesystem::path KanjiVgDirectory();
-
-// The KanjiVG strokes of one Shift-JIS character from folder; nothing when the character is
-// not a single double-byte character or its file is missing or malformed.
-std::optional<std::vector<kanjidb::CVgStroke>> ReadKanjiVgCharacter(
-    const std::filesystem::path& folder, std::string_view sjisCharacter);
+// The KanjiVG folder and the reading of one character's file, from the writing evaluation.
+using writingeval::KanjiVgDirectory;
+using writingeval::ReadKanjiVgCharacter;
 
 }  // namespace brushly::testing

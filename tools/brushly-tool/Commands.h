@@ -17,5 +17,6 @@ extern const CToolCommand kSheetCommand;
 extern const CToolCommand kWriteCommand;
 extern const CToolCommand kSearchStrokesCommand;
 extern const CToolCommand kDocCommand;
+extern const CToolCommand kEvaluateWritingCommand;
 
 }  // namespace brushly::tool

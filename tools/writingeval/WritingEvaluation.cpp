@@ -1,0 +1,107 @@
+#include "writingeval/WritingEvaluation.h"
+
+#include <cmath>
+#include <optional>
+
+namespace brushly::writingeval {
+
+namespace {
+
+// The draw box's distance threshold at the evaluation's tolerance.
+double Threshold() {
+    return 2.0 * EvaluationSettings(kTypeModeExact).tolerance;
+}
+
+bool IsKanaSet(std::span<const CSample> samples) {
+    return !samples.empty() && samples.front().kana != nullptr;
+}
+
+// One pass over the samples with one hand range and spacing; rows[k] is type mode k's row.
+void RunPass(const CKanjiLibrary& library, std::span<const CSample> samples,
+             const CEvaluationOptions& options, double spacing, std::vector<CEvaluationRow>& rows,
+             std::map<int, CCauseCounts>& causes) {
+    for (const CSample& sample : samples) {
+        const CHandVariation hand =
+            RandomHand(HandSeed(options.seed, sample, spacing), options.hand, spacing);
+        const CWriting writing = hand.Restarted().Write(sample.paths);
+        if (sample.kana != nullptr) {
+            ++rows.front().count;
+            if (WriteKana(*sample.kana, sample.kanaMode, writing).correct) ++rows.front().correct;
+            continue;
+        }
+        const CKanjiStrokes& target = sample.kanji.record->strokes;
+        std::optional<CSearchResult> search;
+        if (options.search) search = SearchRank(library, sample.kanji, writing);
+        for (std::size_t k = 0; k < rows.size(); ++k) {
+            CEvaluationRow& row = rows[k];
+            ++row.count;
+            if (search) {
+                ++row.searched;
+                row.top1 += search->rank == 1 ? 1 : 0;
+                row.top10 += search->rank >= 1 ? 1 : 0;
+                row.searchMilliseconds += search->milliseconds;
+            }
+            const CBoxResult result = WriteKanji(target, writing, row.typeMode);
+            if (!result.correct) {
+                if (options.causes) {
+                    CountCause(causes[row.typeMode],
+                               ClassifyFailure(target, writing, result, row.typeMode, Threshold()),
+                               sample.name);
+                }
+                continue;
+            }
+            ++row.correct;
+            if (!options.order || sample.paths.size() < 3) continue;
+            const COrderResult order = CheckOrder(target, sample.paths, hand, row.typeMode);
+            ++row.orderChecked;
+            row.swapDetected += order.swapDetected ? 1 : 0;
+            row.lateDetected += order.lateDetected ? 1 : 0;
+            row.extraDetected += order.extraDetected ? 1 : 0;
+        }
+    }
+}
+
+}  // namespace
+
+void CEvaluationRow::Add(const CEvaluationRow& other) {
+    count += other.count;
+    correct += other.correct;
+    searched += other.searched;
+    top1 += other.top1;
+    top10 += other.top10;
+    searchMilliseconds += other.searchMilliseconds;
+    orderChecked += other.orderChecked;
+    swapDetected += other.swapDetected;
+    lateDetected += other.lateDetected;
+    extraDetected += other.extraDetected;
+}
+
+std::uint64_t HandSeed(std::uint64_t seed, const CSample& sample, double spacing) {
+    // FNV-1a of the name: stable across platforms, unlike std::hash.
+    std::uint64_t name = 0xCBF29CE484222325ull;
+    for (const char c : sample.name) {
+        name ^= static_cast<unsigned char>(c);
+        name *= 0x100000001B3ull;
+    }
+    const auto tenths = static_cast<std::uint64_t>(std::llround(spacing * 10.0));
+    return CSeededRandom::Mix(CSeededRandom::Mix(seed, name), tenths);
+}
+
+CEvaluation Evaluate(const CKanjiLibrary& library, std::span<const CSample> samples,
+                     const CEvaluationOptions& options) {
+    CEvaluation evaluation;
+    const std::vector<double> spacings =
+        options.hand == ERange::kFull ? std::vector<double>{0.0} : options.spacings;
+    const std::vector<int> modes =
+        IsKanaSet(samples) ? std::vector<int>{kKanaRow} : options.typeModes;
+    for (const double spacing : spacings) {
+        std::vector<CEvaluationRow> rows;
+        for (const int mode : modes)
+            rows.push_back({.spacing = spacing, .typeMode = mode});
+        RunPass(library, samples, options, spacing, rows, evaluation.causes);
+        evaluation.rows.insert(evaluation.rows.end(), rows.begin(), rows.end());
+    }
+    return evaluation;
+}
+
+}  // namespace brushly::writingeval

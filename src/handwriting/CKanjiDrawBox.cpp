@@ -40,6 +40,18 @@ int CountStrokeStarts(const CKanjiStrokes& strokes, std::size_t first, std::size
     return count;
 }
 
+// Erases the last stroke, or the whole box group its last segment closes; gives the number
+// of strokes erased.
+int EraseLastGroup(CKanjiStrokes& strokes) {
+    const std::size_t end = strokes.Size();
+    if (end == 0) return 0;
+    const std::size_t first = LastGroupStart(strokes, end);
+    const int erased = CountStrokeStarts(strokes, first, end);
+    strokes.segments.erase(strokes.segments.begin() + static_cast<std::ptrdiff_t>(first),
+                           strokes.segments.end());
+    return erased;
+}
+
 void AppendRange(CKanjiStrokes& destination, const CKanjiStrokes& source, std::size_t first,
                  std::size_t count) {
     for (std::size_t index = first; index < first + count && index < source.Size(); ++index) {
@@ -116,6 +128,7 @@ void CKanjiDrawBox::CommitStroke() {
     m_recogniser.reset();
     if (segments.empty()) return;
     AppendStroke(segments, m_userStrokes);
+    AppendStroke(segments, m_written);
     m_matchMap.push_back(kUnmatched);
     // A drawn stroke makes the revealed one stale.
     m_hintLevel = 0;
@@ -128,6 +141,11 @@ int CKanjiDrawBox::DatabaseStrokeCount() const {
 }
 
 void CKanjiDrawBox::HideFeedback() {
+    if (!m_lookAlike.empty()) {
+        // The status text stays while the next stroke is drawn; the look-alike goes.
+        m_caption = std::string(StatusCaption(m_status, kCaptionKanjiCorrect));
+        m_lookAlike.clear();
+    }
     m_feedbackShown = false;
     m_status = kStatusNone;
     m_wrongOrder = CKanjiStrokes();
@@ -140,6 +158,18 @@ void CKanjiDrawBox::SetStatus(int status) {
     m_feedbackShown = status == kStatusIncorrect || status == kStatusWrongOrder ||
                       status == kStatusTooMany || status == kStatusIncomplete ||
                       status == kStatusIncompleteWrongOrder;
+    AddLookAlike();
+}
+
+void CKanjiDrawBox::AddLookAlike() {
+    m_lookAlike.clear();
+    if (!m_feedbackShown || !m_lookAlikeFinder || m_written.StrokeCount() < DatabaseStrokeCount()) {
+        return;
+    }
+    m_lookAlike = m_lookAlikeFinder(m_written);
+    if (m_lookAlike.empty()) return;
+    m_caption += kCaptionLooksLike;
+    m_caption += m_lookAlike;
 }
 
 void CKanjiDrawBox::Check() {
@@ -381,6 +411,7 @@ void CKanjiDrawBox::Hint() {
     HideFeedback();
     if (!AdvanceHint(m_hintLevel, m_caption)) {
         AppendRange(m_userStrokes, m_hintStroke, 0, m_hintStroke.Size());
+        AppendRange(m_written, m_hintStroke, 0, m_hintStroke.Size());
         m_matchMap.push_back(kUnmatched);
         m_hintStroke = CKanjiStrokes();
         m_hintLevel = 0;
@@ -389,17 +420,13 @@ void CKanjiDrawBox::Hint() {
 }
 
 void CKanjiDrawBox::DeleteLastStroke() {
-    const std::size_t end = m_userStrokes.Size();
-    const std::size_t first = LastGroupStart(m_userStrokes, end);
-    const int strokes = CountStrokeStarts(m_userStrokes, first, end);
-    m_userStrokes.segments.erase(
-        m_userStrokes.segments.begin() + static_cast<std::ptrdiff_t>(first),
-        m_userStrokes.segments.end());
+    const int strokes = EraseLastGroup(m_userStrokes);
     const auto removed = std::min(m_matchMap.size(), static_cast<std::size_t>(strokes));
     m_matchMap.resize(m_matchMap.size() - removed);
 }
 
 void CKanjiDrawBox::Back() {
+    if (!Drawing()) EraseLastGroup(m_written);
     if (m_feedbackShown) {
         HideFeedback();
         m_caption.clear();
@@ -435,6 +462,8 @@ void CKanjiDrawBox::EraseAll() {
     m_hintLevel = 0;
     m_hintStroke = CKanjiStrokes();
     m_caption.clear();
+    m_written = CKanjiStrokes();
+    m_lookAlike.clear();
 }
 
 void CKanjiDrawBox::FixOrder() {
@@ -511,6 +540,7 @@ void CKanjiDrawBox::CopyLastStrokes(int count, CPoint pointer) {
         }
         if (!inside) continue;
         AppendRange(m_userStrokes, copy, 0, copy.Size());
+        AppendRange(m_written, copy, 0, copy.Size());
         m_matchMap.insert(m_matchMap.end(), static_cast<std::size_t>(copy.StrokeCount()),
                           kUnmatched);
     }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "handwriting/CStrokeRecogniser.h"
@@ -50,6 +52,9 @@ struct CDrawBoxSettings {
     int typeMode = 0;          // 0 exact, 1 similar, 2 any (see StrokeComparison.h)
     bool simpleStyle = false;  // autocorrect from the JoinForRaw copy of the target
 };
+
+// Names the kanji that written strokes look like: one Shift-JIS character, or empty for none.
+using LookAlikeFinder = std::function<std::string(const CKanjiStrokes& written)>;
 
 class CKanjiDrawBox {
 public:
@@ -103,7 +108,23 @@ public:
     // The character shown behind the drawing; empty when none is.
     const std::string& GhostText() const { return m_ghostText; }
 
-    // The status text shown in the caption bar; empty when there is none.
+    // With a finder, a check that shows feedback once WrittenStrokes() holds at least as
+    // many strokes as the character asks it what the writing looks like, and a character it
+    // names follows the status text in the caption after kCaptionLooksLike (see
+    // DrawBoxCaptions.h) until the
+    // feedback is hidden. Without one (at first) the caption is the status text alone. Kept
+    // across characters.
+    void SetLookAlikeFinder(LookAlikeFinder finder) { m_lookAlikeFinder = std::move(finder); }
+    // The character the caption names as the writing's look-alike; empty while none is named.
+    const std::string& LookAlike() const { return m_lookAlike; }
+    // Every stroke written since SetCharacter or EraseAll as the recogniser gave it, before
+    // any check moved or autocorrected it, with the strokes Hint draws in and
+    // CopyLastStrokes copies. Back removes the last one (a whole box group at once), unless
+    // it abandons a stroke in progress.
+    const CKanjiStrokes& WrittenStrokes() const { return m_written; }
+
+    // The status text shown in the caption bar, with its look-alike (Shift-JIS); empty
+    // when there is none.
     const std::string& Caption() const { return m_caption; }
     int Status() const { return m_status; }
     bool FeedbackShown() const { return m_feedbackShown; }
@@ -140,6 +161,8 @@ private:
                             const std::vector<CPartialMatch>& partials) const;
     // Removes the last stroke, or box group, of the user's list with its matchMap entries.
     void DeleteLastStroke();
+    // Names the look-alike of a finished character the check found wrong.
+    void AddLookAlike();
     int DatabaseStrokeCount() const;
     double Threshold() const { return 2.0 * m_tolerance; }
 
@@ -167,6 +190,9 @@ private:
     int m_hintLevel = 0;
     CKanjiStrokes m_hintStroke;
     std::string m_caption;
+    CKanjiStrokes m_written;
+    LookAlikeFinder m_lookAlikeFinder;
+    std::string m_lookAlike;
     std::optional<CStrokeRecogniser> m_recogniser;  // the stroke in progress
 };
 

@@ -13,6 +13,8 @@ inline constexpr std::string_view kCaptionKanjiCorrect = "Kanji is CORRECT";
 inline constexpr std::string_view kCaptionHintStart = "Next stroke starts here";
 inline constexpr std::string_view kCaptionHintEnd = "Next stroke ends here";
 inline constexpr std::string_view kCaptionHintStroke = "The next stroke";
+// Between a status text and the kanji the writing looks like.
+inline constexpr std::string_view kCaptionLooksLike = " - looks like ";
 
 // The caption of a status code (see CKanjiDrawBox.h); kStatusCorrect shows completion, the
 // text that differs between the boxes. Empty for kStatusNone or an unknown code.

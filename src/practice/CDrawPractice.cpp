@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "document/CBrushly2Doc.h"
+#include "handwriting/HandwritingSearch.h"
 #include "handwriting/KanaComparison.h"
 #include "practice/CounterNumbers.h"
 #include "practice/KanaDemonstration.h"
@@ -137,6 +138,21 @@ const CKanjiStrokes* CDrawPractice::CurrentStrokes() const {
     if (entry->kana != nullptr) return &m_kanaStrokes;
     const CKanjiData* record = DrawRecord(m_document.KanjiLibrary(), *entry);
     return record == nullptr ? nullptr : &record->strokes;
+}
+
+std::string CDrawPractice::LookAlike(const CKanjiStrokes& written) const {
+    const DrawDeckEntry* entry = Current();
+    const CKanjiLibrary* library = m_document.KanjiLibrary();
+    if (entry == nullptr || library == nullptr || UsesKanaBox()) return {};
+    std::vector<CCandidate> best;
+    BestMatchesByStrokes(*library, written, 1, best);
+    if (best.empty()) return {};
+    const CKanjiData* own = DrawRecord(library, *entry);
+    const std::string& found =
+        library->KanjiGroup(best.front().group)[static_cast<std::size_t>(best.front().index)]
+            ->character;
+    if (own == nullptr || found == own->character) return {};
+    return found;
 }
 
 std::vector<CPolyline> CDrawPractice::CurrentKanaReference() const {

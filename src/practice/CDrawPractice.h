@@ -112,6 +112,11 @@ public:
     // record's strokes, or for a kana KanaDemonstrationStrokes of its record, owned here and
     // valid until the card changes. Null without a card.
     const CKanjiStrokes* CurrentStrokes() const;
+    // The kanji the handwriting search ranks first for written (draw-box strokes) among the
+    // document's database, as Shift-JIS: the Draw View's hint of what a wrong character
+    // looks like. Empty when that is the card's own kanji, when the search finds nothing,
+    // without a card or a database, and when the kana box is used (kana modes, Raw Input).
+    std::string LookAlike(const CKanjiStrokes& written) const;
     // The kana box's reference: KanaReference of the kana, or for a card (Raw Input)
     // StrokesToPolylines of its record's strokes. Empty without a card.
     std::vector<CPolyline> CurrentKanaReference() const;

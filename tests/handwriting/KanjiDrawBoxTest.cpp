@@ -2,13 +2,17 @@
 // captions, autocorrection, hints and the editing commands.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <initializer_list>
+#include <string>
+#include <vector>
 
 #include "handwriting/CKanjiDrawBox.h"
+#include "support/PenStrokes.h"
 
 namespace brushly {
 namespace {
+
+using brushly::testing::DrawStraight;
 
 struct CSegmentValues {
     int startX;
@@ -44,26 +48,12 @@ CKanjiStrokes Two() {
         {{50, 60, 150, 60, kStraightNoArrow, 1}, {40, 140, 160, 140, kStraightNoArrow, 1}});
 }
 
-// Moves the pen in a straight line from start to end, a point every 3 px, and releases it.
-void Draw(CKanjiDrawBox& box, CPoint start, CPoint end) {
-    box.PenDown(start);
-    const double length = std::hypot(end.x - start.x, end.y - start.y);
-    const int steps = static_cast<int>(length / 3.0);
-    for (int step = 1; step < steps; ++step) {
-        const double t = step * 3.0 / length;
-        box.PenMove({start.x + static_cast<int>(std::lround((end.x - start.x) * t)),
-                     start.y + static_cast<int>(std::lround((end.y - start.y) * t))});
-    }
-    box.PenMove(end);
-    box.PenUp();
-}
-
 // Draws the given single-segment stroke of strokes exactly along its database segment.
 void DrawAlong(CKanjiDrawBox& box, const CKanjiStrokes& strokes, int stroke) {
     const CKanjiStrokes::StrokeIndex index = strokes.IndexStrokes();
     const auto first =
         static_cast<std::size_t>(index.firstSegment[static_cast<std::size_t>(stroke)]);
-    Draw(box, strokes[first].start, strokes[first].end);
+    DrawStraight(box, strokes[first].start, strokes[first].end);
 }
 
 CDrawBoxSettings EachStroke() {
@@ -190,7 +180,7 @@ TEST(KanjiDrawBox, StrokeWhereNoneBelongsIsIncorrect) {
     const CKanjiStrokes target = Ten();
     CKanjiDrawBox box;
     box.SetCharacter(target, EachStroke());
-    Draw(box, {20, 180}, {90, 180});
+    DrawStraight(box, {20, 180}, {90, 180});
     EXPECT_EQ(box.Status(), kStatusIncorrect);
     EXPECT_EQ(box.Caption(), "Incorrect Stroke(s)");
     EXPECT_TRUE(box.FeedbackShown());
@@ -205,7 +195,7 @@ TEST(KanjiDrawBox, OneStrokeTooManyAtTheEnd) {
     box.SetCharacter(target, EachStroke());
     DrawAlong(box, target, 0);
     DrawAlong(box, target, 1);
-    Draw(box, {40, 180}, {160, 180});
+    DrawStraight(box, {40, 180}, {160, 180});
     EXPECT_EQ(box.Status(), kStatusTooMany);
     EXPECT_EQ(box.Caption(), "Too many strokes");
     EXPECT_EQ(box.UserStrokes().Size(), 2u);
@@ -217,14 +207,14 @@ TEST(KanjiDrawBox, ToleranceTwentyMatchesBelowFortyPixels) {
     settings.autocorrect = false;
     CKanjiDrawBox box;
     box.SetCharacter(target, settings);
-    Draw(box, {40, 139}, {160, 139});
+    DrawStraight(box, {40, 139}, {160, 139});
     EXPECT_EQ(box.Caption(), "Kanji is CORRECT");
     box.EraseAll();
-    Draw(box, {40, 140}, {160, 140});
+    DrawStraight(box, {40, 140}, {160, 140});
     EXPECT_EQ(box.Caption(), "Incorrect Stroke(s)");
     settings.tolerance = 21;
     box.SetCharacter(target, settings);
-    Draw(box, {40, 140}, {160, 140});
+    DrawStraight(box, {40, 140}, {160, 140});
     EXPECT_EQ(box.Caption(), "Kanji is CORRECT");
 }
 
@@ -233,11 +223,11 @@ TEST(KanjiDrawBox, TypeModeDecidesWhetherACurveStandsForAStraight) {
     CKanjiDrawBox box;
     CDrawBoxSettings settings = EachStroke();
     box.SetCharacter(target, settings);
-    Draw(box, {40, 100}, {160, 100});
+    DrawStraight(box, {40, 100}, {160, 100});
     EXPECT_EQ(box.Caption(), "Incorrect Stroke(s)");
     settings.typeMode = 1;
     box.SetCharacter(target, settings);
-    Draw(box, {40, 100}, {160, 100});
+    DrawStraight(box, {40, 100}, {160, 100});
     EXPECT_EQ(box.Caption(), "Kanji is CORRECT");
 }
 
@@ -245,14 +235,14 @@ TEST(KanjiDrawBox, AutocorrectionMovesTheStrokeOntoTheDatabase) {
     const CKanjiStrokes target = Ten();
     CKanjiDrawBox box;
     box.SetCharacter(target, EachStroke());
-    Draw(box, {46, 106}, {152, 106});
+    DrawStraight(box, {46, 106}, {152, 106});
     ASSERT_EQ(box.UserStrokes().Size(), 1u);
     ExpectSegment(box.UserStrokes()[0], {40, 100}, {160, 100}, kStraightNoArrow);
 
     CDrawBoxSettings settings = EachStroke();
     settings.autocorrect = false;
     box.SetCharacter(target, settings);
-    Draw(box, {46, 106}, {152, 106});
+    DrawStraight(box, {46, 106}, {152, 106});
     ASSERT_EQ(box.UserStrokes().Size(), 1u);
     EXPECT_EQ(box.UserStrokes()[0].start, (CPoint{46, 106}));
     EXPECT_EQ(box.Caption(), "Correct (so far)");
@@ -264,7 +254,7 @@ TEST(KanjiDrawBox, AutocorrectionTurnsAnUndrawnBoxCodeIntoAStraight) {
                                               {60, 160, 140, 160, kBoxEnd, 1}});
     CKanjiDrawBox box;
     box.SetCharacter(target, EachStroke());
-    Draw(box, {62, 42}, {62, 158});
+    DrawStraight(box, {62, 42}, {62, 158});
     ASSERT_EQ(box.UserStrokes().Size(), 1u);
     ExpectSegment(box.UserStrokes()[0], {60, 40}, {60, 160}, kStraight);
 }
@@ -274,7 +264,7 @@ TEST(KanjiDrawBox, PartialStrokeIsIncompleteAndCorrectedToItsFirstSegment) {
         {{40, 60, 150, 60, kStraightHalfRectOnly, 1}, {150, 60, 150, 160, kStraightNoArrow, 0}});
     CKanjiDrawBox box;
     box.SetCharacter(target, EachStroke());
-    Draw(box, {44, 64}, {146, 64});
+    DrawStraight(box, {44, 64}, {146, 64});
     EXPECT_EQ(box.Status(), kStatusIncomplete);
     EXPECT_EQ(box.Caption(), "Incomplete Stroke");
     EXPECT_EQ(box.UserStrokes().Size(), 0u);
@@ -289,7 +279,7 @@ TEST(KanjiDrawBox, PartialStrokeOutOfOrder) {
                                               {150, 100, 150, 180, kStraightNoArrow, 0}});
     CKanjiDrawBox box;
     box.SetCharacter(target, EachStroke());
-    Draw(box, {40, 100}, {150, 100});
+    DrawStraight(box, {40, 100}, {150, 100});
     EXPECT_EQ(box.Status(), kStatusIncompleteWrongOrder);
     EXPECT_EQ(box.Caption(), "Partial Str. - Incorrect Order");
     EXPECT_EQ(box.IncompleteWrongOrder().Size(), 1u);
@@ -316,7 +306,7 @@ TEST(KanjiDrawBox, BackFirstDismissesFeedbackThenDeletesTheLastStroke) {
     CKanjiDrawBox box;
     box.SetCharacter(target, EachStroke());
     DrawAlong(box, target, 0);
-    Draw(box, {20, 180}, {90, 180});
+    DrawStraight(box, {20, 180}, {90, 180});
     EXPECT_TRUE(box.FeedbackShown());
     box.Back();
     EXPECT_FALSE(box.FeedbackShown());
@@ -375,7 +365,7 @@ TEST(KanjiDrawBox, EraseClearsEverything) {
     CKanjiDrawBox box;
     box.SetCharacter(target, EachStroke());
     DrawAlong(box, target, 0);
-    Draw(box, {20, 180}, {90, 180});
+    DrawStraight(box, {20, 180}, {90, 180});
     box.Hint();
     box.EraseAll();
     EXPECT_EQ(box.UserStrokes().Size(), 0u);
@@ -445,7 +435,7 @@ TEST(KanjiDrawBox, CopyKeysPlaceTheLastStrokeAtThePointer) {
     const CKanjiStrokes target = Two();
     CKanjiDrawBox box;
     box.SetCharacter(target, EachStroke());
-    Draw(box, {40, 60}, {160, 60});
+    DrawStraight(box, {40, 60}, {160, 60});
     box.CopyLastStrokes(1, {40, 190});  // would end at x 160, y 190: inside
     EXPECT_EQ(box.Caption(), "Incorrect Stroke(s)");
     box.Back();
@@ -490,6 +480,93 @@ TEST(KanjiDrawBox, GhostToggles) {
     EXPECT_EQ(box.GhostText(), "十");
     box.ToggleGhost("十");
     EXPECT_EQ(box.GhostText(), "");
+}
+
+TEST(KanjiDrawBox, WrittenStrokesKeepEveryStrokeAsWrittenUntilBackOrErase) {
+    const CKanjiStrokes target = Ten();
+    CKanjiDrawBox box;
+    box.SetCharacter(target, EachStroke());
+    DrawStraight(box, {42, 104}, {158, 98});
+    DrawStraight(box, {20, 180}, {90, 180});
+    DrawStraight(box, {20, 20}, {20, 90});
+    // The check autocorrected the first stroke and dropped the wrong ones; the writing keeps
+    // all three as drawn.
+    ASSERT_EQ(box.UserStrokes().Size(), 1u);
+    EXPECT_EQ(box.UserStrokes()[0].start, (CPoint{40, 100}));
+    const CKanjiStrokes& written = box.WrittenStrokes();
+    ASSERT_EQ(written.StrokeCount(), 3);
+    EXPECT_EQ(written[0].start, (CPoint{42, 104}));
+    EXPECT_EQ(written[1].start, (CPoint{20, 180}));
+    EXPECT_EQ(written[2].start, (CPoint{20, 20}));
+
+    box.PenDown({100, 40});
+    box.PenMove({100, 60});
+    box.Back();  // abandons the stroke in progress only
+    EXPECT_EQ(box.WrittenStrokes().StrokeCount(), 3);
+    box.Back();  // dismisses the wrong stroke's feedback
+    EXPECT_EQ(box.WrittenStrokes().StrokeCount(), 2);
+    box.Hint();
+    box.Hint();
+    box.Hint();
+    box.Hint();  // draws the vertical in
+    EXPECT_EQ(box.WrittenStrokes().StrokeCount(), 3);
+    box.EraseAll();
+    EXPECT_EQ(box.WrittenStrokes().Size(), 0u);
+}
+
+// A box over 二 whose finder answers `answer` and counts the strokes it was asked about.
+struct CLookAlikeBox {
+    explicit CLookAlikeBox(std::string answer) {
+        box.SetLookAlikeFinder([this, answer](const CKanjiStrokes& written) {
+            asked.push_back(written.StrokeCount());
+            return answer;
+        });
+        box.SetCharacter(target, EachStroke());
+    }
+
+    const CKanjiStrokes target = Two();
+    CKanjiDrawBox box;
+    std::vector<int> asked;
+};
+
+constexpr const char* kSun = "\x93\xfa";  // 日
+
+TEST(KanjiDrawBox, LookAlikeFollowsTheStatusOfAFinishedWrongCharacter) {
+    CLookAlikeBox drawn(kSun);
+    CKanjiDrawBox& box = drawn.box;
+    DrawStraight(box, {100, 20}, {100, 180});
+    EXPECT_EQ(box.Caption(), "Incorrect Stroke(s)");  // one stroke of two: not finished
+    DrawAlong(box, drawn.target, 0);
+    EXPECT_EQ(box.Caption(), "Correct (so far)");  // finished, but nothing wrong shown
+    EXPECT_TRUE(drawn.asked.empty());
+    DrawStraight(box, {100, 20}, {100, 180});
+    EXPECT_EQ(box.Caption(), std::string("Incorrect Stroke(s) - looks like ") + kSun);
+    EXPECT_EQ(box.LookAlike(), kSun);
+    EXPECT_EQ(drawn.asked, std::vector<int>{3});
+
+    // The next stroke hides the feedback: the status text stays while it is drawn.
+    box.PenDown({50, 60});
+    EXPECT_EQ(box.Caption(), "Incorrect Stroke(s)");
+    EXPECT_EQ(box.LookAlike(), "");
+    box.PenUp();
+    DrawAlong(box, drawn.target, 1);
+    EXPECT_EQ(box.Caption(), "Kanji is CORRECT");
+    DrawStraight(box, {100, 20}, {100, 180});
+    EXPECT_EQ(box.Caption(), std::string("Too many strokes - looks like ") + kSun);
+    box.Back();
+    EXPECT_EQ(box.Caption(), "Kanji is CORRECT");
+    DrawStraight(box, {100, 20}, {100, 180});
+    box.EraseAll();
+    EXPECT_EQ(box.Caption(), "");
+    EXPECT_EQ(box.LookAlike(), "");
+}
+
+TEST(KanjiDrawBox, NoLookAlikeWhenTheFinderNamesNone) {
+    CLookAlikeBox drawn("");
+    DrawStraight(drawn.box, {100, 20}, {100, 180});
+    DrawStraight(drawn.box, {160, 20}, {160, 180});
+    EXPECT_EQ(drawn.asked, std::vector<int>{2});
+    EXPECT_EQ(drawn.box.Caption(), "Incorrect Stroke(s)");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "platform/CMemorySettingsStore.h"
 #include "platform/CScriptedPrompter.h"
 #include "practice/KanaSets.h"
+#include "support/PenStrokes.h"
 #include "support/SmallKanjiDatabase.h"
 
 namespace brushly {
@@ -17,6 +18,7 @@ namespace {
 
 using Texts = std::vector<std::string>;
 using Result = CDrawPractice::NextResult;
+using brushly::testing::DrawStraight;
 
 constexpr const char* kOne = "\x88\xea";   // 一
 constexpr const char* kTwo = "\x93\xf1";   // 二
@@ -198,6 +200,72 @@ TEST_F(DrawPracticeTest, CardPanelAndBoxSettingsFollowTheOptions) {
     EXPECT_EQ(practice.CurrentKanaReference().size(), 1u);
     EXPECT_EQ(practice.EmptyCaption(), "Draw Character");
     EXPECT_EQ(practice.DemonstrationCaption(), "Stroke Demonstration");
+}
+
+// The kanji box the Draw View shows for the first card of group A, asking the practice
+// what the writing looks like.
+class DrawLookAlikeTest : public DrawPracticeTest {
+protected:
+    CKanjiDrawBox& StartBox(const char* character, int dbGroup) {
+        Add<CKanjiCard>("A", character, dbGroup);
+        EXPECT_TRUE(practice.Start(CDrawPractice::kKanjiMode, {"A"}, {}));
+        box.SetLookAlikeFinder(
+            [this](const CKanjiStrokes& written) { return practice.LookAlike(written); });
+        box.SetCharacter(*practice.CurrentStrokes(), practice.DrawBoxSettings());
+        return box;
+    }
+    // 二's strokes as the small database has them, moved down by dy.
+    void WriteTwo(int dy = 0) {
+        DrawStraight(box, {40, 60 + dy}, {160, 60 + dy});
+        DrawStraight(box, {10, 150 + dy}, {190, 150 + dy});
+    }
+
+    CKanjiDrawBox box;
+};
+
+TEST_F(DrawLookAlikeTest, AnotherKanjiWrittenForTheCardIsNamedOnceFinished) {
+    StartBox(kOne, 1);
+    const std::string looksLikeTwo = std::string("Incorrect Stroke(s) - looks like ") + kTwo;
+    DrawStraight(box, {40, 60}, {160, 60});
+    EXPECT_EQ(box.Caption(), looksLikeTwo);
+    box.PenDown({10, 150});
+    EXPECT_EQ(box.Caption(), "Incorrect Stroke(s)");
+    box.PenUp();
+    WriteTwo();
+    EXPECT_EQ(box.Caption(), looksLikeTwo);
+    box.Back();
+    EXPECT_EQ(box.Caption(), "");
+    DrawStraight(box, {10, 150}, {190, 150});
+    EXPECT_EQ(box.LookAlike(), kTwo);
+    box.EraseAll();
+    EXPECT_EQ(box.LookAlike(), "");
+}
+
+TEST_F(DrawLookAlikeTest, NoneForUnfinishedCorrectOrOwnKanjiWriting) {
+    StartBox(kTwo, 2);
+    DrawStraight(box, {10, 100}, {190, 100});  // 一: one stroke of two
+    EXPECT_EQ(box.Caption(), "Incorrect Stroke(s)");
+    box.EraseAll();
+    WriteTwo();
+    EXPECT_EQ(box.Caption(), "Kanji is CORRECT");
+
+    // Too far off for the check, still 二 to the search.
+    Draw().errorTolerance = 5;
+    box.SetCharacter(*practice.CurrentStrokes(), practice.DrawBoxSettings());
+    WriteTwo(15);
+    EXPECT_EQ(box.Caption(), "Incorrect Stroke(s)");
+    EXPECT_EQ(box.WrittenStrokes().StrokeCount(), 2);
+}
+
+TEST_F(DrawLookAlikeTest, NoneWhereTheKanaBoxIsUsed) {
+    StartBox(kOne, 1);
+    const CKanjiStrokes& two = document.KanjiLibrary()->KanjiGroup(2)[0]->strokes;
+    EXPECT_EQ(practice.LookAlike(two), kTwo);
+    Draw().rawInput = 1;
+    EXPECT_EQ(practice.LookAlike(two), "");
+    Draw().rawInput = 0;
+    ASSERT_TRUE(practice.Start(CDrawPractice::kHiraganaMode, {}, {}));
+    EXPECT_EQ(practice.LookAlike(two), "");
 }
 
 }  // namespace

@@ -75,10 +75,12 @@ CRun ParseRun(const CCommandLine& line) {
         }
         run.allSpacings = *spacing == "all";
         run.options.spacings.clear();
-        for (std::uint64_t s = 1; s <= kMaxSpacing; ++s) {
-            if (run.allSpacings || s == WholeNumber("--spacing", *spacing, 1, kMaxSpacing)) {
-                run.options.spacings.push_back(static_cast<double>(s));
-            }
+        if (run.allSpacings) {
+            for (int s = 1; s <= kMaxSpacing; ++s)
+                run.options.spacings.push_back(s);
+        } else {
+            run.options.spacings.push_back(
+                static_cast<double>(WholeNumber("--spacing", *spacing, 1, kMaxSpacing)));
         }
     }
     const std::string mode = line.Value("--mode").value_or("exact");

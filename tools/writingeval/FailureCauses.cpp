@@ -90,24 +90,27 @@ CFailureCause ClassifyFailure(const CKanjiStrokes& target, const CWriting& writi
     const std::string detail = "stroke " + std::to_string(rejected + 1) + ": " +
                                Codes(user, {0, user.Size()}) + " vs " + Codes(target, stroke);
 
-    for (std::size_t other = rejected + 1; other < databaseCount; ++other) {
-        if (Compare(user, target, StrokeAt(index, other), typeMode, threshold) ==
-            CStrokeMatch::Full) {
-            return {"order (matches a later stroke)", detail};
+    // A later stroke that the comparison takes at a smaller mean distance than limit.
+    const auto laterMatch = [&](double limit) {
+        for (std::size_t other = rejected + 1; other < databaseCount; ++other) {
+            const CStrokeRange later = StrokeAt(index, other);
+            const CStrokeComparison comparison = CompareStroke(
+                user, 0, user.Size(), target, later.first, later.count, typeMode, threshold);
+            if (comparison.result == CStrokeMatch::Full && comparison.averageDistance < limit) {
+                return true;
+            }
         }
+        return false;
+    };
+    const CStrokeComparison own = CompareStroke(user, 0, user.Size(), target, stroke.first,
+                                                stroke.count, typeMode, threshold);
+    if (own.result == CStrokeMatch::Full) {
+        // Matched alone, yet the box took another stroke for it.
+        return {laterMatch(own.averageDistance) ? "order (a later stroke matches closer)"
+                                                : "rejected in context",
+                detail};
     }
-    if (Compare(user, target, stroke, kTypeModeAny, threshold) != CStrokeMatch::Full) {
-        if (user.Size() != stroke.count) {
-            return {Versus("segments", user.Size(), stroke.count), detail};
-        }
-        const std::size_t userPieces = Pieces(user, {0, user.Size()});
-        const std::size_t databasePieces = Pieces(target, stroke);
-        if (userPieces != databasePieces) {
-            return {Versus("joined pieces", userPieces, databasePieces), detail};
-        }
-        return {PositionCause(user, target, stroke, threshold), detail};
-    }
-    if (Compare(user, target, stroke, typeMode, threshold) != CStrokeMatch::Full) {
+    if (Compare(user, target, stroke, kTypeModeAny, threshold) == CStrokeMatch::Full) {
         const bool similar =
             typeMode == kTypeModeExact &&
             Compare(user, target, stroke, kTypeModeSimilar, threshold) == CStrokeMatch::Full;
@@ -115,7 +118,16 @@ CFailureCause ClassifyFailure(const CKanjiStrokes& target, const CWriting& writi
                     (similar ? " (similar)" : ""),
                 detail};
     }
-    return {"rejected in context", detail};
+    if (laterMatch(threshold)) return {"order (matches a later stroke)", detail};
+    if (user.Size() != stroke.count) {
+        return {Versus("segments", user.Size(), stroke.count), detail};
+    }
+    const std::size_t userPieces = Pieces(user, {0, user.Size()});
+    const std::size_t databasePieces = Pieces(target, stroke);
+    if (userPieces != databasePieces) {
+        return {Versus("joined pieces", userPieces, databasePieces), detail};
+    }
+    return {PositionCause(user, target, stroke, threshold), detail};
 }
 
 void CountCause(CCauseCounts& counts, const CFailureCause& cause, const std::string& kanji) {

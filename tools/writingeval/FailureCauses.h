@@ -14,13 +14,17 @@
 namespace brushly::writingeval {
 
 struct CFailureCause {
-    // What went wrong, the key under which failures are counted: "order (matches a later
-    // stroke)", "segments 2 vs 1" (user vs database segment counts), "joined pieces 1 vs 2"
-    // (as many segments, but first halves join differently), "position of the start" / "of a
-    // corner" / "of the end" / "of a joined piece" (an end point the threshold or farther
-    // off), "type 3 vs 21" (user vs database codes, in order; " (similar)" appended when only
-    // the exact test fails), "too many strokes", "too few strokes", "rejected in context"
-    // (the stroke matches alone).
+    // What went wrong, the key under which failures are counted, tested in this order:
+    //  - the stroke matches its own database stroke alone: "order (a later stroke matches
+    //    closer)", else "rejected in context";
+    //  - it matches when types are not tested: "type 3 vs 21" (user vs database codes, in
+    //    order; " (similar)" appended when only the exact test fails);
+    //  - it matches a later database stroke: "order (matches a later stroke)";
+    //  - "segments 2 vs 1" (user vs database segment counts), "joined pieces 1 vs 2" (as many
+    //    segments, but first halves join differently), "position of the start" / "of a
+    //    corner" / "of the end" / "of a joined piece" (an end point the threshold or farther
+    //    off).
+    // Without a rejected stroke: "too few strokes" or "too many strokes".
     std::string cause;
     // Where: "stroke 3: 3 10 vs 21" (1-based stroke, user codes vs database codes); for a
     // stroke count, "written 2 vs 3".

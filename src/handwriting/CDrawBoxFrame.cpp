@@ -1,6 +1,8 @@
 #include "handwriting/CDrawBoxFrame.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -10,6 +12,8 @@
 #include <QPushButton>
 #include <cmath>
 #include <utility>
+
+#include "platform/ShiftJis.h"
 
 namespace brushly {
 
@@ -131,8 +135,25 @@ void CDrawBoxFrame::Apply(const std::function<void()>& action, bool mayCheck) {
 void CDrawBoxFrame::Redraw() {
     ComposePicture();
     const std::string caption = Caption();
-    m_caption->setText(QString::fromStdString(caption.empty() ? m_idleCaption : caption));
+    ShowCaption(caption.empty() ? m_idleCaption : sjis::ToUtf8(caption));
     update();
+}
+
+void CDrawBoxFrame::ShowCaption(const std::string& text) {
+    const QString shown = QString::fromStdString(text);
+    QFont font = this->font();
+    // The family the default font resolves to: an alias such as "Sans Serif" in a family
+    // list is passed over for the Japanese face, whose Latin letters look out of place.
+    if (m_ghostFontFace.has_value() && !m_ghostFontFace->empty())
+        font.setFamilies({QFontInfo(font).family(), QString::fromStdString(*m_ghostFontFace)});
+    // A status with the kanji it looks like is long: smaller letters rather than a cut end.
+    const int room = kWidth - 2 * kCaptionIndent;
+    for (int size = QFontInfo(font).pixelSize();
+         size > kMinCaptionPixels && QFontMetrics(font).horizontalAdvance(shown) > room;) {
+        font.setPixelSize(--size);
+    }
+    m_caption->setFont(font);
+    m_caption->setText(shown);
 }
 
 bool CDrawBoxFrame::GhostAsText() const {

@@ -20,9 +20,10 @@ class QPushButton;
 namespace brushly {
 
 // What the kanji and the kana draw box windows share: a caption bar showing the box's
-// status text over a 200 x 224 client area, which holds the 200 x 200 drawing area and, in
-// its bottom 24 pixels, a row of four 48 x 22 bitmap buttons at x = 1, 49, 97 and 145, 23
-// pixels above the bottom edge: Ghost and Hint (Draw View only, else hidden), Back and Erase.
+// status text (in the frame's font, made smaller down to kMinCaptionPixels when the text is
+// too long for the bar) over a 200 x 224 client area, which holds the 200 x 200 drawing area and,
+// in its bottom 24 pixels, a row of four 48 x 22 bitmap buttons at x = 1, 49, 97 and 145, 23 pixels
+// above the bottom edge: Ghost and Hint (Draw View only, else hidden), Back and Erase.
 //
 // The frame turns input into the box's commands, which the window over an engine provides:
 // - left button down, move, release: PenDown, PenMove, PenUp in draw-box pixels (the
@@ -56,13 +57,16 @@ public:
     static constexpr int kButtonRise = 23;
     // Pixel height of the ghost character drawn in a font.
     static constexpr int kGhostTextHeight = 180;
+    // The smallest pixel size a long caption shrinks to.
+    static constexpr int kMinCaptionPixels = 8;
 
     // The text the Ghost button shows or hides (UTF-8, one character); a ghost already
     // shown changes to it. Until one is set the Ghost button shows nothing.
     void SetGhostCharacter(const std::string& character);
     // With a face the ghost is its character drawn in that font family (UTF-8 name; empty
     // for the default Japanese font), kGhostTextHeight pixels high; without one, or when no
-    // Japanese font is installed, the ghost is the target's strokes.
+    // Japanese font is installed, the ghost is the target's strokes. A named face also draws
+    // the Japanese characters of the caption.
     void SetGhostFontFace(std::optional<std::string> face);
     // The drawing style of every stroke shown; the brush style at first.
     void SetStyle(CStrokeCanvas::Style style);
@@ -88,6 +92,7 @@ protected:
     virtual void ToggleGhost(const std::string& character) = 0;
     virtual const std::string& GhostText() const = 0;
     virtual int Status() const = 0;
+    // The box's caption, Shift-JIS.
     virtual std::string Caption() const = 0;
     // Composes the drawing area on StrokeCanvas(); the ghost's text and font, when it is
     // drawn as text, come from GhostTextState.
@@ -123,6 +128,8 @@ private:
     // command as an action that may check.
     QPushButton* AddButton(const QString& name, const QString& toolTip, int column,
                            void (*paintIcon)(QPainter&), std::function<void()> command);
+    // Shows text (UTF-8) in the caption bar.
+    void ShowCaption(const std::string& text);
 
     CQtCanvas m_picture;
     CStrokeCanvas m_strokeCanvas;

@@ -94,6 +94,13 @@ CDrawView::CDrawView(CBrushly2Doc& document, const CJapaneseTextStyle& style, QW
                                                      : std::optional<std::string>(style.face);
     m_kanjiBox->SetGhostFontFace(ghostFace);
     m_kanaBox->SetGhostFontFace(ghostFace);
+    // Naming the kanji a wrong character looks like takes a font that can show it.
+    if (ghostFace.has_value()) {
+        m_kanjiBox->Run([this](CKanjiDrawBox& box) {
+            box.SetLookAlikeFinder(
+                [this](const CKanjiStrokes& written) { return m_practice.LookAlike(written); });
+        });
+    }
 
     m_returnButton->setObjectName(QStringLiteral("returnButton"));
     m_returnButton->setGeometry(kReturnButton);

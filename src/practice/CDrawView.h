@@ -42,6 +42,9 @@ class CKanjiDrawBoxWidget;
 // While a deck of more than 200 cards is shuffled the "Loading/Shuffling Flashcards..." box
 // covers the card area.
 //
+// With a Japanese font, the kanji box's caption names the kanji a finished but wrong
+// character looks like (CDrawPractice::LookAlike): "Incorrect Stroke(s) - looks like X".
+//
 // Every card change (Next, Shuffle, a restart, an options change) clears the box, ghost
 // included, resets its caption to the mode's empty caption and restarts an open
 // demonstration with the new character. A left click on the card area is Next.

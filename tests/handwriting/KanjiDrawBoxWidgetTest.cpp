@@ -4,12 +4,15 @@
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "handwriting/CKanjiDrawBoxWidget.h"
@@ -144,6 +147,29 @@ TEST_F(KanjiDrawBoxWidget, StrokesReachTheBoxCaptionPictureAndHost) {
     EXPECT_EQ(CaptionShown(widget), QStringLiteral("Kanji is CORRECT"));
     EXPECT_EQ(Shown(widget, {3, 3}), QColor(0, 255, 0));  // the green frame
     EXPECT_EQ(reported, (std::vector<int>{kStatusCorrectSoFar, kStatusCorrect}));
+}
+
+TEST_F(KanjiDrawBoxWidget, ALongCaptionShrinksToFitTheBarAndAShortOneGrowsBack) {
+    // The first part of the second stroke alone: the longest status text.
+    const CKanjiStrokes target = List({Segment(kStraightNoArrow, 1, {50, 40}, {150, 40}),
+                                       Segment(kStraightHalfRectOnly, 1, {40, 100}, {150, 100}),
+                                       Segment(kStraightNoArrow, 0, {150, 100}, {150, 180})});
+    Widget widget(Widget::Buttons::DrawView);
+    widget.SetCharacter(target, EachStroke());
+    widget.Run([](CKanjiDrawBox& box) {
+        box.SetLookAlikeFinder([](const CKanjiStrokes&) { return std::string("\x8e\x4f"); });
+    });
+    Draw(widget, {20, 180}, {60, 180});
+    Draw(widget, {40, 100}, {150, 100});
+    const QLabel& caption = *widget.findChild<QLabel*>(QStringLiteral("captionBar"));
+    EXPECT_EQ(caption.text(),
+              QString::fromUtf8("Partial Str. - Incorrect Order - looks like \u4e09"));
+    EXPECT_LE(QFontMetrics(caption.font()).horizontalAdvance(caption.text()),
+              Widget::kWidth - 2 * caption.indent());
+    EXPECT_GE(QFontInfo(caption.font()).pixelSize(), Widget::kMinCaptionPixels);
+
+    widget.Run([](CKanjiDrawBox& box) { box.EraseAll(); });
+    EXPECT_EQ(QFontInfo(caption.font()).pixelSize(), QFontInfo(widget.font()).pixelSize());
 }
 
 TEST_F(KanjiDrawBoxWidget, FeedbackColoursInTheHostsStyle) {

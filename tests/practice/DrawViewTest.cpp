@@ -4,12 +4,14 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <cmath>
 #include <memory>
+#include <string>
 
 #include "document/CBrushly2Doc.h"
 #include "handwriting/CDemonstrationWidget.h"
@@ -61,18 +63,23 @@ protected:
     DrawViewTest() {
         brushly::testing::EnsureQtApplication();
         document.SetKanjiLibrary(brushly::testing::MakeSmallKanjiLibrary());
-        document.Cards().AddGroup("G");
-        auto card = std::make_unique<CKanjiCard>();
-        card->groupName = "G";
-        card->character = "\x93\xf1";  // 二
-        card->dbGroup = 2;
-        card->dbIndex = 0;
-        document.Cards().AddCard(std::move(card));
+        AddCard("G", "\x93\xf1", 2);  // 二
         document.Options().draw.randomOrder = 0;
         view = std::make_unique<CDrawView>(document, CJapaneseTextStyle{});
         view->resize(900, 600);
         view->SetReturnHandler([this] { ++returns; });
         view->show();
+    }
+
+    // A new Word Group holding a kanji card of the small database's group dbGroup.
+    void AddCard(const std::string& group, const char* character, int dbGroup) {
+        document.Cards().AddGroup(group);
+        auto card = std::make_unique<CKanjiCard>();
+        card->groupName = group;
+        card->character = character;
+        card->dbGroup = dbGroup;
+        card->dbIndex = 0;
+        document.Cards().AddCard(std::move(card));
     }
 
     void WriteTwo() {
@@ -106,6 +113,20 @@ TEST_F(DrawViewTest, WritingTheKanjiShowsItCorrectWithTheGreenFrame) {
     // The frame's corner inside the drawing area, as the view shows it.
     const QImage shown = view->grab().toImage();
     EXPECT_EQ(shown.pixelColor(380 + 3, 50 + CDrawBoxFrame::kCaptionHeight + 3), QColor(0, 255, 0));
+}
+
+TEST_F(DrawViewTest, WritingAnotherKanjiNamesItInTheCaptionUntilTheNextStroke) {
+    AddCard("H", "\x88\xea", 1);  // 一
+    ASSERT_TRUE(view->Open(CDrawPractice::kKanjiMode, {"H"}));
+    WriteTwo();
+    const QLabel& caption = *view->KanjiBox().findChild<QLabel*>(QStringLiteral("captionBar"));
+    EXPECT_EQ(caption.text(), QString::fromUtf8("Incorrect Stroke(s) - looks like \u4e8c"));
+    EXPECT_LE(QFontMetrics(caption.font()).horizontalAdvance(caption.text()),
+              CDrawBoxFrame::kWidth - 2 * caption.indent());
+
+    SendMouse(view->KanjiBox(), QEvent::MouseButtonPress, QPointF(100, 100), Qt::LeftButton,
+              Qt::LeftButton);
+    EXPECT_EQ(caption.text(), QStringLiteral("Incorrect Stroke(s)"));
 }
 
 TEST_F(DrawViewTest, NextPastTheEndAsksThenRestartsClearedOrReturns) {

@@ -24,7 +24,7 @@ fi
 # made again whenever one of them changes.
 fingerprint=$(cat "$root"/tools/kanjidb/*.h "$root"/tools/kanjidb/*.cpp "$root"/src/reference/*.h \
     "$root"/src/reference/*.cpp "$root"/src/lookup/*.h "$root"/src/lookup/*.cpp \
-    "$root"/src/handwriting/CStrokeRecogniser.* "$root"/src/handwriting/StrokeMeasures.* \
+    "$root"/src/handwriting/CStrokeRecogniser.* "$root"/src/handwriting/CPointerSampler.* "$root"/src/handwriting/StrokeMeasures.* \
     "$root"/src/handwriting/StrokeGeometry.* |
     sha1sum | cut -d' ' -f1)-$kanjivg_version
 mkdir -p "$data"

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "handwriting/CPointerSampler.h"
 #include "handwriting/StrokeMeasures.h"
 #include "reference/StrokeType.h"
 
@@ -13,16 +14,17 @@ namespace {
 
 using namespace recognition;
 
-constexpr int kBendWindow = 16;         // FindBend looks at the last 3w + 1 points, w = 5
+constexpr int kBendWindow = 24;         // FindBend looks at the last 3w + 1 points, w = 5
 constexpr double kMinReach = 5.0;       // the recogniser waits for the pointer to move this far
 constexpr double kBendStartGap = 20.0;  // bends this close to the stroke's start are ignored
 constexpr double kCornerHold = 20.0;    // a corner moves while the pointer stays this close
 constexpr int kSharpTurn = 75;
 constexpr std::size_t kMaxSegments = 6;
-constexpr double kHookShare = 0.3;   // a hook is shorter than this share of its stem
-constexpr int kLevelTolerance = 10;  // L and tail: how far the pointer may leave the level
-constexpr int kHookDrop = 4;         // a hook's end is moved this far down
-constexpr int kTailLowest = -79;     // a rising tail after a stem runs between these
+constexpr double kLongestDot = 55.0;  // px
+constexpr double kHookShare = 0.3;    // a hook is shorter than this share of its stem
+constexpr int kLevelTolerance = 10;   // L and tail: how far the pointer may leave the level
+constexpr int kHookDrop = 4;          // a hook's end is moved this far down
+constexpr int kTailLowest = -79;      // a rising tail after a stem runs between these
 constexpr int kTailHighest = -25;
 constexpr double kTailLength = 25.0;       // and is a hook when shorter than this
 constexpr int kBentTurn = 13;              // a bent start turns more than this
@@ -138,19 +140,19 @@ void SquareUp(std::vector<CTypedSegment>& segments) {
 
 }  // namespace
 
-// The recogniser's state for one stroke, advanced one point at a time.
+// The rules' state for one stroke, advanced one sample at a time.
 class CStrokeRecogniser::CState {
 public:
-    // The rules see smoothed mouse points: the first one as it is, then each one with its
-    // neighbours once the next has come (so the samples trail the mouse by one point), and the
+    // The rules see smoothed samples: the first one as it is, then each one with its
+    // neighbours once the next has come (so they trail the pointer by one sample), and the
     // last one as it is at the release.
-    void AddPoint(CPoint point) {
+    void TakeSample(CPoint point) {
         if (m_finished) return;
-        ++m_mouseCount;
-        if (m_mouseCount == 1) Sample(point);
-        if (m_mouseCount >= 3) Sample(Smoothed(m_mouseBefore, m_mouseLast, point));
-        m_mouseBefore = m_mouseLast;
-        m_mouseLast = point;
+        ++m_sampleCount;
+        if (m_sampleCount == 1) Sample(point);
+        if (m_sampleCount >= 3) Sample(Smoothed(m_sampleBefore, m_sampleLast, point));
+        m_sampleBefore = m_sampleLast;
+        m_sampleLast = point;
     }
 
     bool Finished() const { return m_finished; }
@@ -161,7 +163,7 @@ public:
     }
 
     std::vector<CTypedSegment> Release() {
-        if (!m_finished && !m_released && m_mouseCount >= 2) Sample(m_mouseLast);
+        if (!m_finished && !m_released && m_sampleCount >= 2) Sample(m_sampleLast);
         m_released = true;
         if (m_snapshots.empty()) {
             if (m_p.empty()) return {};
@@ -451,6 +453,10 @@ private:
             segment.maxDirection = std::max(segment.maxDirection, shape.direction);
             return;
         }
+        // A dot that runs on past the longest dot was the head of a longer stroke.
+        if (segment.mode == ESegmentMode::kDot && shape.chord > kLongestDot) {
+            segment.mode = ESegmentMode::kPlain;
+        }
         if (segment.mode == ESegmentMode::kDot) {
             const bool hookCurve = shape.direction >= 10 && shape.direction <= 90 &&
                                    shape.halfTurn >= 0 && shape.detour >= 1.09 &&
@@ -487,9 +493,9 @@ private:
     EState m_state = EState::kPlain;
     bool m_finished = false;
     bool m_released = false;
-    int m_mouseCount = 0;  // mouse points taken, smoothed into m_p
-    CPoint m_mouseBefore;  // the last two mouse points
-    CPoint m_mouseLast;
+    int m_sampleCount = 0;  // samples taken, smoothed into m_p
+    CPoint m_sampleBefore;  // the last two samples
+    CPoint m_sampleLast;
     int m_floor = 0;    // FindBend never reaches back before this point (the last fixed corner)
     int m_corner = -1;  // the movable corner, -1 when none
     int m_cornerTurn = 0;
@@ -510,7 +516,24 @@ CStrokeRecogniser::CStrokeRecogniser(CStrokeRecogniser&&) noexcept = default;
 CStrokeRecogniser& CStrokeRecogniser::operator=(CStrokeRecogniser&&) noexcept = default;
 
 void CStrokeRecogniser::AddPoint(CPoint point) {
-    m_state->AddPoint(point);
+    if (m_released || m_state->Finished()) return;
+    m_fresh.clear();
+    m_sampler.Add(point, m_fresh);
+    for (const CPoint& sample : m_fresh) {
+        m_samples.push_back(sample);
+        m_state->TakeSample(sample);
+        if (m_samples.size() == kEntrySamples) SkipEntry();
+    }
+}
+
+// Once the stroke has run far enough to show its direction, a brush-like twist at its start
+// is dropped: the rules run again from where the stroke settles into its direction.
+void CStrokeRecogniser::SkipEntry() {
+    const int entry = recognition::EntryLength(m_samples);
+    if (entry == 0 || m_state->Finished()) return;
+    m_state = std::make_unique<CState>();
+    for (std::size_t i = static_cast<std::size_t>(entry); i < m_samples.size(); ++i)
+        m_state->TakeSample(m_samples[i]);
 }
 
 bool CStrokeRecogniser::Finished() const {
@@ -522,6 +545,10 @@ const std::vector<CTypedSegment>& CStrokeRecogniser::Working() const {
 }
 
 std::vector<CTypedSegment> CStrokeRecogniser::Release() {
+    if (!m_released && !m_state->Finished()) {
+        if (const std::optional<CPoint> last = m_sampler.Finish()) m_state->TakeSample(*last);
+    }
+    m_released = true;
     return m_state->Release();
 }
 

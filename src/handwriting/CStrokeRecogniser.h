@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "handwriting/CPointerSampler.h"
 #include "handwriting/StrokeGeometry.h"
 #include "platform/CPoint.h"
 #include "reference/CKanjiStrokes.h"
@@ -14,9 +15,12 @@
 // stroke drawn well. Everything is in draw-box pixels (x right, y down); directions are whole
 // degrees, trunc(atan2(dy, dx) * 57.296), so positive turns are clockwise on screen.
 //
-// The rules see the mouse points smoothed, each with its two neighbours (weights 1, 2, 1; the
-// first and the last mouse point as they are), so that a pixel or two of a hand's jitter does
-// not read as bends; the samples trail the mouse by one point until the release.
+// The rules never see the pointer's positions as the mouse reports them: CPointerSampler first
+// turns them into samples kSampleStep (3 px) apart along the drawn path, so that a slow hand's
+// dense points, a fast hand's sparse ones and the repeated points of a pause give the same
+// samples for the same shape. The samples are then smoothed, each with its two neighbours
+// (weights 1, 2, 1; the first and the last as they are), so that a pixel or two of a hand's
+// jitter does not read as bends; they trail the pointer by one sample until the release.
 //
 // Per sample, once the stroke has three samples and its
 // last sample lies 5 px or more from the first:
@@ -100,6 +104,12 @@ public:
 
 private:
     class CState;
+    void SkipEntry();
+
+    CPointerSampler m_sampler;
+    std::vector<CPoint> m_samples;  // every sample of the stroke, unsmoothed
+    std::vector<CPoint> m_fresh;    // the samples the last pointer position completed
+    bool m_released = false;
     std::unique_ptr<CState> m_state;
 };
 

@@ -5,7 +5,9 @@
 #include <utility>
 
 #include "handwriting/CSimilarityScorer.h"
+#include "handwriting/StrokeAlignment.h"
 #include "handwriting/StrokeGeometry.h"
+#include "handwriting/StrokePieces.h"
 
 namespace brushly {
 
@@ -15,54 +17,24 @@ bool InRange(int code, int low, int high) {
     return code >= low && code <= high;
 }
 
-// One comparable piece of a stroke: a single segment, or a first half joined with the
-// segment after it.
-struct CPiece {
-    CPoint start;
-    CPoint end;
-    int type = kNoType;
-    std::size_t count = 1;  // segments covered, 1 or 2
-};
-
-// The piece that begins at segment first + offset of a stroke of count segments.
-CPiece PieceAt(const CKanjiStrokes& strokes, std::size_t first, std::size_t count,
-               std::size_t offset) {
-    const CStrokeData& segment = strokes[first + offset];
-    if (IsFirstHalf(segment.type) && offset + 1 < count) {
-        return {segment.start, strokes[first + offset + 1].end, kCompStroke, 2};
-    }
-    return {segment.start, segment.end, segment.type, 1};
-}
-
-bool PassesTypeTest(int typeMode, int databaseCode, int userCode) {
-    const double match = TypeMatch(databaseCode, userCode);
-    if (typeMode == kTypeModeExact) return match == 1.0;
-    if (typeMode == kTypeModeSimilar) return match >= 0.5;
-    return true;
-}
-
-// The number of segments of a range that lie inside a list of size segments.
-std::size_t ClampedCount(std::size_t size, std::size_t first, std::size_t count) {
-    return first >= size ? 0 : std::min(count, size - first);
-}
-
-// Records for the user piece at userOffset which database segments it matched.
-void MapPiece(std::vector<int>& map, std::size_t userOffset, const CPiece& userPiece,
-              std::size_t databaseOffset, const CPiece& databasePiece) {
-    const int databaseIndex = static_cast<int>(databaseOffset);
-    if (userPiece.count == 2) {
-        map[userOffset] = databaseIndex;
-        map[userOffset + 1] = databasePiece.count == 2 ? databaseIndex + 1 : databaseIndex;
-    } else {
-        map[userOffset] =
-            databasePiece.count == 2 ? kJoinedPairMapBase + databaseIndex : databaseIndex;
-    }
-}
-
 }  // namespace
 
 bool IsFirstHalf(int code) {
     return InRange(code, kStraightBc, kExtraSharpCurveVe);
+}
+
+bool IsBorderlineType(int databaseCode, int userCode) {
+    auto straight = [](int code) { return InRange(code, kStraight, kLNoHookEnd); };
+    auto mild = [](int code) {
+        return code == kCurveVe || code == kCurve || code == kCurveFlush || code == kCurveFlushMir;
+    };
+    auto curve = [](int code) { return InRange(code, kCurveVe, kExtraSharpCurveFlushMir); };
+    auto either = [&](auto a, auto b) {
+        return (a(databaseCode) && b(userCode)) || (b(databaseCode) && a(userCode));
+    };
+    auto is = [](int wanted) { return [wanted](int code) { return code == wanted; }; };
+    return either(straight, mild) || either(is(kCompStroke), curve) ||
+           either(is(kChook), is(kTeardrop));
 }
 
 double TypeMatch(int databaseCode, int userCode) {
@@ -128,12 +100,13 @@ double TypeAffinity(int a, int b) {
     return 0.0;
 }
 
-CStrokeComparison CompareStroke(const CKanjiStrokes& user, std::size_t userFirst,
-                                std::size_t userCount, const CKanjiStrokes& database,
-                                std::size_t databaseFirst, std::size_t databaseCount, int typeMode,
-                                double threshold) {
-    userCount = ClampedCount(user.Size(), userFirst, userCount);
-    databaseCount = ClampedCount(database.Size(), databaseFirst, databaseCount);
+namespace {
+
+// The comparison piece by piece in drawing order (see CompareStroke); counts already clamped.
+CStrokeComparison CompareByPieces(const CKanjiStrokes& user, std::size_t userFirst,
+                                  std::size_t userCount, const CKanjiStrokes& database,
+                                  std::size_t databaseFirst, std::size_t databaseCount,
+                                  int typeMode, double threshold) {
     std::vector<int> map(userCount, 0);
     double distanceSum = 0.0;
     int divisor = 0;
@@ -141,8 +114,8 @@ CStrokeComparison CompareStroke(const CKanjiStrokes& user, std::size_t userFirst
     std::size_t j = 0;
     std::size_t i = 0;
     while (j < userCount && i < databaseCount) {
-        const CPiece userPiece = PieceAt(user, userFirst, userCount, j);
-        const CPiece databasePiece = PieceAt(database, databaseFirst, databaseCount, i);
+        const CStrokePiece userPiece = PieceAt(user, userFirst, userCount, j);
+        const CStrokePiece databasePiece = PieceAt(database, databaseFirst, databaseCount, i);
         const double gs = Distance(userPiece.start, databasePiece.start);
         const double ge = Distance(userPiece.end, databasePiece.end);
         if (!(gs < threshold && ge < threshold)) {
@@ -151,10 +124,10 @@ CStrokeComparison CompareStroke(const CKanjiStrokes& user, std::size_t userFirst
             i += databasePiece.count;
             continue;
         }
-        if (!PassesTypeTest(typeMode, databasePiece.type, userPiece.type)) return {};
+        if (!PassesTypeTest(typeMode, databasePiece, userPiece)) return {};
         distanceSum += divisor == 0 ? gs + ge : ge;
         divisor += divisor == 0 ? 2 : 1;
-        MapPiece(map, j, userPiece, i, databasePiece);
+        MapPiece(map, userPiece, databasePiece);
         j += userPiece.count;
         i += databasePiece.count;
     }
@@ -162,6 +135,27 @@ CStrokeComparison CompareStroke(const CKanjiStrokes& user, std::size_t userFirst
     const bool full = i >= databaseCount && !skipped;
     return {full ? CStrokeMatch::Full : CStrokeMatch::Partial, distanceSum / divisor,
             std::move(map)};
+}
+
+}  // namespace
+
+CStrokeComparison CompareStroke(const CKanjiStrokes& user, std::size_t userFirst,
+                                std::size_t userCount, const CKanjiStrokes& database,
+                                std::size_t databaseFirst, std::size_t databaseCount, int typeMode,
+                                double threshold) {
+    userCount = ClampedCount(user.Size(), userFirst, userCount);
+    databaseCount = ClampedCount(database.Size(), databaseFirst, databaseCount);
+    CStrokeComparison byPieces = CompareByPieces(user, userFirst, userCount, database,
+                                                 databaseFirst, databaseCount, typeMode, threshold);
+    if (byPieces.result == CStrokeMatch::Full) return byPieces;
+    // A well-drawn stroke that the recogniser split or joined a little differently from the
+    // database still matches as a whole.
+    if (std::optional<CStrokeComparison> aligned =
+            AlignStroke(user, userFirst, userCount, database, databaseFirst, databaseCount,
+                        typeMode, threshold)) {
+        return std::move(*aligned);
+    }
+    return byPieces;
 }
 
 int SimilarityScore(const CKanjiStrokes& user, const CKanjiStrokes& candidate, double threshold) {

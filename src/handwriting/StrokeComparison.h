@@ -12,8 +12,8 @@
 namespace brushly {
 
 // How strictly CompareStroke tests stroke types.
-inline constexpr int kTypeModeExact = 0;    // TypeMatch must be exactly 1
-inline constexpr int kTypeModeSimilar = 1;  // TypeMatch must be at least 0.5
+inline constexpr int kTypeModeExact = 0;    // TypeMatch exactly 1, or borderline
+inline constexpr int kTypeModeSimilar = 1;  // TypeMatch at least 0.5, or borderline
 inline constexpr int kTypeModeAny = 2;      // no type test (as is any other value)
 
 // A segmentMap entry at or above this marks a user segment matched against a joined
@@ -28,6 +28,17 @@ bool IsFirstHalf(int code);
 // straight, a joined pair for a single segment), 0 does not fit. kCompStroke (35) stands
 // for a joined pair on either side. Defined for every pair of ints.
 double TypeMatch(int databaseCode, int userCode);
+
+// Codes that the recogniser gives the same stroke either side of one of its thresholds, where
+// a pixel of difference in the drawing decides: a straight (1 to 14) and the mildest curve
+// (17, 21, 23, 31); a joined first half (35) and a sweep (17 to 34); the hook curve (0) and a
+// dot (11). Either order. The type tests of the exact and the similar mode let them pass.
+bool IsBorderlineType(int databaseCode, int userCode);
+
+// A hook read as a short straight, or the other way round: shorter than this (pixels), a
+// straight piece where the other side has a hook (36) passes the type tests of the exact and
+// the similar mode.
+inline constexpr double kFlickLength = 25.0;
 
 // The graded type weight of SimilarityScore, from 0 (unrelated) to 1 (the same kind);
 // 1 whenever a == b. Not symmetric: a is the user's code, b the candidate's, or

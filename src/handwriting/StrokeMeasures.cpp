@@ -70,6 +70,18 @@ CBend FindBend(const SamplePoints& p, int first, int last) {
     return bend;
 }
 
+int EntryLength(const SamplePoints& samples) {
+    constexpr int kLeg = 2;
+    constexpr int kRun = 6;
+    constexpr int kMaxEntry = 2;
+    for (int c = 0; c <= kMaxEntry && c + kLeg + kRun < static_cast<int>(samples.size()); ++c) {
+        const int leg = Direction(samples[c], samples[c + kLeg]);
+        const int run = Direction(samples[c + kLeg], samples[c + kLeg + kRun]);
+        if (std::abs(WrapAngle(run - leg)) <= kEntryTurn) return c;
+    }
+    return 0;
+}
+
 CShape Measure(const SamplePoints& p, int a, int b) {
     CShape shape;
     shape.chord = Distance(p[a], p[b]);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 #include "handwriting/StrokeGeometry.h"
@@ -38,6 +39,16 @@ struct CBend {
 // Over p[first..last]: the point with the largest absolute turn, direction c -> last minus
 // direction first -> c (the first on ties), among those more than kBendArm from both ends.
 CBend FindBend(const SamplePoints& p, int first, int last);
+
+// The samples a stroke has when its start is judged for a brush-like entry: about 30 px.
+inline constexpr std::size_t kEntrySamples = 11;
+
+// How many of the first samples (taken kSampleStep apart, unsmoothed; at least kEntrySamples
+// of them) form an entry twist, 0 to 2: the first sample c from which a leg of two samples
+// runs on within kEntryTurn degrees of the six samples after it. 0 when the stroke runs
+// straight from its first sample, or when no such sample comes (a curve from the start).
+int EntryLength(const SamplePoints& samples);
+inline constexpr int kEntryTurn = 12;
 
 // What the classification looks at in the points a..b.
 struct CShape {

@@ -219,7 +219,7 @@ TEST(KanjiDrawBox, ToleranceTwentyMatchesBelowFortyPixels) {
 }
 
 TEST(KanjiDrawBox, TypeModeDecidesWhetherACurveStandsForAStraight) {
-    const CKanjiStrokes target = MakeStrokes({{40, 100, 160, 100, kCurve, 1}});
+    const CKanjiStrokes target = MakeStrokes({{40, 100, 160, 100, kExtraCurve, 1}});
     CKanjiDrawBox box;
     CDrawBoxSettings settings = EachStroke();
     box.SetCharacter(target, settings);

@@ -193,13 +193,76 @@ TEST(CompareStroke, AFirstHalfEndingItsStrokeIsNotJoinedWithTheNextStroke) {
 
 TEST(CompareStroke, TypeTestFollowsTheMode) {
     const CKanjiStrokes database = MakeStrokes({{20, 20, 120, 120, kStraight, 1}});
-    const CKanjiStrokes curve = MakeStrokes({{20, 20, 120, 120, kCurve, 1}});
+    const CKanjiStrokes curve = MakeStrokes({{20, 20, 120, 120, kExtraCurve, 1}});
     const CKanjiStrokes hook = MakeStrokes({{20, 20, 120, 120, kChook, 1}});
     EXPECT_EQ(CompareWhole(curve, database, kTypeModeExact).result, CStrokeMatch::None);
     EXPECT_EQ(CompareWhole(curve, database, kTypeModeSimilar).result, CStrokeMatch::Full);
     EXPECT_EQ(CompareWhole(curve, database, kTypeModeAny).result, CStrokeMatch::Full);
     EXPECT_EQ(CompareWhole(hook, database, kTypeModeSimilar).result, CStrokeMatch::None);
     EXPECT_EQ(CompareWhole(hook, database, kTypeModeAny).result, CStrokeMatch::Full);
+}
+
+// The mildest curve and a straight are the same stroke read either side of the first curve
+// threshold; a bent start and a sweep likewise. Stronger curves stay apart in the exact mode.
+TEST(CompareStroke, TheExactModeLetsBorderlineCurvesPass) {
+    const CKanjiStrokes straight = MakeStrokes({{20, 20, 120, 120, kStraightNoArrow, 1}});
+    for (const int mild : {kCurveVe, kCurve, kCurveFlush, kCurveFlushMir}) {
+        const CKanjiStrokes curve = MakeStrokes({{20, 20, 120, 120, mild, 1}});
+        EXPECT_EQ(CompareWhole(curve, straight, kTypeModeExact).result, CStrokeMatch::Full) << mild;
+        EXPECT_EQ(CompareWhole(straight, curve, kTypeModeExact).result, CStrokeMatch::Full) << mild;
+    }
+    for (const int strong : {kExtraCurve, kSharpCurve, kExtraSharpCurveFlush}) {
+        const CKanjiStrokes curve = MakeStrokes({{20, 20, 120, 120, strong, 1}});
+        EXPECT_EQ(CompareWhole(curve, straight, kTypeModeExact).result, CStrokeMatch::None)
+            << strong;
+    }
+    const CKanjiStrokes bent =
+        MakeStrokes({{20, 20, 20, 70, kStraightBc, 1}, {20, 70, 120, 120, kStraightNoArrow}});
+    const CKanjiStrokes sweep = MakeStrokes({{20, 20, 120, 120, kSharpCurve, 1}});
+    EXPECT_EQ(CompareWhole(bent, sweep, kTypeModeExact).result, CStrokeMatch::Full);
+    EXPECT_EQ(CompareWhole(sweep, bent, kTypeModeExact).result, CStrokeMatch::Full);
+    EXPECT_EQ(CompareWhole(bent, straight, kTypeModeExact).result, CStrokeMatch::None);
+    EXPECT_TRUE(IsBorderlineType(kTeardrop, kCurve));
+    EXPECT_TRUE(IsBorderlineType(kChook, kTeardrop));
+    EXPECT_FALSE(IsBorderlineType(kHook, kCurve));
+    EXPECT_FALSE(IsBorderlineType(kChook, kCurve));
+}
+
+// A well-drawn stroke that the recogniser cut into pieces differently from the database.
+TEST(CompareStroke, AStrokeCutDifferentlyStillMatchesAsAWhole) {
+    // The database's stem ends in a hook too small for the user's drawing to show.
+    const CKanjiStrokes hooked =
+        MakeStrokes({{100, 20, 100, 150, kStraight, 1}, {100, 154, 90, 144, kHook}});
+    const CKanjiStrokes stem = MakeStrokes({{100, 20, 101, 148, kStraightNoArrow, 1}});
+    EXPECT_EQ(CompareWhole(stem, hooked).result, CStrokeMatch::Full);
+    EXPECT_EQ(CompareWhole(hooked, stem).result, CStrokeMatch::Full);
+    // A long straight read as two pieces that run on in nearly one direction.
+    const CKanjiStrokes split = MakeStrokes(
+        {{30, 100, 100, 104, kStraightNoArrow, 1}, {100, 104, 170, 100, kStraightNoArrow}});
+    const CKanjiStrokes level = MakeStrokes({{30, 100, 170, 100, kStraight, 1}});
+    const CStrokeComparison comparison = CompareWhole(split, level);
+    EXPECT_EQ(comparison.result, CStrokeMatch::Full);
+    EXPECT_EQ(comparison.segmentMap, (std::vector<int>{0, 0}));
+    EXPECT_DOUBLE_EQ(comparison.averageDistance, 0.0);
+}
+
+TEST(CompareStroke, ACornerIsNeverAlignedAway) {
+    // A corner stroke and the diagonal between its ends, with both arms long.
+    const CKanjiStrokes corner = MakeStrokes(
+        {{40, 40, 120, 40, kStraightHalfRectOnly, 1}, {120, 40, 120, 70, kStraightNoArrow}});
+    const CKanjiStrokes diagonal = MakeStrokes({{40, 40, 120, 70, kStraightNoArrow, 1}});
+    EXPECT_NE(CompareWhole(diagonal, corner, kTypeModeAny).result, CStrokeMatch::Full);
+    EXPECT_EQ(CompareWhole(corner, diagonal, kTypeModeAny).result, CStrokeMatch::None);
+    // Only the first arm drawn, where the second is long: incomplete, not complete.
+    const CKanjiStrokes frame = MakeStrokes(
+        {{40, 40, 120, 40, kStraightHalfRectOnly, 1}, {120, 40, 120, 160, kStraightNoArrow}});
+    const CKanjiStrokes arm = MakeStrokes({{40, 40, 120, 40, kStraightNoArrow, 1}});
+    EXPECT_EQ(CompareWhole(arm, frame).result, CStrokeMatch::Partial);
+    // A stem whose hook lies farther than half the threshold from the user's stroke.
+    const CKanjiStrokes zigzag = MakeStrokes(
+        {{100, 20, 100, 150, kStraightNoArrow, 1}, {100, 150, 125, 150, kStraightNoArrow}});
+    const CKanjiStrokes straightOn = MakeStrokes({{100, 20, 125, 150, kStraightNoArrow, 1}});
+    EXPECT_NE(CompareWhole(straightOn, zigzag, kTypeModeAny).result, CStrokeMatch::Full);
 }
 
 TEST(CompareStroke, ATypeMismatchIsNotSkippedOver) {

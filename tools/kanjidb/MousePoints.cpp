@@ -17,20 +17,9 @@ using Path = std::vector<CPointF>;
 constexpr double kFineStep = 1.0;
 constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
 
-// KanjiVG draws where the brush touches down: most strokes begin with a short twist (a
-// vertical's first pixels run down and to the right) that a mouse does not make, and that
-// would bend the stroke's first leg and catch it in the dot state. The entry ends where a
-// first leg from there runs on in the direction of the stroke after it, or, in a curving
-// stroke, where that turn settles.
-constexpr int kEntryReach = 12;             // px: the entry ends within this arc length
-constexpr int kEntryLeg = 6;                // px: the first leg from the new start
-constexpr int kEntryRun = 20;               // px: the run after the leg that it must agree with
-constexpr double kEntryTolerance = 2;       // degrees
-constexpr int kEntrySettle = 2;             // px: the turn has settled when, this far on,
-constexpr double kEntrySettled = 1.0;       // it has come down by less than this (degrees)
 constexpr double kMinReshapeLength = 40.0;  // shorter strokes (dots) are drawn as they are
 
-// The brush also rounds the corners of bent strokes, where a mouse drawing an L or a hook
+// The brush rounds the corners of bent strokes, where a mouse drawing an L or a hook
 // turns on the spot. A corner is a run of the path whose direction changes faster than
 // kCornerCurvature and that turns kCornerTurn or more in all; it is replaced by the point
 // where the straight lines into and out of it meet. Sweeps turn far more slowly and keep
@@ -71,24 +60,6 @@ Path Resample(const Path& path, double step) {
     }
     if (Length(fine.back(), path.back()) > 0.0) fine.push_back(path.back());
     return fine;
-}
-
-// The turn from the first leg after the fine point s to the run after it, in degrees.
-double EntryTurn(const Path& fine, int s) {
-    const CPointF leg = fine[s + kEntryLeg];
-    return std::abs(Turn(Degrees(fine[s], leg), Degrees(leg, fine[s + kEntryLeg + kEntryRun])));
-}
-
-// The number of fine points that make up the brush's entry; 0 when there is none.
-int EntryPoints(const Path& fine) {
-    const int count = static_cast<int>(fine.size());
-    for (int s = 0; s <= kEntryReach && s + kEntrySettle + kEntryLeg + kEntryRun < count; ++s) {
-        const double turn = EntryTurn(fine, s);
-        if (turn <= kEntryTolerance || turn - EntryTurn(fine, s + kEntrySettle) < kEntrySettled) {
-            return s;
-        }
-    }
-    return 0;
 }
 
 // The direction of the path at the fine point i, from kTangentArm points either side.
@@ -167,7 +138,6 @@ std::vector<CPoint> MousePoints(const std::vector<CPointF>& path) {
         length += Length(path[i - 1], path[i]);
     std::vector<Path> pieces{fine};
     if (length >= kMinReshapeLength) {
-        fine.erase(fine.begin(), fine.begin() + EntryPoints(fine));
         pieces = SharpenCorners(fine);
     }
     // The pointer's moves count from where it went down: the path is shifted so that its

@@ -34,15 +34,20 @@ double DistanceToNearest(CPoint p, const std::vector<CPoint>& points) {
     return nearest;
 }
 
-TEST(MousePoints, TheBrushEntryOfAVerticalIsLeftOut) {
+TEST(MousePoints, TheBrushEntryOfAVerticalIsLeftToTheRecogniser) {
     // 七's bend: the brush enters down and to the right, then the stroke runs straight down.
     const auto path = FramePath("M43,20c1.38,1.38,2.15,3.25,2.15,5.26C45.15,29.5,45,71.84,45,76");
     const auto raw = SamplePoints(path, kMouseStep);
     const auto points = MousePoints(path);
     EXPECT_LT(Direction(raw.front(), FirstLegEnd(raw)), 85);
-    EXPECT_EQ(Direction(points.front(), FirstLegEnd(points)), 90);
-    EXPECT_LE(Distance(raw.front(), points.front()), 12.0);
+    EXPECT_EQ(points.front(), raw.front());
     EXPECT_EQ(points.back(), raw.back());
+    // The recogniser starts the stroke where the entry ends: one straight vertical.
+    const auto segments = RecogniseStroke(points);
+    ASSERT_EQ(segments.size(), 1u);
+    EXPECT_EQ(Direction(segments[0].start, segments[0].end), 90);
+    EXPECT_GT(segments[0].start.y, raw.front().y);
+    EXPECT_LE(Distance(raw.front(), segments[0].start), 12.0);
 }
 
 TEST(MousePoints, RoundedCornersBecomeCorners) {

@@ -28,6 +28,20 @@ std::vector<CStrokePiece> StrokePieces(const CKanjiStrokes& strokes, std::size_t
     return pieces;
 }
 
+bool IsSlantingSweep(const CStrokePiece& a, const CStrokePiece& b) {
+    auto slanting = [](const CStrokePiece& piece) {
+        const bool straight =
+            (piece.type >= kStraight && piece.type <= kStraightNoRect) || piece.type == kTeardrop;
+        const int direction = std::abs(Direction(piece.start, piece.end));
+        return straight && direction >= kSlantFromLevel && direction <= 180 - kSlantFromLevel &&
+               std::abs(direction - 90) >= kSlantFromUpright;
+    };
+    auto sweep = [](const CStrokePiece& piece) {
+        return piece.type >= kCurve && piece.type <= kExtraSharpCurveFlushMir;
+    };
+    return (slanting(a) && sweep(b)) || (sweep(a) && slanting(b));
+}
+
 bool PassesTypeTest(int typeMode, const CStrokePiece& databasePiece,
                     const CStrokePiece& userPiece) {
     if (typeMode != kTypeModeExact && typeMode != kTypeModeSimilar) return true;
@@ -39,7 +53,8 @@ bool PassesTypeTest(int typeMode, const CStrokePiece& databasePiece,
         return hook.type == kHook && straight(other.type) &&
                Distance(other.start, other.end) < kFlickLength;
     };
-    return flick(databasePiece, userPiece) || flick(userPiece, databasePiece);
+    return flick(databasePiece, userPiece) || flick(userPiece, databasePiece) ||
+           (typeMode == kTypeModeExact && IsSlantingSweep(databasePiece, userPiece));
 }
 
 void MapPiece(std::vector<int>& map, const CStrokePiece& userPiece,

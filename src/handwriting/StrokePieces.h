@@ -30,10 +30,17 @@ CStrokePiece PieceAt(const CKanjiStrokes& strokes, std::size_t first, std::size_
 std::vector<CStrokePiece> StrokePieces(const CKanjiStrokes& strokes, std::size_t first,
                                        std::size_t count);
 
+// A slanting straight piece (codes 1 to 7 or a dot, more than kSlantFromLevel degrees from
+// level and kSlantFromUpright from upright) and a sweep (21 to 34), in either order: a falling
+// stroke that one writer draws nearly straight and another with its natural curve.
+bool IsSlantingSweep(const CStrokePiece& a, const CStrokePiece& b);
+inline constexpr int kSlantFromLevel = 15;
+inline constexpr int kSlantFromUpright = 10;
+
 // Whether the type test of the type mode (kTypeModeExact, kTypeModeSimilar, anything else:
 // none) lets the user piece stand for the database piece: TypeMatch exactly 1 (exact) or at
 // least 0.5 (similar), or a borderline reading (IsBorderlineType, or a hook read as a straight
-// shorter than kFlickLength).
+// shorter than kFlickLength, or in the exact mode IsSlantingSweep).
 bool PassesTypeTest(int typeMode, const CStrokePiece& databasePiece, const CStrokePiece& userPiece);
 
 // Records in map (one entry per user segment) which database segments the user piece

@@ -192,9 +192,9 @@ TEST(CompareStroke, AFirstHalfEndingItsStrokeIsNotJoinedWithTheNextStroke) {
 }
 
 TEST(CompareStroke, TypeTestFollowsTheMode) {
-    const CKanjiStrokes database = MakeStrokes({{20, 20, 120, 120, kStraight, 1}});
-    const CKanjiStrokes curve = MakeStrokes({{20, 20, 120, 120, kExtraCurve, 1}});
-    const CKanjiStrokes hook = MakeStrokes({{20, 20, 120, 120, kChook, 1}});
+    const CKanjiStrokes database = MakeStrokes({{20, 100, 160, 104, kStraight, 1}});
+    const CKanjiStrokes curve = MakeStrokes({{20, 100, 160, 104, kExtraCurve, 1}});
+    const CKanjiStrokes hook = MakeStrokes({{20, 100, 160, 104, kChook, 1}});
     EXPECT_EQ(CompareWhole(curve, database, kTypeModeExact).result, CStrokeMatch::None);
     EXPECT_EQ(CompareWhole(curve, database, kTypeModeSimilar).result, CStrokeMatch::Full);
     EXPECT_EQ(CompareWhole(curve, database, kTypeModeAny).result, CStrokeMatch::Full);
@@ -205,14 +205,14 @@ TEST(CompareStroke, TypeTestFollowsTheMode) {
 // The mildest curve and a straight are the same stroke read either side of the first curve
 // threshold; a bent start and a sweep likewise. Stronger curves stay apart in the exact mode.
 TEST(CompareStroke, TheExactModeLetsBorderlineCurvesPass) {
-    const CKanjiStrokes straight = MakeStrokes({{20, 20, 120, 120, kStraightNoArrow, 1}});
+    const CKanjiStrokes straight = MakeStrokes({{20, 100, 160, 104, kStraightNoArrow, 1}});
     for (const int mild : {kCurveVe, kCurve, kCurveFlush, kCurveFlushMir}) {
-        const CKanjiStrokes curve = MakeStrokes({{20, 20, 120, 120, mild, 1}});
+        const CKanjiStrokes curve = MakeStrokes({{20, 100, 160, 104, mild, 1}});
         EXPECT_EQ(CompareWhole(curve, straight, kTypeModeExact).result, CStrokeMatch::Full) << mild;
         EXPECT_EQ(CompareWhole(straight, curve, kTypeModeExact).result, CStrokeMatch::Full) << mild;
     }
     for (const int strong : {kExtraCurve, kSharpCurve, kExtraSharpCurveFlush}) {
-        const CKanjiStrokes curve = MakeStrokes({{20, 20, 120, 120, strong, 1}});
+        const CKanjiStrokes curve = MakeStrokes({{20, 100, 160, 104, strong, 1}});
         EXPECT_EQ(CompareWhole(curve, straight, kTypeModeExact).result, CStrokeMatch::None)
             << strong;
     }
@@ -221,7 +221,8 @@ TEST(CompareStroke, TheExactModeLetsBorderlineCurvesPass) {
     const CKanjiStrokes sweep = MakeStrokes({{20, 20, 120, 120, kSharpCurve, 1}});
     EXPECT_EQ(CompareWhole(bent, sweep, kTypeModeExact).result, CStrokeMatch::Full);
     EXPECT_EQ(CompareWhole(sweep, bent, kTypeModeExact).result, CStrokeMatch::Full);
-    EXPECT_EQ(CompareWhole(bent, straight, kTypeModeExact).result, CStrokeMatch::None);
+    const CKanjiStrokes diagonal = MakeStrokes({{20, 20, 120, 120, kStraightNoArrow, 1}});
+    EXPECT_EQ(CompareWhole(bent, diagonal, kTypeModeExact).result, CStrokeMatch::None);
     EXPECT_TRUE(IsBorderlineType(kTeardrop, kCurve));
     EXPECT_TRUE(IsBorderlineType(kChook, kTeardrop));
     EXPECT_FALSE(IsBorderlineType(kHook, kCurve));
@@ -229,6 +230,22 @@ TEST(CompareStroke, TheExactModeLetsBorderlineCurvesPass) {
 }
 
 // A well-drawn stroke that the recogniser cut into pieces differently from the database.
+// A falling stroke drawn straight by one writer and with its curve by another is the same
+// stroke; a level or upright one drawn as a sweep is not.
+TEST(CompareStroke, TheExactModeLetsAFallingStrokeBeStraightOrSwept) {
+    const CKanjiStrokes falling = MakeStrokes({{120, 30, 40, 150, kStraightNoRect, 1}});
+    const CKanjiStrokes swept = MakeStrokes({{120, 30, 40, 150, kExtraSharpCurve, 1}});
+    EXPECT_EQ(CompareWhole(swept, falling).result, CStrokeMatch::Full);
+    EXPECT_EQ(CompareWhole(falling, swept).result, CStrokeMatch::Full);
+    const CKanjiStrokes level = MakeStrokes({{30, 100, 170, 104, kStraight, 1}});
+    const CKanjiStrokes bowed = MakeStrokes({{30, 100, 170, 104, kExtraCurve, 1}});
+    EXPECT_EQ(CompareWhole(bowed, level).result, CStrokeMatch::None);
+    const CKanjiStrokes upright = MakeStrokes({{100, 20, 104, 170, kStraightNoArrow, 1}});
+    const CKanjiStrokes bent = MakeStrokes({{100, 20, 104, 170, kSharpCurve, 1}});
+    EXPECT_EQ(CompareWhole(bent, upright).result, CStrokeMatch::None);
+    EXPECT_EQ(CompareWhole(bent, upright, kTypeModeSimilar).result, CStrokeMatch::Full);
+}
+
 TEST(CompareStroke, AStrokeCutDifferentlyStillMatchesAsAWhole) {
     // The database's stem ends in a hook too small for the user's drawing to show.
     const CKanjiStrokes hooked =

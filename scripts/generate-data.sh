@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Generates the reference data (MasterDB.kdb, blyjlptsjis.txt, edict_SJIS.txt,
 # edictabbrev.txt) into data/ or $BRUSHLY_DATA_DIR, when it is missing or was made by other
-# generator sources. KanjiVG is
+# generator sources. KanjiVG (and hanzi-writer-data, for the writing evaluation) are
 # fetched from npm once into .cache/; KANJIDIC2 and EDICT come from Debian's packages.
 # Usage: scripts/generate-data.sh [BUILD_DIR]
 set -euo pipefail
@@ -18,6 +18,18 @@ if ! grep -qs "\"version\": \"$kanjivg_version\"" "$cache/package/package.json";
     mkdir -p "$cache"
     (cd "$cache" && npm pack --silent "@madcat/kanjivg@$kanjivg_version" >/dev/null &&
         tar xzf "madcat-kanjivg-$kanjivg_version.tgz" && rm "madcat-kanjivg-$kanjivg_version.tgz")
+fi
+
+# Independent handwriting for the writing evaluation and its tests: another font's stroke
+# medians (hanzi-writer-data, Arphic Public License), fetched from npm like KanjiVG.
+hanzi_version=2.0.1
+hanzi_cache=$root/.cache/hwd
+if ! grep -qs "\"version\": \"$hanzi_version\"" "$hanzi_cache/package/package.json"; then
+    echo "Fetching hanzi-writer-data $hanzi_version from npm"
+    rm -rf "$hanzi_cache"
+    mkdir -p "$hanzi_cache"
+    (cd "$hanzi_cache" && npm pack --silent "hanzi-writer-data@$hanzi_version" >/dev/null &&
+        tar xzf "hanzi-writer-data-$hanzi_version.tgz" && rm "hanzi-writer-data-$hanzi_version.tgz")
 fi
 
 # The generator's sources (with the recogniser it types strokes with) and inputs: the data is

@@ -4,14 +4,22 @@
 #include <cstddef>
 #include <utility>
 
+#include "handwriting/CWriterPlacement.h"
 #include "handwriting/DrawBoxCaptions.h"
 #include "handwriting/StrokeComparison.h"
 
 namespace brushly {
 namespace {
 
+// The first database stroke not taken yet; the number of strokes when all are.
+int FirstFree(const std::vector<bool>& taken) {
+    const auto free = std::find(taken.begin(), taken.end(), false);
+    return static_cast<int>(free - taken.begin());
+}
+
 // A match whose average distance is not below this is no match at all.
 constexpr double kMaxAverageDistance = 500.0;
+constexpr double kAlignedPenalty = 15.0;  // px
 
 // Index of the segment that begins the stroke holding segment index (0 when none does).
 std::size_t StrokeStart(const CKanjiStrokes& strokes, std::size_t index) {
@@ -192,6 +200,7 @@ void CKanjiDrawBox::Check() {
         CStrokeMatch kind = CStrokeMatch::None;
         int databaseStroke = -1;
         std::vector<int> segmentMap;
+        bool compared = false;  // matched by this check, not kept from an earlier one
     };
     std::vector<CMatch> matches(userCount);
     std::vector<bool> taken(static_cast<std::size_t>(databaseCount), false);
@@ -204,11 +213,18 @@ void CKanjiDrawBox::Check() {
             m_matchMap[stroke] = kUnmatched;
         }
     }
+    // Where the strokes already recognised put the character.
+    std::vector<int> recognised;
+    for (const CMatch& match : matches) {
+        if (match.kind == CStrokeMatch::Full) recognised.push_back(match.databaseStroke);
+    }
     for (std::size_t stroke = 0; stroke < userCount; ++stroke) {
         if (matches[stroke].kind != CStrokeMatch::None) continue;
         double best = kMaxAverageDistance;
         int bestStroke = -1;
         CStrokeComparison bestComparison;
+        int expected = -1;  // the first free database stroke that matches
+        CStrokeComparison expectedComparison;
         for (int candidate = 0; candidate < databaseCount; ++candidate) {
             const auto k = static_cast<std::size_t>(candidate);
             if (taken[k]) continue;
@@ -217,15 +233,45 @@ void CKanjiDrawBox::Check() {
                 static_cast<std::size_t>(user.segmentCount[stroke]), *m_target,
                 static_cast<std::size_t>(database.firstSegment[k]),
                 static_cast<std::size_t>(database.segmentCount[k]), m_typeMode, Threshold());
-            if (comparison.result != CStrokeMatch::None && comparison.averageDistance < best) {
-                best = comparison.averageDistance;
+            if (comparison.result == CStrokeMatch::None) continue;
+            // A stroke that matches piece by piece beats one that matches only as a whole.
+            const double distance =
+                comparison.averageDistance + (comparison.aligned ? kAlignedPenalty : 0.0);
+            if (expected < 0 || candidate < expected) {
+                expected = candidate;
+                expectedComparison = comparison;
+            }
+            if (distance < best) {
+                best = distance;
                 bestStroke = candidate;
                 bestComparison = std::move(comparison);
             }
         }
+        // With the order enforced, the stroke due next wins over a nearer one when it lies
+        // nearer still in the character as the writer places it, judged by the strokes
+        // already recognised around it.
+        if (m_enforceOrder && expected >= 0 && expected != bestStroke &&
+            expected == FirstFree(taken) && expectedComparison.result == bestComparison.result) {
+            const auto k = static_cast<std::size_t>(expected);
+            const CPoint drift = m_placement.Drift(
+                recognised,
+                StrokeMiddle(*m_target, static_cast<std::size_t>(database.firstSegment[k]),
+                             static_cast<std::size_t>(database.segmentCount[k])));
+            const CStrokeComparison placed = CompareStroke(
+                Shifted(m_userStrokes, {-drift.x, -drift.y}),
+                static_cast<std::size_t>(user.firstSegment[stroke]),
+                static_cast<std::size_t>(user.segmentCount[stroke]), *m_target,
+                static_cast<std::size_t>(database.firstSegment[k]),
+                static_cast<std::size_t>(database.segmentCount[k]), m_typeMode, Threshold());
+            if (placed.result == expectedComparison.result &&
+                placed.averageDistance + (placed.aligned ? kAlignedPenalty : 0.0) < best) {
+                bestStroke = expected;
+                bestComparison = std::move(expectedComparison);
+            }
+        }
         if (bestStroke < 0) continue;
         taken[static_cast<std::size_t>(bestStroke)] = true;
-        matches[stroke] = {bestComparison.result, bestStroke, bestComparison.segmentMap};
+        matches[stroke] = {bestComparison.result, bestStroke, bestComparison.segmentMap, true};
         if (bestComparison.result == CStrokeMatch::Full) m_matchMap[stroke] = bestStroke;
     }
 
@@ -257,6 +303,11 @@ void CKanjiDrawBox::Check() {
         }
         previous = k;
         if (full && inOrder) {
+            if (match.compared) {
+                m_placement.Record(k, m_userStrokes, first, count, *m_target,
+                                   static_cast<std::size_t>(database.firstSegment[k]),
+                                   static_cast<std::size_t>(database.segmentCount[k]));
+            }
             AppendRange(kept, m_userStrokes, first, count);
             keptMap.push_back(k);
         } else if (full) {
@@ -464,6 +515,7 @@ void CKanjiDrawBox::EraseAll() {
     m_caption.clear();
     m_written = CKanjiStrokes();
     m_lookAlike.clear();
+    m_placement.Clear();
 }
 
 void CKanjiDrawBox::FixOrder() {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "handwriting/CStrokeRecogniser.h"
+#include "handwriting/CWriterPlacement.h"
 #include "platform/CPoint.h"
 #include "reference/CKanjiStrokes.h"
 
@@ -191,6 +192,7 @@ private:
     CKanjiStrokes m_hintStroke;
     std::string m_caption;
     CKanjiStrokes m_written;
+    CWriterPlacement m_placement;  // where the recognised strokes were written
     LookAlikeFinder m_lookAlikeFinder;
     std::string m_lookAlike;
     std::optional<CStrokeRecogniser> m_recogniser;  // the stroke in progress

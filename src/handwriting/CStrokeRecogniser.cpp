@@ -19,6 +19,8 @@ constexpr double kMinReach = 5.0;       // the recogniser waits for the pointer 
 constexpr double kBendStartGap = 20.0;  // bends this close to the stroke's start are ignored
 constexpr double kCornerHold = 20.0;    // a corner moves while the pointer stays this close
 constexpr int kSharpTurn = 75;
+constexpr int kOpenCornerTurn = 60;  // a turn between straight arms at least this long
+constexpr double kOpenCornerArm = 15.0;
 constexpr std::size_t kMaxSegments = 6;
 constexpr double kLongestDot = 55.0;  // px
 constexpr double kHookShare = 0.3;    // a hook is shorter than this share of its stem
@@ -307,7 +309,7 @@ private:
                 return true;
             }
         }
-        if (std::abs(bend.turn) <= kSharpTurn || bend.index <= current.first + 1) return false;
+        if (!IsCorner(bend, last) || bend.index <= current.first + 1) return false;
         if (m_segments.size() == kMaxSegments) {
             m_finished = true;
             return true;
@@ -321,6 +323,18 @@ private:
         m_cornerTurn = bend.turn;
         m_bentDone = true;
         return false;
+    }
+
+    // A turn sharper than kSharpTurn, or a plainer one between two straight arms: a corner
+    // that a hand drew a little open.
+    bool IsCorner(const CBend& bend, int last) const {
+        if (std::abs(bend.turn) > kSharpTurn) return true;
+        const int first = std::max(m_floor, last - kBendWindow + 1);
+        return std::abs(bend.turn) > kOpenCornerTurn &&
+               Distance(m_p[first], m_p[bend.index]) >= kOpenCornerArm &&
+               Distance(m_p[bend.index], m_p[last]) >= kOpenCornerArm &&
+               DetourRatio(m_p, first, bend.index) < kNearlyStraight &&
+               DetourRatio(m_p, bend.index, last) < kNearlyStraight;
     }
 
     // Bent start: follows a qualifying turn while it grows and, once it stops, holds it for

@@ -122,7 +122,8 @@ std::optional<CStrokeComparison> AlignStroke(const CKanjiStrokes& user, std::siz
         for (std::size_t k = j; k < j + step.userRun; ++k)
             MapPiece(map, u[k], d[i]);
     }
-    return CStrokeComparison{CStrokeMatch::Full, steps[m][n].cost / (pairs + 1), std::move(map)};
+    return CStrokeComparison{CStrokeMatch::Full, steps[m][n].cost / (pairs + 1), std::move(map),
+                             true};
 }
 
 }  // namespace brushly

@@ -57,6 +57,8 @@ struct CStrokeComparison {
     // database segment it matched, or kJoinedPairMapBase + the index of the first segment
     // of the joined database pair it matched.
     std::vector<int> segmentMap;
+    // Matched only as a whole, by AlignStroke, the pieces cut differently on the two sides.
+    bool aligned = false;
 };
 
 // Compares one user stroke, the userCount segments of user from userFirst, with one

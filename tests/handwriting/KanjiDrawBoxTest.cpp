@@ -569,5 +569,27 @@ TEST(KanjiDrawBox, NoLookAlikeWhenTheFinderNamesNone) {
     EXPECT_EQ(drawn.box.Caption(), "Incorrect Stroke(s)");
 }
 
+// A hand that puts the whole character lower: each later stroke lies nearer its lower
+// neighbour's place than its own, but where the strokes already written put the character it is
+// its own stroke.
+TEST(KanjiDrawBox, LaterStrokesAreComparedWhereTheWriterPutsTheCharacter) {
+    const CKanjiStrokes target = MakeStrokes({{100, 20, 100, 170, kStraightNoArrow, 1},
+                                              {40, 60, 160, 60, kStraightNoArrow, 1},
+                                              {40, 90, 160, 90, kStraightNoArrow, 1}});
+    CKanjiDrawBox box;
+    box.SetCharacter(target, EachStroke());
+    DrawStraight(box, {100, 38}, {100, 188});
+    DrawStraight(box, {40, 78}, {160, 78});
+    EXPECT_EQ(box.MatchMap(), (std::vector<int>{0, 1}));
+    DrawStraight(box, {40, 108}, {160, 108});
+    EXPECT_EQ(box.Caption(), "Kanji is CORRECT");
+    // The same strokes without the first one to show where the character lies: the nearer
+    // place wins, and the order is wrong.
+    box.SetCharacter(target, EachStroke());
+    DrawStraight(box, {100, 20}, {100, 170});
+    DrawStraight(box, {40, 78}, {160, 78});
+    EXPECT_EQ(box.Caption(), "Incorrect Stroke Order");
+}
+
 }  // namespace
 }  // namespace brushly

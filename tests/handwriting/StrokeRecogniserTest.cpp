@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include "handwriting/StrokeGeometry.h"
 #include "reference/StrokeType.h"
 
 namespace brushly {
@@ -73,6 +76,52 @@ TEST(StrokeRecogniser, PointsAfterAFinishAreIgnored) {
     EXPECT_TRUE(recogniser.Finished());
     EXPECT_EQ(before.back().type, kHook);
     EXPECT_TRUE(RecogniseStroke({}).empty());
+}
+
+// A brush-like twist at the pen-down point (a few pixels to the right before the stroke runs
+// down) is skipped: the stroke starts where it settles into its direction.
+TEST(StrokeRecogniser, AnEntryTwistIsSkipped) {
+    std::vector<CPoint> points = {{95, 20}, {98, 22}, {100, 25}};
+    const std::vector<CPoint> down = Line({100, 25}, {100, 160}, 45);
+    points.insert(points.end(), down.begin() + 1, down.end());
+    const std::vector<CTypedSegment> segments = RecogniseStroke(points);
+    ASSERT_EQ(segments.size(), 1u);
+    EXPECT_EQ(segments[0].type, kStraightNoArrow);
+    EXPECT_NEAR(segments[0].start.x, 100, 1);
+    EXPECT_GE(segments[0].start.y, 22);
+    EXPECT_EQ(segments[0].end, (CPoint{segments[0].start.x, 160}));
+}
+
+// A corner that a hand draws open (a turn of about 65 degrees between two straight arms) is a
+// corner; a curve that turns as much along its whole length is one sweep.
+TEST(StrokeRecogniser, AnOpenCornerBetweenStraightArmsSplits) {
+    std::vector<CPoint> points = Line({80, 30}, {60, 100}, 30);
+    const std::vector<CPoint> on = Line({60, 100}, {110, 140}, 25);
+    points.insert(points.end(), on.begin() + 1, on.end());
+    const std::vector<CTypedSegment> cornered = RecogniseStroke(points);
+    ASSERT_EQ(cornered.size(), 2u);
+    EXPECT_LE(Distance(cornered[0].end, {60, 100}), 4.0);
+    std::vector<CPoint> arc;
+    for (int k = 0; k <= 60; ++k) {
+        const double angle = 1.85 - 1.15 * k / 60.0;  // from 106 to 40 degrees
+        arc.push_back({static_cast<int>(std::lround(60 + 80 * std::cos(angle + 1.5708))),
+                       static_cast<int>(std::lround(30 + 80 * std::sin(angle + 1.5708) + 80))});
+    }
+    EXPECT_EQ(RecogniseStroke(arc).size(), 1u);
+}
+
+// A stroke whose head reads like a dot but that runs on far beyond any dot is no dot.
+TEST(StrokeRecogniser, ADotThatRunsOnIsReclassified) {
+    std::vector<CPoint> points;
+    for (int k = 0; k <= 40; ++k) {
+        const double t = k / 40.0;
+        points.push_back({static_cast<int>(std::lround(40 + 110 * t + 12 * std::sin(3.14159 * t))),
+                          static_cast<int>(std::lround(40 + 100 * t))});
+    }
+    const std::vector<CTypedSegment> segments = RecogniseStroke(points);
+    ASSERT_FALSE(segments.empty());
+    for (const CTypedSegment& segment : segments)
+        EXPECT_NE(segment.type, kTeardrop);
 }
 
 }  // namespace

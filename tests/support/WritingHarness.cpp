@@ -1,7 +1,7 @@
 #include "support/WritingHarness.h"
 
 #include "handwriting/CStrokeRecogniser.h"
-#include "kanjidb/MousePoints.h"
+#include "writingeval/CHandVariation.h"
 
 namespace brushly::testing {
 namespace {
@@ -45,11 +45,16 @@ std::vector<std::vector<CPoint>> WriteAlongPaths(const std::vector<kanjidb::CVgS
     std::vector<std::vector<CPoint>> result;
     result.reserve(strokes.size());
     CJitter jitter(options.seed, options.jitter);
+    // A steady hand: points kPenStep apart along the path, no pauses, the brush entry kept.
+    writingeval::CHandParameters steady;
+    steady.minSpacing = kPenStep;
+    steady.maxSpacing = kPenStep;
+    writingeval::CHandVariation pen(steady, options.seed);
     // Unmoved paths are sampled as they are, free of rounding in the transformation.
     const bool moved = options.scale != 1.0 || options.offset.x != 0.0 || options.offset.y != 0.0;
     for (const kanjidb::CVgStroke& stroke : strokes) {
         std::vector<CPoint> points =
-            kanjidb::MousePoints(moved ? Transformed(stroke.points, options) : stroke.points);
+            pen.WriteStroke(moved ? Transformed(stroke.points, options) : stroke.points);
         if (options.jitter > 0) {
             for (CPoint& point : points) {
                 point.x += jitter.Next();

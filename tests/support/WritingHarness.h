@@ -28,11 +28,11 @@ struct CHarnessOptions {
     std::uint32_t seed = 1;
 };
 
-// The mouse points of each stroke, in writing order: the path scaled and moved as options
-// say, sampled by kanjidb::MousePoints (kanjidb::kMouseStep = 3 px apart, as the database
-// generator samples it, so that with the default options a stroke is written exactly along the
-// points the generator recognised), then jittered. A stroke without points gives an empty
-// list.
+// The pen points of each stroke, in writing order: the path scaled and moved as options say,
+// written by a steady writingeval hand (points kPenStep apart along the path, no pauses, the
+// brush entry kept; never the database generator's sampling, so that the writing can disagree
+// with the database), then jittered. A stroke without points gives an empty list.
+inline constexpr double kPenStep = 3.0;
 std::vector<std::vector<CPoint>> WriteAlongPaths(const std::vector<kanjidb::CVgStroke>& strokes,
                                                  const CHarnessOptions& options = {});
 

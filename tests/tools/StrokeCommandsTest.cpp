@@ -278,15 +278,15 @@ std::string SampleJson(const std::string& character,
 }
 
 // The lines a command prints for a batch file.
-std::vector<std::string> RunBatch(const CToolCommand& command, const std::string& batch) {
+std::vector<std::string> RunBatch(const CToolCommand& command, const std::string& batch,
+                                  std::vector<std::string> options = {}) {
     testing::CTempDirectory directory;
     directory.Write("set.json", batch);
     std::ostringstream out, err;
-    EXPECT_EQ(
-        RunTool(std::span(&command, 1),
-                {std::string(command.name), "--strokes", directory.File("set.json")}, out, err),
-        0)
-        << err.str();
+    std::vector<std::string> arguments{std::string(command.name), "--strokes",
+                                       directory.File("set.json")};
+    arguments.insert(arguments.end(), options.begin(), options.end());
+    EXPECT_EQ(RunTool(std::span(&command, 1), arguments, out, err), 0) << err.str();
     std::istringstream text(out.str());
     std::vector<std::string> lines;
     for (std::string line; std::getline(text, line);)
@@ -327,7 +327,8 @@ TEST_F(StrokeCommandsRealData, KanjiWrittenAlongTheirPathsAreCorrectAndFoundFirs
     }
     batch += "]";
 
-    const std::vector<std::string> checked = RunBatch(kWriteCommand, batch);
+    // Stroke types as the Draw View checks them by default: similar.
+    const std::vector<std::string> checked = RunBatch(kWriteCommand, batch, {"--type-mode", "1"});
     const std::vector<std::string> found = RunBatch(kSearchStrokesCommand, batch);
     ASSERT_EQ(checked.size(), kanji.size());
     ASSERT_EQ(found.size(), kanji.size());

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <vector>
+
+#include "platform/CPoint.h"
+#include "reference/CKanjiStrokes.h"
+
+// Where a writer puts the strokes of a character relative to the database's: a hand whose
+// proportions differ a little draws every stroke of a part of the character shifted the same
+// way, so that a later stroke may lie nearer a neighbour's place than its own. The draw box
+// compares a new stroke moved back by the drift of the strokes already recognised.
+// Draw-box pixels (x right, y down).
+namespace brushly {
+
+class CWriterPlacement {
+public:
+    // Notes how the user's stroke (userCount segments from userFirst, as written) lies
+    // against the database stroke it was recognised as (its first start and last end).
+    void Record(int databaseStroke, const CKanjiStrokes& user, std::size_t userFirst,
+                std::size_t userCount, const CKanjiStrokes& database, std::size_t databaseFirst,
+                std::size_t databaseCount);
+
+    // How the writer displaces the part of the character around near (a database point): the
+    // displacement of the recorded stroke, among those listed (still recognised), whose
+    // database stroke lies nearest to it (by the middle of its ends), rounded to whole pixels;
+    // (0, 0) when none of them has been recorded. Proportions differ across a character, so
+    // the nearest stroke says more than all of them.
+    CPoint Drift(const std::vector<int>& databaseStrokes, CPoint near) const;
+
+    void Clear() { m_displacements.clear(); }
+
+private:
+    struct CShift {
+        double x = 0.0;
+        double y = 0.0;
+        CPoint middle;  // of the database stroke's ends
+    };
+    std::map<int, CShift> m_displacements;  // by database stroke
+};
+
+// The middle of the first start and the last end of count segments from first.
+CPoint StrokeMiddle(const CKanjiStrokes& strokes, std::size_t first, std::size_t count);
+
+// A copy of strokes with every point moved by shift.
+CKanjiStrokes Shifted(const CKanjiStrokes& strokes, CPoint shift);
+
+}  // namespace brushly

@@ -13,9 +13,19 @@ namespace {
 
 // A match whose distance is not below this is no match at all.
 constexpr double kMaxDistance = 500.0;
-// A stroke of fewer pen points never matches: densified, a click with a short drag would
-// otherwise pass for a whole stroke.
-constexpr std::size_t kMinStrokePoints = 5;
+// A stroke of fewer samples (CPointerSampler, 3 px apart) never matches: densified, a click
+// with a short drag would otherwise pass for a whole stroke. Three samples are a drag of 5 px
+// or more, as short as the marks of a dakuten drawn small.
+constexpr std::size_t kMinStrokePoints = 3;
+
+// The polyline with every point moved back by drift.
+CPolyline ShiftedPolyline(const CPolyline& polyline, CPoint drift) {
+    CPolyline moved;
+    moved.reserve(polyline.size());
+    for (const CPoint point : polyline)
+        moved.push_back({point.x - drift.x, point.y - drift.y});
+    return moved;
+}
 
 constexpr std::string_view kCaptionHiraganaCorrect = "Hiragana is CORRECT";
 constexpr std::string_view kCaptionKatakanaCorrect = "Katakana is CORRECT";
@@ -62,7 +72,9 @@ void CKanaDrawBox::PenDown(CPoint point) {
     if (m_reference.empty() || !InsideDrawArea(point)) return;
     if (m_feedbackShown) HideFeedback();
     if (m_feedbackMode != kFeedbackEachStroke) m_caption.clear();
-    m_current = {point};
+    m_sampler = CPointerSampler();
+    m_current.clear();
+    m_sampler.Add(point, m_current);
     m_drawing = true;
 }
 
@@ -72,7 +84,7 @@ void CKanaDrawBox::PenMove(CPoint point) {
         CommitStroke();
         return;
     }
-    m_current.push_back(point);
+    m_sampler.Add(point, m_current);
 }
 
 void CKanaDrawBox::PenUp() {
@@ -89,6 +101,7 @@ void CKanaDrawBox::ToggleGhost(const std::string& character) {
 
 void CKanaDrawBox::CommitStroke() {
     m_drawing = false;
+    if (const std::optional<CPoint> last = m_sampler.Finish()) m_current.push_back(*last);
     m_userStrokes.push_back(std::move(m_current));
     m_current.clear();
     m_matchMap.push_back(kUnmatched);
@@ -148,6 +161,12 @@ void CKanaDrawBox::Check() {
             kept = kUnmatched;
         }
     }
+    // Where the strokes already recognised put the character.
+    std::vector<int> recognised;
+    for (const int k : m_matchMap) {
+        if (k != kUnmatched) recognised.push_back(k);
+    }
+    std::vector<bool> fresh(userCount, false);  // matched by this check
     for (std::size_t stroke = 0; stroke < userCount; ++stroke) {
         if (m_matchMap[stroke] != kUnmatched || m_userStrokes[stroke].size() < kMinStrokePoints)
             continue;
@@ -164,6 +183,22 @@ void CKanaDrawBox::Check() {
             }
         }
         if (bestStroke < 0) continue;
+        // With the order enforced, the stroke due next wins over a nearer one when it lies
+        // nearer still in the character as the writer places it.
+        const auto due =
+            static_cast<std::size_t>(std::find(taken.begin(), taken.end(), false) - taken.begin());
+        if (m_enforceOrder && static_cast<int>(due) != bestStroke) {
+            const CPolyline& reference = prepared[due].primary;
+            const CPoint drift =
+                m_placement.Drift(recognised, {(reference.front().x + reference.back().x) / 2,
+                                               (reference.front().y + reference.back().y) / 2});
+            const std::optional<double> placed = MatchDistance(
+                Densify(ShiftedPolyline(m_userStrokes[stroke], drift)), prepared[due]);
+            if (placed && *placed < best && MatchDistance(user, prepared[due])) {
+                bestStroke = static_cast<int>(due);
+            }
+        }
+        fresh[stroke] = true;
         taken[static_cast<std::size_t>(bestStroke)] = true;
         m_matchMap[stroke] = bestStroke;
     }
@@ -191,6 +226,11 @@ void CKanaDrawBox::Check() {
         }
         previous = k;
         if (inOrder) {
+            if (fresh[stroke]) {
+                const CPolyline& reference = prepared[static_cast<std::size_t>(k)].primary;
+                m_placement.Record(k, m_userStrokes[stroke].front(), m_userStrokes[stroke].back(),
+                                   reference.front(), reference.back());
+            }
             kept.push_back(std::move(m_userStrokes[stroke]));
             keptMap.push_back(k);
         } else {
@@ -296,6 +336,7 @@ void CKanaDrawBox::EraseAll() {
     m_hintLevel = 0;
     m_hintStroke.clear();
     m_caption.clear();
+    m_placement.Clear();
 }
 
 void CKanaDrawBox::FixOrder() {

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "handwriting/CKanjiDrawBox.h"
+#include "handwriting/CPointerSampler.h"
+#include "handwriting/CWriterPlacement.h"
 #include "platform/CPoint.h"
 #include "reference/CKanaData.h"
 #include "reference/CKanjiStrokes.h"
@@ -87,7 +89,7 @@ public:
     const std::vector<int>& WrongOrderMap() const { return m_wrongOrderMap; }
     const std::vector<CPolyline>& Incorrect() const { return m_incorrect; }
     const std::vector<CPolyline>& WrongOrder() const { return m_wrongOrder; }
-    // The points of the stroke in progress; empty when idle.
+    // The samples of the stroke in progress (CPointerSampler); empty when idle.
     const CPolyline& CurrentStroke() const { return m_current; }
 
     int HintLevel() const { return m_hintLevel; }
@@ -132,7 +134,11 @@ private:
     int m_hintReference = 0;  // the reference stroke HintStroke() shows
     std::string m_caption;
     bool m_drawing = false;
+    // The pointer's positions as samples a fixed step apart, so that the mouse's speed, its
+    // polling rate and pauses do not change the stroke's point count.
+    CPointerSampler m_sampler;
     CPolyline m_current;
+    CWriterPlacement m_placement;  // where the recognised strokes were written
 };
 
 }  // namespace brushly

@@ -213,6 +213,15 @@ void CKanjiDrawBox::Check() {
             m_matchMap[stroke] = kUnmatched;
         }
     }
+    // The first start and the last end of database stroke k.
+    const auto databaseEnds = [&](int k) {
+        const auto first =
+            static_cast<std::size_t>(database.firstSegment[static_cast<std::size_t>(k)]);
+        const auto last =
+            first + static_cast<std::size_t>(database.segmentCount[static_cast<std::size_t>(k)]) -
+            1;
+        return std::pair{(*m_target)[first].start, (*m_target)[last].end};
+    };
     // Where the strokes already recognised put the character.
     std::vector<int> recognised;
     for (const CMatch& match : matches) {
@@ -253,10 +262,9 @@ void CKanjiDrawBox::Check() {
         if (m_enforceOrder && expected >= 0 && expected != bestStroke &&
             expected == FirstFree(taken) && expectedComparison.result == bestComparison.result) {
             const auto k = static_cast<std::size_t>(expected);
-            const CPoint drift = m_placement.Drift(
-                recognised,
-                StrokeMiddle(*m_target, static_cast<std::size_t>(database.firstSegment[k]),
-                             static_cast<std::size_t>(database.segmentCount[k])));
+            const auto [from, to] = databaseEnds(expected);
+            const CPoint drift =
+                m_placement.Drift(recognised, {(from.x + to.x) / 2, (from.y + to.y) / 2});
             const CStrokeComparison placed = CompareStroke(
                 Shifted(m_userStrokes, {-drift.x, -drift.y}),
                 static_cast<std::size_t>(user.firstSegment[stroke]),
@@ -304,9 +312,9 @@ void CKanjiDrawBox::Check() {
         previous = k;
         if (full && inOrder) {
             if (match.compared) {
-                m_placement.Record(k, m_userStrokes, first, count, *m_target,
-                                   static_cast<std::size_t>(database.firstSegment[k]),
-                                   static_cast<std::size_t>(database.segmentCount[k]));
+                const auto [from, to] = databaseEnds(k);
+                m_placement.Record(k, m_userStrokes[first].start,
+                                   m_userStrokes[first + count - 1].end, from, to);
             }
             AppendRange(kept, m_userStrokes, first, count);
             keptMap.push_back(k);

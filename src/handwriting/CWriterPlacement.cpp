@@ -4,18 +4,12 @@
 
 namespace brushly {
 
-void CWriterPlacement::Record(int databaseStroke, const CKanjiStrokes& user, std::size_t userFirst,
-                              std::size_t userCount, const CKanjiStrokes& database,
-                              std::size_t databaseFirst, std::size_t databaseCount) {
-    if (userCount == 0 || databaseCount == 0) return;
-    const CStrokeData& userStart = user[userFirst];
-    const CStrokeData& userEnd = user[userFirst + userCount - 1];
-    const CStrokeData& databaseStart = database[databaseFirst];
-    const CStrokeData& databaseEnd = database[databaseFirst + databaseCount - 1];
+void CWriterPlacement::Record(int databaseStroke, CPoint userStart, CPoint userEnd,
+                              CPoint databaseStart, CPoint databaseEnd) {
     m_displacements[databaseStroke] = {
-        (userStart.start.x - databaseStart.start.x + userEnd.end.x - databaseEnd.end.x) / 2.0,
-        (userStart.start.y - databaseStart.start.y + userEnd.end.y - databaseEnd.end.y) / 2.0,
-        StrokeMiddle(database, databaseFirst, databaseCount)};
+        (userStart.x - databaseStart.x + userEnd.x - databaseEnd.x) / 2.0,
+        (userStart.y - databaseStart.y + userEnd.y - databaseEnd.y) / 2.0,
+        {(databaseStart.x + databaseEnd.x) / 2, (databaseStart.y + databaseEnd.y) / 2}};
 }
 
 CPoint CWriterPlacement::Drift(const std::vector<int>& databaseStrokes, CPoint near) const {
@@ -34,12 +28,6 @@ CPoint CWriterPlacement::Drift(const std::vector<int>& databaseStrokes, CPoint n
     }
     if (nearest == nullptr) return {};
     return {static_cast<int>(std::lround(nearest->x)), static_cast<int>(std::lround(nearest->y))};
-}
-
-CPoint StrokeMiddle(const CKanjiStrokes& strokes, std::size_t first, std::size_t count) {
-    const CPoint start = strokes[first].start;
-    const CPoint end = strokes[first + count - 1].end;
-    return {(start.x + end.x) / 2, (start.y + end.y) / 2};
 }
 
 CKanjiStrokes Shifted(const CKanjiStrokes& strokes, CPoint shift) {

@@ -16,11 +16,10 @@ namespace brushly {
 
 class CWriterPlacement {
 public:
-    // Notes how the user's stroke (userCount segments from userFirst, as written) lies
-    // against the database stroke it was recognised as (its first start and last end).
-    void Record(int databaseStroke, const CKanjiStrokes& user, std::size_t userFirst,
-                std::size_t userCount, const CKanjiStrokes& database, std::size_t databaseFirst,
-                std::size_t databaseCount);
+    // Notes how a user stroke running from userStart to userEnd lies against the database
+    // stroke it was recognised as, which runs from databaseStart to databaseEnd.
+    void Record(int databaseStroke, CPoint userStart, CPoint userEnd, CPoint databaseStart,
+                CPoint databaseEnd);
 
     // How the writer displaces the part of the character around near (a database point): the
     // displacement of the recorded stroke, among those listed (still recognised), whose
@@ -39,9 +38,6 @@ private:
     };
     std::map<int, CShift> m_displacements;  // by database stroke
 };
-
-// The middle of the first start and the last end of count segments from first.
-CPoint StrokeMiddle(const CKanjiStrokes& strokes, std::size_t first, std::size_t count);
 
 // A copy of strokes with every point moved by shift.
 CKanjiStrokes Shifted(const CKanjiStrokes& strokes, CPoint shift);

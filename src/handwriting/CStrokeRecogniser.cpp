@@ -19,8 +19,9 @@ constexpr double kMinReach = 5.0;       // the recogniser waits for the pointer 
 constexpr double kBendStartGap = 20.0;  // bends this close to the stroke's start are ignored
 constexpr double kCornerHold = 20.0;    // a corner moves while the pointer stays this close
 constexpr int kSharpTurn = 75;
-constexpr int kOpenCornerTurn = 60;  // a turn between straight arms at least this long
+constexpr int kOpenCornerTurn = 50;  // a turn between straight arms at least this long
 constexpr double kOpenCornerArm = 15.0;
+constexpr double kOpenCornerArmDetour = 1.02;  // below this an arm runs straight
 constexpr std::size_t kMaxSegments = 6;
 constexpr double kLongestDot = 55.0;  // px
 constexpr double kHookShare = 0.3;    // a hook is shorter than this share of its stem
@@ -333,8 +334,8 @@ private:
         return std::abs(bend.turn) > kOpenCornerTurn &&
                Distance(m_p[first], m_p[bend.index]) >= kOpenCornerArm &&
                Distance(m_p[bend.index], m_p[last]) >= kOpenCornerArm &&
-               DetourRatio(m_p, first, bend.index) < kNearlyStraight &&
-               DetourRatio(m_p, bend.index, last) < kNearlyStraight;
+               DetourRatio(m_p, first, bend.index) < kOpenCornerArmDetour &&
+               DetourRatio(m_p, bend.index, last) < kOpenCornerArmDetour;
     }
 
     // Bent start: follows a qualifying turn while it grows and, once it stops, holds it for

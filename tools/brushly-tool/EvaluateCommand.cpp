@@ -148,10 +148,10 @@ void PrintRow(std::ostream& out, const std::string& spacing, const CEvaluationRo
         out << text;
     }
     if (options.order) {
-        std::snprintf(text, sizeof text, " %7d %6s %6s %6s", row.orderChecked,
+        std::snprintf(text, sizeof text, " %7d %6s %6s %6s %8d", row.orderChecked,
                       Percent(row.swapDetected, row.orderChecked).c_str(),
                       Percent(row.lateDetected, row.orderChecked).c_str(),
-                      Percent(row.extraDetected, row.orderChecked).c_str());
+                      Percent(row.extraDetected, row.orderChecked).c_str(), row.swapAccepted);
         out << text;
     }
     out << '\n';
@@ -160,7 +160,7 @@ void PrintRow(std::ostream& out, const std::string& spacing, const CEvaluationRo
 void PrintTable(std::ostream& out, const CRun& run, const CEvaluation& evaluation) {
     out << "spacing mode     count correct%";
     if (run.options.search) out << "  top1% top10%  ms/srch";
-    if (run.options.order) out << " ordered  swap%  late% extra%";
+    if (run.options.order) out << " ordered  swap%  late% extra% accepted";
     out << '\n';
     for (const CEvaluationRow& row : evaluation.rows) {
         const std::string spacing =
@@ -260,7 +260,8 @@ constexpr CToolCommand kEvaluateWritingCommand{
     "  --search       also the handwriting search: top-1 and top-10 rates, mean ms a search\n"
     "  --order        also, for kanji of 3 or more strokes judged correct: the first two\n"
     "                 strokes swapped, one stroke written last, one extra stroke in an empty\n"
-    "                 corner; the rates at which the box reports them\n"
+    "                 corner; the rates at which the box reports them, and how many\n"
+    "                 swapped writings it accepted as correct (never, when sound)\n"
     "  --causes       the ten most common causes of failure per type mode, with an example\n"
     "  --data DIR     folder with MasterDB.kdb (default: $BRUSHLY_DATA_DIR, else data/)\n"
     "  --kanjivg DIR  KanjiVG's main folder (default: $BRUSHLY_KANJIVG_DIR, else .cache/)\n"

@@ -126,6 +126,7 @@ COrderResult CheckOrder(const CKanjiStrokes& target, const CPaths& paths,
     CPaths swapped = paths;
     std::swap(swapped[0], swapped[1]);
     const CBoxResult swap = WriteKanji(target, hand.Restarted().Write(swapped), typeMode);
+    result.swapAccepted = swap.correct;
     result.swapDetected =
         (swap.statuses[0] == kStatusWrongOrder || swap.statuses[1] == kStatusWrongOrder) &&
         !swap.correct;

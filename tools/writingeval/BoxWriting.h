@@ -55,6 +55,8 @@ struct COrderResult {
     // written (the box flags the early stroke as soon as it is drawn, and drops it from the
     // kept strokes), and not "Kanji is CORRECT" at the end.
     bool swapDetected = false;
+    // The first two strokes swapped and yet "Kanji is CORRECT" at the end: never acceptable.
+    bool swapAccepted = false;
     // One stroke (not the last) moved to the end: "Incorrect Stroke Order" at some point.
     bool lateDetected = false;
     // A short stroke in the empty corner of the box (ExtraStroke) written before one of the

@@ -55,6 +55,7 @@ void RunPass(const CKanjiLibrary& library, std::span<const CSample> samples,
             const COrderResult order = CheckOrder(target, sample.paths, hand, row.typeMode);
             ++row.orderChecked;
             row.swapDetected += order.swapDetected ? 1 : 0;
+            row.swapAccepted += order.swapAccepted ? 1 : 0;
             row.lateDetected += order.lateDetected ? 1 : 0;
             row.extraDetected += order.extraDetected ? 1 : 0;
         }
@@ -72,6 +73,7 @@ void CEvaluationRow::Add(const CEvaluationRow& other) {
     searchMilliseconds += other.searchMilliseconds;
     orderChecked += other.orderChecked;
     swapDetected += other.swapDetected;
+    swapAccepted += other.swapAccepted;
     lateDetected += other.lateDetected;
     extraDetected += other.extraDetected;
 }

@@ -44,6 +44,7 @@ struct CEvaluationRow {
     // The order checks, over the kanji of three or more strokes judged correct in this row.
     int orderChecked = 0;
     int swapDetected = 0;
+    int swapAccepted = 0;  // swapped first strokes judged "Kanji is CORRECT"
     int lateDetected = 0;
     int extraDetected = 0;
 

@@ -71,8 +71,9 @@ protected:
                             Percent(row.top10, row.searched));
             }
             if (row.orderChecked > 0) {
-                std::printf(", order checks over %d: swap %d, late %d, extra %d", row.orderChecked,
-                            row.swapDetected, row.lateDetected, row.extraDetected);
+                std::printf(", order checks over %d: swap %d (accepted %d), late %d, extra %d",
+                            row.orderChecked, row.swapDetected, row.swapAccepted, row.lateDetected,
+                            row.extraDetected);
             }
             std::printf("\n");
         }
@@ -92,9 +93,9 @@ TEST_F(RealWritingEvaluation, JouyouAtEverySpacing) {
     options.typeModes = {kTypeModeExact, kTypeModeSimilar};
     options.search = true;
     auto totals = Totals("jouyou, spacing hand", Evaluate(*s_library, samples, options));
-    EXPECT_GE(Percent(totals[kTypeModeExact].correct, totals[kTypeModeExact].count), 94.0);
-    EXPECT_GE(Percent(totals[kTypeModeSimilar].correct, totals[kTypeModeSimilar].count), 96.5);
-    EXPECT_GE(Percent(totals[kTypeModeExact].top1, totals[kTypeModeExact].searched), 98.0);
+    EXPECT_GE(Percent(totals[kTypeModeExact].correct, totals[kTypeModeExact].count), 95.0);
+    EXPECT_GE(Percent(totals[kTypeModeSimilar].correct, totals[kTypeModeSimilar].count), 97.5);
+    EXPECT_GE(Percent(totals[kTypeModeExact].top1, totals[kTypeModeExact].searched), 98.5);
     EXPECT_GE(Percent(totals[kTypeModeExact].top10, totals[kTypeModeExact].searched), 99.5);
 }
 
@@ -108,7 +109,8 @@ TEST_F(RealWritingEvaluation, JouyouInAWritersProportions) {
     EXPECT_GE(Percent(similar.correct, similar.count), 90.5);
     // Strokes out of order or out of place are always reported.
     ASSERT_GT(similar.orderChecked, 150);
-    EXPECT_EQ(similar.swapDetected, similar.orderChecked);
+    EXPECT_EQ(similar.swapAccepted, 0);
+    EXPECT_GE(Percent(similar.swapDetected, similar.orderChecked), 98.0);
     EXPECT_GE(Percent(similar.lateDetected, similar.orderChecked), 98.0);
     EXPECT_EQ(similar.extraDetected, similar.orderChecked);
 }
@@ -121,9 +123,9 @@ TEST_F(RealWritingEvaluation, IndependentlyWrittenKanji) {
     options.typeModes = {kTypeModeExact, kTypeModeSimilar};
     options.search = true;
     auto totals = Totals("development set", Evaluate(*s_library, samples, options));
-    EXPECT_GE(Percent(totals[kTypeModeExact].correct, totals[kTypeModeExact].count), 71.0);
-    EXPECT_GE(Percent(totals[kTypeModeSimilar].correct, totals[kTypeModeSimilar].count), 80.0);
-    EXPECT_GE(Percent(totals[kTypeModeExact].top1, totals[kTypeModeExact].searched), 91.0);
+    EXPECT_GE(Percent(totals[kTypeModeExact].correct, totals[kTypeModeExact].count), 73.0);
+    EXPECT_GE(Percent(totals[kTypeModeSimilar].correct, totals[kTypeModeSimilar].count), 82.0);
+    EXPECT_GE(Percent(totals[kTypeModeExact].top1, totals[kTypeModeExact].searched), 92.0);
 }
 
 TEST_F(RealWritingEvaluation, KanaWithTheirVariations) {
@@ -132,11 +134,11 @@ TEST_F(RealWritingEvaluation, KanaWithTheirVariations) {
     CEvaluationOptions spacing;
     spacing.spacings = {1.0, 4.0, 8.0};
     auto totals = Totals("kana, spacing hand", Evaluate(*s_library, samples, spacing));
-    EXPECT_GE(Percent(totals[kKanaRow].correct, totals[kKanaRow].count), 97.0);
+    EXPECT_GE(Percent(totals[kKanaRow].correct, totals[kKanaRow].count), 99.0);
     CEvaluationOptions full;
     full.hand = ERange::kFull;
     totals = Totals("kana, full hand", Evaluate(*s_library, samples, full));
-    EXPECT_GE(Percent(totals[kKanaRow].correct, totals[kKanaRow].count), 94.0);
+    EXPECT_GE(Percent(totals[kKanaRow].correct, totals[kKanaRow].count), 95.5);
 }
 
 }  // namespace

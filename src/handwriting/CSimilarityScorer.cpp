@@ -248,6 +248,8 @@ int CSimilarityScorer::Score(const CKanjiStrokes& candidate, double threshold, i
     const double penalty = static_cast<double>(kLengthPenaltySegments -
                                                std::min(lengthDifference, kLengthPenaltySegments)) /
                            static_cast<double>(kLengthPenaltySegments);
+    // Even a perfect match could not rise above the floor.
+    if (floor >= 0 && kPerfectScore * penalty <= floor) return 0;
     m_candidate.clear();
     for (const auto& segment : candidate.segments)
         m_candidate.push_back({segment->start, segment->end, segment->type});

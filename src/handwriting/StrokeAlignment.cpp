@@ -60,6 +60,63 @@ bool JointsNear(std::span<const CStrokePiece> run, const CStrokePiece& single, d
     return true;
 }
 
+// The distance of p from the chain of pieces (each piece's chord, and the gaps between one
+// piece's end and the next one's start).
+double DistanceToChain(CPoint p, std::span<const CStrokePiece> chain) {
+    double nearest = std::numeric_limits<double>::infinity();
+    for (std::size_t k = 0; k < chain.size(); ++k) {
+        nearest = std::min(nearest, DistanceToPiece(p, chain[k]));
+        if (k + 1 < chain.size()) {
+            nearest = std::min(nearest, DistanceToPiece(p, {chain[k].end, chain[k + 1].start}));
+        }
+    }
+    return nearest;
+}
+
+// Whether every joint of one chain lies within reach of the other chain.
+bool JointsAlongChain(std::span<const CStrokePiece> joints, std::span<const CStrokePiece> chain,
+                      double reach) {
+    for (const CStrokePiece& piece : joints) {
+        if (DistanceToChain(piece.start, chain) >= reach ||
+            DistanceToChain(piece.end, chain) >= reach) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The longest piece of a chain.
+const CStrokePiece& LongestPiece(std::span<const CStrokePiece> chain) {
+    const CStrokePiece* longest = &chain.front();
+    for (const CStrokePiece& piece : chain) {
+        if (PieceLength(piece) > PieceLength(*longest)) longest = &piece;
+    }
+    return *longest;
+}
+
+// The last resort: the two strokes as chains of chords follow the same path, their ends close
+// and every joint of each within half the threshold of the other (a small zigzag that a quick
+// hand runs together, a bend cut differently); in the exact mode their longest pieces pass
+// its type test too. Full when they do, with the mean of the start and end distances.
+std::optional<CStrokeComparison> AlignAsPolylines(std::span<const CStrokePiece> u,
+                                                  std::span<const CStrokePiece> d,
+                                                  std::size_t userCount, int typeMode,
+                                                  double threshold) {
+    // Two single pieces are the plain comparison's to judge.
+    if (u.size() == 1 && d.size() == 1) return std::nullopt;
+    const double gs = Distance(u.front().start, d.front().start);
+    const double ge = Distance(u.back().end, d.back().end);
+    const double reach = kJointShare * threshold;
+    if (gs >= threshold || ge >= threshold || !JointsAlongChain(u, d, reach) ||
+        !JointsAlongChain(d, u, reach) ||
+        (typeMode == kTypeModeExact &&
+         !PassesTypeTest(typeMode, LongestPiece(d), LongestPiece(u)))) {
+        return std::nullopt;
+    }
+    std::vector<int> map(userCount, static_cast<int>(d.front().offset));
+    return CStrokeComparison{CStrokeMatch::Full, (gs + ge) / 2.0, std::move(map), true};
+}
+
 struct CStep {
     double cost = std::numeric_limits<double>::infinity();
     std::size_t userRun = 0;  // pieces the step took on each side; 0 where no step arrives
@@ -109,7 +166,7 @@ std::optional<CStrokeComparison> AlignStroke(const CKanjiStrokes& user, std::siz
             }
         }
     }
-    if (std::isinf(steps[m][n].cost)) return std::nullopt;
+    if (std::isinf(steps[m][n].cost)) return AlignAsPolylines(u, d, userCount, typeMode, threshold);
     // Walk back through the steps for the segment map and the divisor.
     std::vector<int> map(ClampedCount(user.Size(), userFirst, userCount), 0);
     int pairs = 0;

@@ -263,6 +263,36 @@ TEST(CompareStroke, AStrokeCutDifferentlyStillMatchesAsAWhole) {
     EXPECT_DOUBLE_EQ(comparison.averageDistance, 0.0);
 }
 
+// A small zigzag that a quick hand runs into one sweep (the long stroke of the walking radical)
+// follows the database's path: it matches as a whole when every joint of each lies near the
+// other, in the exact mode only when the longest pieces agree in type.
+TEST(CompareStroke, AZigzagRunTogetherMatchesAlongItsPath) {
+    const CKanjiStrokes zigzag = MakeStrokes({{34, 79, 59, 74, kStraightHalfRectOnly, 1},
+                                              {59, 74, 49, 95, kStraightNoArrow},
+                                              {49, 95, 60, 108, kStraightNoArrow},
+                                              {60, 108, 41, 126, kCurve}});
+    const CKanjiStrokes quick = MakeStrokes({{34, 79, 57, 73, kStraightHalfRectOnly, 1},
+                                             {57, 73, 58, 112, kExtraCurveFlush},
+                                             {58, 112, 42, 126, kStraightNoArrow}});
+    const CStrokeComparison similar = CompareWhole(quick, zigzag, kTypeModeSimilar);
+    EXPECT_EQ(similar.result, CStrokeMatch::Full);
+    EXPECT_TRUE(similar.aligned);
+    EXPECT_EQ(CompareWhole(quick, zigzag, kTypeModeExact).result, CStrokeMatch::Full);
+    // The same ends, but a path that swings far from the zigzag's joints.
+    const CKanjiStrokes wide =
+        MakeStrokes({{34, 79, 90, 100, kStraightNoArrow, 1}, {90, 100, 42, 126, kStraightNoArrow}});
+    EXPECT_NE(CompareWhole(wide, zigzag, kTypeModeAny).result, CStrokeMatch::Full);
+    // Along the path, but a hook curve where the database's longest piece is a straight.
+    const CKanjiStrokes hooked = MakeStrokes({{34, 79, 57, 73, kStraightHalfRectOnly, 1},
+                                              {57, 73, 58, 112, kChook},
+                                              {58, 112, 42, 126, kStraightNoArrow}});
+    const CKanjiStrokes straightLong = MakeStrokes({{34, 79, 59, 74, kStraightHalfRectOnly, 1},
+                                                    {59, 74, 49, 95, kStraightNoArrow},
+                                                    {49, 95, 60, 108, kStraightNoArrow},
+                                                    {60, 108, 41, 126, kStraightNoArrow}});
+    EXPECT_EQ(CompareWhole(hooked, straightLong, kTypeModeExact).result, CStrokeMatch::None);
+}
+
 TEST(CompareStroke, ACornerIsNeverAlignedAway) {
     // A corner stroke and the diagonal between its ends, with both arms long.
     const CKanjiStrokes corner = MakeStrokes(

@@ -12,25 +12,21 @@ kanjivg_version=2.0.2
 cache=$root/.cache/kanjivg
 kanjivg=$cache/package/dist/orig/main
 
-if ! grep -qs "\"version\": \"$kanjivg_version\"" "$cache/package/package.json"; then
-    echo "Fetching KanjiVG $kanjivg_version from npm"
-    rm -rf "$cache"
-    mkdir -p "$cache"
-    (cd "$cache" && npm pack --silent "@madcat/kanjivg@$kanjivg_version" >/dev/null &&
-        tar xzf "madcat-kanjivg-$kanjivg_version.tgz" && rm "madcat-kanjivg-$kanjivg_version.tgz")
-fi
+# Unpacks an npm package into a cache folder once (again when its version changes).
+fetch_npm() {
+    local package=$1 version=$2 folder=$3 tarball
+    grep -qs "\"version\": \"$version\"" "$folder/package/package.json" && return 0
+    echo "Fetching $package $version from npm"
+    rm -rf "$folder"
+    mkdir -p "$folder"
+    tarball=$(cd "$folder" && npm pack --silent "$package@$version")
+    (cd "$folder" && tar xzf "$tarball" && rm "$tarball")
+}
 
+fetch_npm @madcat/kanjivg "$kanjivg_version" "$cache"
 # Independent handwriting for the writing evaluation and its tests: another font's stroke
-# medians (hanzi-writer-data, Arphic Public License), fetched from npm like KanjiVG.
-hanzi_version=2.0.1
-hanzi_cache=$root/.cache/hwd
-if ! grep -qs "\"version\": \"$hanzi_version\"" "$hanzi_cache/package/package.json"; then
-    echo "Fetching hanzi-writer-data $hanzi_version from npm"
-    rm -rf "$hanzi_cache"
-    mkdir -p "$hanzi_cache"
-    (cd "$hanzi_cache" && npm pack --silent "hanzi-writer-data@$hanzi_version" >/dev/null &&
-        tar xzf "hanzi-writer-data-$hanzi_version.tgz" && rm "hanzi-writer-data-$hanzi_version.tgz")
-fi
+# medians (hanzi-writer-data, Arphic Public License).
+fetch_npm hanzi-writer-data 2.0.1 "$root/.cache/hwd"
 
 # The generator's sources (with the recogniser it types strokes with) and inputs: the data is
 # made again whenever one of them changes.

@@ -23,15 +23,7 @@ double PieceLength(const CStrokePiece& piece) {
 }
 
 double DistanceToPiece(CPoint p, const CStrokePiece& piece) {
-    const double dx = piece.end.x - piece.start.x;
-    const double dy = piece.end.y - piece.start.y;
-    const double squared = dx * dx + dy * dy;
-    double t = 0.0;
-    if (squared > 0.0) {
-        t = std::clamp(((p.x - piece.start.x) * dx + (p.y - piece.start.y) * dy) / squared, 0.0,
-                       1.0);
-    }
-    return std::hypot(piece.start.x + t * dx - p.x, piece.start.y + t * dy - p.y);
+    return DistanceToSegment(p, piece.start, piece.end);
 }
 
 // The run's longest piece, when every other piece of it is minor beside it.

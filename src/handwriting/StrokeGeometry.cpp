@@ -22,6 +22,17 @@ double Distance(CPoint from, CPoint to) {
     return std::sqrt(dx * dx + dy * dy);
 }
 
+double DistanceToSegment(CPoint p, CPoint from, CPoint to) {
+    const double dx = to.x - from.x;
+    const double dy = to.y - from.y;
+    const double squared = dx * dx + dy * dy;
+    double t = 0.0;
+    if (squared > 0.0) {
+        t = std::clamp(((p.x - from.x) * dx + (p.y - from.y) * dy) / squared, 0.0, 1.0);
+    }
+    return std::hypot(from.x + t * dx - p.x, from.y + t * dy - p.y);
+}
+
 int Direction(CPoint from, CPoint to) {
     const double dx = static_cast<double>(to.x) - from.x;
     const double dy = static_cast<double>(to.y) - from.y;

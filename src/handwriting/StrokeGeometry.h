@@ -23,6 +23,10 @@ inline constexpr std::size_t kMaxArcPoints = 375;
 // Euclidean distance in pixels.
 double Distance(CPoint from, CPoint to);
 
+// Distance in pixels from p to the nearest point of the segment from `from` to `to` (to
+// `from` itself when the two coincide).
+double DistanceToSegment(CPoint p, CPoint from, CPoint to);
+
 // Direction from `from` to `to` in whole degrees, truncated toward zero: 0 right, 90 down,
 // -90 up, +-180 left. Coinciding points give 0.
 int Direction(CPoint from, CPoint to);

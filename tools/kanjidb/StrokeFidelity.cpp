@@ -25,18 +25,6 @@ bool IsDrawnAlongThePath(int type) {
            type == kHook || type == kHookStem;
 }
 
-double DistanceToPiece(CPoint p, const CPiece& piece) {
-    const double dx = piece.to.x - piece.from.x;
-    const double dy = piece.to.y - piece.from.y;
-    const double squared = dx * dx + dy * dy;
-    double t = 0.0;
-    if (squared > 0.0) {
-        t = ((p.x - piece.from.x) * dx + (p.y - piece.from.y) * dy) / squared;
-        t = std::clamp(t, 0.0, 1.0);
-    }
-    return std::hypot(piece.from.x + t * dx - p.x, piece.from.y + t * dy - p.y);
-}
-
 std::vector<CPiece> Polyline(const std::vector<CTypedSegment>& segments) {
     int top = std::numeric_limits<int>::max();
     int bottom = std::numeric_limits<int>::min();
@@ -66,7 +54,7 @@ double DistanceFromPath(const std::vector<CPoint>& path,
         const CPiece* nearest = nullptr;
         double distance = std::numeric_limits<double>::max();
         for (const CPiece& piece : pieces) {
-            const double d = DistanceToPiece(p, piece);
+            const double d = DistanceToSegment(p, piece.from, piece.to);
             if (d < distance) {
                 distance = d;
                 nearest = &piece;

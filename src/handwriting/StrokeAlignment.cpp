@@ -86,6 +86,18 @@ const CStrokePiece& LongestPiece(std::span<const CStrokePiece> chain) {
     return *longest;
 }
 
+// Whether the longest pieces of two chains that follow one path pass the exact type test, or
+// are both bent (an L's parts, a sweep, a joined first half): a hand that rounds the corner
+// of an L draws it as a sweep along the same path.
+bool LongestPiecesAgree(const CStrokePiece& database, const CStrokePiece& user) {
+    auto bent = [](int code) {
+        return (code >= kLHookBegin && code <= kLNoHookEnd) ||
+               (code >= kCurveVe && code <= kCompStroke);
+    };
+    return PassesTypeTest(kTypeModeExact, database, user) ||
+           (bent(database.type) && bent(user.type));
+}
+
 // The last resort: the two strokes as chains of chords follow the same path, their ends close
 // and every joint of each within half the threshold of the other (a small zigzag that a quick
 // hand runs together, a bend cut differently); in the exact mode their longest pieces pass
@@ -101,8 +113,7 @@ std::optional<CStrokeComparison> AlignAsPolylines(std::span<const CStrokePiece> 
     const double reach = kJointShare * threshold;
     if (gs >= threshold || ge >= threshold || !JointsAlongChain(u, d, reach) ||
         !JointsAlongChain(d, u, reach) ||
-        (typeMode == kTypeModeExact &&
-         !PassesTypeTest(typeMode, LongestPiece(d), LongestPiece(u)))) {
+        (typeMode == kTypeModeExact && !LongestPiecesAgree(LongestPiece(d), LongestPiece(u)))) {
         return std::nullopt;
     }
     std::vector<int> map(userCount, static_cast<int>(d.front().offset));

@@ -293,6 +293,20 @@ TEST(CompareStroke, AZigzagRunTogetherMatchesAlongItsPath) {
     EXPECT_EQ(CompareWhole(hooked, straightLong, kTypeModeExact).result, CStrokeMatch::None);
 }
 
+// An L whose corner the hand rounds is drawn as one sweep along the same path, its hook as a
+// hook: in the exact mode too, where the longest pieces on both sides are bent.
+TEST(CompareStroke, ARoundedLIsTheSameStrokeInTheExactMode) {
+    const CKanjiStrokes sharp =
+        MakeStrokes({{60, 80, 60, 104, kLHookBegin, 1}, {60, 108, 85, 108, kLHookEnd}});
+    const CKanjiStrokes rounded =
+        MakeStrokes({{60, 80, 84, 107, kExtraSharpCurveFlush, 1}, {84, 107, 90, 100, kHook}});
+    EXPECT_EQ(CompareWhole(rounded, sharp, kTypeModeExact).result, CStrokeMatch::Full);
+    // Along the same path, but read as a hook curve: not the L in the exact mode.
+    const CKanjiStrokes hooked =
+        MakeStrokes({{60, 80, 84, 107, kChook, 1}, {84, 107, 90, 100, kHook}});
+    EXPECT_NE(CompareWhole(hooked, sharp, kTypeModeExact).result, CStrokeMatch::Full);
+}
+
 TEST(CompareStroke, ACornerIsNeverAlignedAway) {
     // A corner stroke and the diagonal between its ends, with both arms long.
     const CKanjiStrokes corner = MakeStrokes(

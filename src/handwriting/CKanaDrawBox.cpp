@@ -187,14 +187,21 @@ void CKanaDrawBox::Check() {
         // nearer still in the character as the writer places it.
         const auto due =
             static_cast<std::size_t>(std::find(taken.begin(), taken.end(), false) - taken.begin());
-        if (m_enforceOrder && static_cast<int>(due) != bestStroke) {
-            const CPolyline& reference = prepared[due].primary;
-            const CPoint drift =
-                m_placement.Drift(recognised, {(reference.front().x + reference.back().x) / 2,
-                                               (reference.front().y + reference.back().y) / 2});
-            const std::optional<double> placed = MatchDistance(
-                Densify(ShiftedPolyline(m_userStrokes[stroke], drift)), prepared[due]);
-            if (placed && *placed < best && MatchDistance(user, prepared[due])) {
+        if (m_enforceOrder && static_cast<int>(due) != bestStroke &&
+            MatchDistance(user, prepared[due])) {
+            // Both compared as if written where the recognised strokes around them put the
+            // character.
+            const auto placed = [&](std::size_t k) {
+                const CPolyline& reference = prepared[k].primary;
+                const CPoint drift =
+                    m_placement.Drift(recognised, {(reference.front().x + reference.back().x) / 2,
+                                                   (reference.front().y + reference.back().y) / 2});
+                return MatchDistance(Densify(ShiftedPolyline(m_userStrokes[stroke], drift)),
+                                     prepared[k]);
+            };
+            const std::optional<double> dueDistance = placed(due);
+            const std::optional<double> bestDistance = placed(static_cast<std::size_t>(bestStroke));
+            if (dueDistance && (!bestDistance || *dueDistance < *bestDistance)) {
                 bestStroke = static_cast<int>(due);
             }
         }

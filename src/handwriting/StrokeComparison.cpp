@@ -34,7 +34,7 @@ bool IsBorderlineType(int databaseCode, int userCode) {
     };
     auto is = [](int wanted) { return [wanted](int code) { return code == wanted; }; };
     return either(straight, mild) || either(is(kCompStroke), curve) ||
-           either(is(kChook), is(kTeardrop));
+           either(is(kCompStroke), straight) || either(is(kChook), is(kTeardrop));
 }
 
 double TypeMatch(int databaseCode, int userCode) {

@@ -31,8 +31,9 @@ double TypeMatch(int databaseCode, int userCode);
 
 // Codes that the recogniser gives the same stroke either side of one of its thresholds, where
 // a pixel of difference in the drawing decides: a straight (1 to 14) and the mildest curve
-// (17, 21, 23, 31); a joined first half (35) and a sweep (17 to 34); the hook curve (0) and a
-// dot (11). Either order. The type tests of the exact and the similar mode let them pass.
+// (17, 21, 23, 31); a joined first half (35), whose bend may be as slight as 14 degrees, and a
+// sweep (17 to 34) or a straight (1 to 14); the hook curve (0) and a dot (11). Either order.
+// The type tests of the exact and the similar mode let them pass.
 bool IsBorderlineType(int databaseCode, int userCode);
 
 // A hook read as a short straight, or the other way round: shorter than this (pixels), a

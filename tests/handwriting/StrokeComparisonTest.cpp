@@ -222,7 +222,10 @@ TEST(CompareStroke, TheExactModeLetsBorderlineCurvesPass) {
     EXPECT_EQ(CompareWhole(bent, sweep, kTypeModeExact).result, CStrokeMatch::Full);
     EXPECT_EQ(CompareWhole(sweep, bent, kTypeModeExact).result, CStrokeMatch::Full);
     const CKanjiStrokes diagonal = MakeStrokes({{20, 20, 120, 120, kStraightNoArrow, 1}});
-    EXPECT_EQ(CompareWhole(bent, diagonal, kTypeModeExact).result, CStrokeMatch::None);
+    EXPECT_EQ(CompareWhole(bent, diagonal, kTypeModeExact).result, CStrokeMatch::Full);
+    EXPECT_EQ(CompareWhole(diagonal, bent, kTypeModeExact).result, CStrokeMatch::Full);
+    const CKanjiStrokes hookCurve = MakeStrokes({{20, 20, 120, 120, kChook, 1}});
+    EXPECT_EQ(CompareWhole(bent, hookCurve, kTypeModeExact).result, CStrokeMatch::None);
     EXPECT_TRUE(IsBorderlineType(kTeardrop, kCurve));
     EXPECT_TRUE(IsBorderlineType(kChook, kTeardrop));
     EXPECT_FALSE(IsBorderlineType(kHook, kCurve));

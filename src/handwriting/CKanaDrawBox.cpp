@@ -173,10 +173,15 @@ void CKanaDrawBox::Check() {
         const CPolyline user = Densify(m_userStrokes[stroke]);
         double best = kMaxDistance;
         int bestStroke = -1;
+        // The reference stroke the writer should be writing, and whether the stroke matches it.
+        const auto due =
+            static_cast<std::size_t>(std::find(taken.begin(), taken.end(), false) - taken.begin());
+        bool dueMatches = false;
         for (int candidate = 0; candidate < referenceCount; ++candidate) {
             const auto k = static_cast<std::size_t>(candidate);
             if (taken[k]) continue;
             const std::optional<double> distance = MatchDistance(user, prepared[k]);
+            if (k == due) dueMatches = distance.has_value();
             if (distance && *distance < best) {
                 best = *distance;
                 bestStroke = candidate;
@@ -185,17 +190,13 @@ void CKanaDrawBox::Check() {
         if (bestStroke < 0) continue;
         // With the order enforced, the stroke due next wins over a nearer one when it lies
         // nearer still in the character as the writer places it.
-        const auto due =
-            static_cast<std::size_t>(std::find(taken.begin(), taken.end(), false) - taken.begin());
-        if (m_enforceOrder && static_cast<int>(due) != bestStroke &&
-            MatchDistance(user, prepared[due])) {
+        if (m_enforceOrder && static_cast<int>(due) != bestStroke && dueMatches) {
             // Both compared as if written where the recognised strokes around them put the
             // character.
             const auto placed = [&](std::size_t k) {
                 const CPolyline& reference = prepared[k].primary;
                 const CPoint drift =
-                    m_placement.Drift(recognised, {(reference.front().x + reference.back().x) / 2,
-                                                   (reference.front().y + reference.back().y) / 2});
+                    m_placement.Drift(recognised, reference.front(), reference.back());
                 return MatchDistance(Densify(ShiftedPolyline(m_userStrokes[stroke], drift)),
                                      prepared[k]);
             };

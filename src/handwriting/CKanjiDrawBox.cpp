@@ -21,6 +21,12 @@ int FirstFree(const std::vector<bool>& taken) {
 constexpr double kMaxAverageDistance = 500.0;
 constexpr double kAlignedPenalty = 15.0;  // px
 
+// The distance by which a comparison ranks: a stroke that matches piece by piece beats one
+// that matches only as a whole.
+double RankDistance(const CStrokeComparison& comparison) {
+    return comparison.averageDistance + (comparison.aligned ? kAlignedPenalty : 0.0);
+}
+
 // Index of the segment that begins the stroke holding segment index (0 when none does).
 std::size_t StrokeStart(const CKanjiStrokes& strokes, std::size_t index) {
     while (index > 0 && strokes[index].newStroke == 0)
@@ -232,8 +238,8 @@ void CKanjiDrawBox::Check() {
         double best = kMaxAverageDistance;
         int bestStroke = -1;
         CStrokeComparison bestComparison;
-        int expected = -1;  // the first free database stroke that matches
-        CStrokeComparison expectedComparison;
+        const int due = FirstFree(taken);  // the stroke the writer should be writing
+        CStrokeComparison dueComparison;
         for (int candidate = 0; candidate < databaseCount; ++candidate) {
             const auto k = static_cast<std::size_t>(candidate);
             if (taken[k]) continue;
@@ -243,13 +249,8 @@ void CKanjiDrawBox::Check() {
                 static_cast<std::size_t>(database.firstSegment[k]),
                 static_cast<std::size_t>(database.segmentCount[k]), m_typeMode, Threshold());
             if (comparison.result == CStrokeMatch::None) continue;
-            // A stroke that matches piece by piece beats one that matches only as a whole.
-            const double distance =
-                comparison.averageDistance + (comparison.aligned ? kAlignedPenalty : 0.0);
-            if (expected < 0 || candidate < expected) {
-                expected = candidate;
-                expectedComparison = comparison;
-            }
+            const double distance = RankDistance(comparison);
+            if (candidate == due) dueComparison = comparison;
             if (distance < best) {
                 best = distance;
                 bestStroke = candidate;
@@ -259,22 +260,20 @@ void CKanjiDrawBox::Check() {
         // With the order enforced, the stroke due next wins over a nearer one when it lies
         // nearer still in the character as the writer places it, judged by the strokes
         // already recognised around it.
-        if (m_enforceOrder && expected >= 0 && expected != bestStroke &&
-            expected == FirstFree(taken) && expectedComparison.result == bestComparison.result) {
-            const auto k = static_cast<std::size_t>(expected);
-            const auto [from, to] = databaseEnds(expected);
-            const CPoint drift =
-                m_placement.Drift(recognised, {(from.x + to.x) / 2, (from.y + to.y) / 2});
+        if (m_enforceOrder && bestStroke >= 0 && due != bestStroke &&
+            dueComparison.result == bestComparison.result) {
+            const auto k = static_cast<std::size_t>(due);
+            const auto [from, to] = databaseEnds(due);
+            const CPoint drift = m_placement.Drift(recognised, from, to);
             const CStrokeComparison placed = CompareStroke(
                 Shifted(m_userStrokes, {-drift.x, -drift.y}),
                 static_cast<std::size_t>(user.firstSegment[stroke]),
                 static_cast<std::size_t>(user.segmentCount[stroke]), *m_target,
                 static_cast<std::size_t>(database.firstSegment[k]),
                 static_cast<std::size_t>(database.segmentCount[k]), m_typeMode, Threshold());
-            if (placed.result == expectedComparison.result &&
-                placed.averageDistance + (placed.aligned ? kAlignedPenalty : 0.0) < best) {
-                bestStroke = expected;
-                bestComparison = std::move(expectedComparison);
+            if (placed.result == dueComparison.result && RankDistance(placed) < best) {
+                bestStroke = due;
+                bestComparison = std::move(dueComparison);
             }
         }
         if (bestStroke < 0) continue;

@@ -4,15 +4,25 @@
 
 namespace brushly {
 
+namespace {
+
+CPoint Middle(CPoint a, CPoint b) {
+    return {(a.x + b.x) / 2, (a.y + b.y) / 2};
+}
+
+}  // namespace
+
 void CWriterPlacement::Record(int databaseStroke, CPoint userStart, CPoint userEnd,
                               CPoint databaseStart, CPoint databaseEnd) {
     m_displacements[databaseStroke] = {
         (userStart.x - databaseStart.x + userEnd.x - databaseEnd.x) / 2.0,
         (userStart.y - databaseStart.y + userEnd.y - databaseEnd.y) / 2.0,
-        {(databaseStart.x + databaseEnd.x) / 2, (databaseStart.y + databaseEnd.y) / 2}};
+        Middle(databaseStart, databaseEnd)};
 }
 
-CPoint CWriterPlacement::Drift(const std::vector<int>& databaseStrokes, CPoint near) const {
+CPoint CWriterPlacement::Drift(const std::vector<int>& databaseStrokes, CPoint databaseStart,
+                               CPoint databaseEnd) const {
+    const CPoint near = Middle(databaseStart, databaseEnd);
     const CShift* nearest = nullptr;
     double nearestDistance = 0.0;
     for (const int stroke : databaseStrokes) {

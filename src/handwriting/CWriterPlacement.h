@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <map>
 #include <vector>
 
@@ -21,12 +20,13 @@ public:
     void Record(int databaseStroke, CPoint userStart, CPoint userEnd, CPoint databaseStart,
                 CPoint databaseEnd);
 
-    // How the writer displaces the part of the character around near (a database point): the
-    // displacement of the recorded stroke, among those listed (still recognised), whose
-    // database stroke lies nearest to it (by the middle of its ends), rounded to whole pixels;
-    // (0, 0) when none of them has been recorded. Proportions differ across a character, so
-    // the nearest stroke says more than all of them.
-    CPoint Drift(const std::vector<int>& databaseStrokes, CPoint near) const;
+    // How the writer displaces the part of the character around the database stroke running
+    // from databaseStart to databaseEnd: the displacement of the recorded stroke, among those
+    // listed (still recognised), whose database stroke lies nearest to it (by the middles of
+    // their ends), rounded to whole pixels; (0, 0) when none of them has been recorded.
+    // Proportions differ across a character, so the nearest stroke says more than all of them.
+    CPoint Drift(const std::vector<int>& databaseStrokes, CPoint databaseStart,
+                 CPoint databaseEnd) const;
 
     void Clear() { m_displacements.clear(); }
 

@@ -6,6 +6,7 @@
 
 #include "handwriting/CWriterPlacement.h"
 #include "handwriting/DrawBoxCaptions.h"
+#include "handwriting/PathComparison.h"
 #include "handwriting/StrokeComparison.h"
 
 namespace brushly {
@@ -66,23 +67,6 @@ int EraseLastGroup(CKanjiStrokes& strokes) {
     return erased;
 }
 
-void AppendRange(CKanjiStrokes& destination, const CKanjiStrokes& source, std::size_t first,
-                 std::size_t count) {
-    for (std::size_t index = first; index < first + count && index < source.Size(); ++index) {
-        destination.Append(source[index]);
-    }
-}
-
-// The database segment as the autocorrected user segment: box codes become plain straights
-// unless the user drew that box code (userType, kNoType for an inserted segment).
-CStrokeData CorrectedSegment(const CStrokeData& database, int userType, bool beginsStroke) {
-    CStrokeData segment = database;
-    if (database.type == kBoxBegin && userType != kBoxBegin) segment.type = kStraight;
-    if (database.type == kBoxEnd && userType != kBoxEnd) segment.type = kStraightNoArrow;
-    segment.newStroke = beginsStroke ? 1 : 0;
-    return segment;
-}
-
 }  // namespace
 
 void CKanjiDrawBox::SetCharacter(const CKanjiStrokes& target, const CDrawBoxSettings& settings) {
@@ -139,11 +123,13 @@ void CKanjiDrawBox::ToggleGhost(const std::string& character) {
 
 void CKanjiDrawBox::CommitStroke() {
     const std::vector<CTypedSegment> segments = m_recogniser->Release();
+    std::vector<CPoint> path = m_recogniser->Samples();
     m_recogniser.reset();
     if (segments.empty()) return;
     AppendStroke(segments, m_userStrokes);
     AppendStroke(segments, m_written);
     m_matchMap.push_back(kUnmatched);
+    m_userPaths.push_back(std::move(path));
     // A drawn stroke makes the revealed one stale.
     m_hintLevel = 0;
     m_hintStroke = CKanjiStrokes();
@@ -201,6 +187,7 @@ void CKanjiDrawBox::Check() {
     const std::size_t userCount = user.firstSegment.size();
     const int databaseCount = static_cast<int>(database.firstSegment.size());
     m_matchMap.resize(userCount, kUnmatched);
+    m_userPaths.resize(userCount);
 
     struct CMatch {
         CStrokeMatch kind = CStrokeMatch::None;
@@ -243,9 +230,9 @@ void CKanjiDrawBox::Check() {
         for (int candidate = 0; candidate < databaseCount; ++candidate) {
             const auto k = static_cast<std::size_t>(candidate);
             if (taken[k]) continue;
-            CStrokeComparison comparison = CompareStroke(
+            CStrokeComparison comparison = CompareDrawnStroke(
                 m_userStrokes, static_cast<std::size_t>(user.firstSegment[stroke]),
-                static_cast<std::size_t>(user.segmentCount[stroke]), *m_target,
+                static_cast<std::size_t>(user.segmentCount[stroke]), m_userPaths[stroke], *m_target,
                 static_cast<std::size_t>(database.firstSegment[k]),
                 static_cast<std::size_t>(database.segmentCount[k]), m_typeMode, Threshold());
             if (comparison.result == CStrokeMatch::None) continue;
@@ -260,15 +247,22 @@ void CKanjiDrawBox::Check() {
         // With the order enforced, the stroke due next wins over a nearer one when it lies
         // nearer still in the character as the writer places it, judged by the strokes
         // already recognised around it.
+        // A whole match of the stroke due next always beats a partial one of another.
         if (m_enforceOrder && bestStroke >= 0 && due != bestStroke &&
-            dueComparison.result == bestComparison.result) {
+            dueComparison.result == CStrokeMatch::Full &&
+            bestComparison.result == CStrokeMatch::Partial) {
+            bestStroke = due;
+            bestComparison = std::move(dueComparison);
+        } else if (m_enforceOrder && bestStroke >= 0 && due != bestStroke &&
+                   dueComparison.result == bestComparison.result) {
             const auto k = static_cast<std::size_t>(due);
             const auto [from, to] = databaseEnds(due);
             const CPoint drift = m_placement.Drift(recognised, from, to);
-            const CStrokeComparison placed = CompareStroke(
+            const CStrokeComparison placed = CompareDrawnStroke(
                 Shifted(m_userStrokes, {-drift.x, -drift.y}),
                 static_cast<std::size_t>(user.firstSegment[stroke]),
-                static_cast<std::size_t>(user.segmentCount[stroke]), *m_target,
+                static_cast<std::size_t>(user.segmentCount[stroke]),
+                Shifted(m_userPaths[stroke], {-drift.x, -drift.y}), *m_target,
                 static_cast<std::size_t>(database.firstSegment[k]),
                 static_cast<std::size_t>(database.segmentCount[k]), m_typeMode, Threshold());
             if (placed.result == dueComparison.result && RankDistance(placed) < best) {
@@ -330,6 +324,7 @@ void CKanjiDrawBox::Check() {
     }
     m_userStrokes = std::move(kept);
     m_matchMap = std::move(keptMap);
+    m_userPaths.assign(m_matchMap.size(), {});
     m_userStrokes.NormalizeBoxPairs();
 
     const auto correct = static_cast<int>(m_matchMap.size());
@@ -346,98 +341,12 @@ void CKanjiDrawBox::Check() {
     }
 
     if (m_autocorrect) {
-        AutocorrectMatched(m_userStrokes, m_matchMap);
-        AutocorrectMatched(m_wrongOrder, m_wrongOrderMap);
-        AutocorrectPartial(m_incomplete, m_incompleteMaps);
-        AutocorrectPartial(m_incompleteWrongOrder, m_incompleteWrongOrderMaps);
+        const CKanjiStrokes& source = m_simpleStyle ? m_targetJoined : *m_target;
+        AutocorrectMatched(m_userStrokes, m_matchMap, source);
+        AutocorrectMatched(m_wrongOrder, m_wrongOrderMap, source);
+        AutocorrectPartial(m_incomplete, m_incompleteMaps, source);
+        AutocorrectPartial(m_incompleteWrongOrder, m_incompleteWrongOrderMaps, source);
     }
-}
-
-void CKanjiDrawBox::AutocorrectMatched(CKanjiStrokes& strokes,
-                                       const std::vector<int>& strokeMap) const {
-    if (strokes.Size() == 0) return;
-    const CKanjiStrokes& source = m_simpleStyle ? m_targetJoined : *m_target;
-    const CKanjiStrokes::StrokeIndex database = source.IndexStrokes();
-    const CKanjiStrokes::StrokeIndex user = strokes.IndexStrokes();
-    const int databaseCount = static_cast<int>(database.firstSegment.size());
-    CKanjiStrokes corrected;
-    for (std::size_t stroke = 0; stroke < user.firstSegment.size(); ++stroke) {
-        const int first = user.firstSegment[stroke];
-        const int count = user.segmentCount[stroke];
-        const int k = stroke < strokeMap.size() ? strokeMap[stroke] : kUnmatched;
-        if (k < 0 || k >= databaseCount) {
-            AppendRange(corrected, strokes, static_cast<std::size_t>(first),
-                        static_cast<std::size_t>(count));
-            continue;
-        }
-        const int databaseFirst = database.firstSegment[static_cast<std::size_t>(k)];
-        const int databaseSegments = database.segmentCount[static_cast<std::size_t>(k)];
-        // Segments are inserted or deleted at the stroke's first position, so the user's
-        // last segments line up with the database's last.
-        const int surplus = count - databaseSegments;
-        for (int index = 0; index < databaseSegments; ++index) {
-            const int userIndex = index + surplus;
-            const int userType = userIndex >= 0
-                                     ? strokes[static_cast<std::size_t>(first + userIndex)].type
-                                     : kNoType;
-            corrected.Append(CorrectedSegment(
-                source[static_cast<std::size_t>(databaseFirst + index)], userType, index == 0));
-        }
-    }
-    strokes = std::move(corrected);
-    strokes.NormalizeBoxPairs();
-}
-
-void CKanjiDrawBox::AutocorrectPartial(CKanjiStrokes& strokes,
-                                       const std::vector<CPartialMatch>& partials) const {
-    if (strokes.Size() == 0) return;
-    const CKanjiStrokes& source = m_simpleStyle ? m_targetJoined : *m_target;
-    const CKanjiStrokes::StrokeIndex database = source.IndexStrokes();
-    const CKanjiStrokes::StrokeIndex user = strokes.IndexStrokes();
-    const int databaseCount = static_cast<int>(database.firstSegment.size());
-    CKanjiStrokes corrected;
-    for (std::size_t stroke = 0; stroke < user.firstSegment.size(); ++stroke) {
-        const int first = user.firstSegment[stroke];
-        const int count = user.segmentCount[stroke];
-        const bool known = stroke < partials.size() && partials[stroke].databaseStroke >= 0 &&
-                           partials[stroke].databaseStroke < databaseCount &&
-                           partials[stroke].segmentMap.size() == static_cast<std::size_t>(count);
-        if (!known) {
-            AppendRange(corrected, strokes, static_cast<std::size_t>(first),
-                        static_cast<std::size_t>(count));
-            continue;
-        }
-        const auto k = static_cast<std::size_t>(partials[stroke].databaseStroke);
-        const int databaseFirst = database.firstSegment[k];
-        const int databaseSegments = database.segmentCount[k];
-        // Per corrected segment: (database segment within stroke k, user code).
-        std::vector<std::pair<int, int>> targets;
-        for (int index = 0; index < count; ++index) {
-            const int entry = partials[stroke].segmentMap[static_cast<std::size_t>(index)];
-            const int userType = strokes[static_cast<std::size_t>(first + index)].type;
-            if (index > 0 &&
-                entry == partials[stroke].segmentMap[static_cast<std::size_t>(index - 1)]) {
-                continue;
-            }
-            if (entry >= kJoinedPairMapBase) {
-                targets.emplace_back(entry - kJoinedPairMapBase, userType);
-                targets.emplace_back(entry - kJoinedPairMapBase + 1, userType);
-            } else {
-                targets.emplace_back(entry, userType);
-            }
-        }
-        bool beginsStroke = true;
-        for (const auto& [segmentIndex, userType] : targets) {
-            if (segmentIndex < 0 || segmentIndex >= databaseSegments) continue;
-            corrected.Append(
-                CorrectedSegment(source[static_cast<std::size_t>(databaseFirst + segmentIndex)],
-                                 userType, beginsStroke));
-            beginsStroke = false;
-        }
-    }
-    strokes = std::move(corrected);
-    strokes.NormalizeBoxPairs();
-    strokes.NormalizeLHookPairs();
 }
 
 void CKanjiDrawBox::Hint() {
@@ -471,6 +380,7 @@ void CKanjiDrawBox::Hint() {
         AppendRange(m_userStrokes, m_hintStroke, 0, m_hintStroke.Size());
         AppendRange(m_written, m_hintStroke, 0, m_hintStroke.Size());
         m_matchMap.push_back(kUnmatched);
+        m_userPaths.emplace_back();
         m_hintStroke = CKanjiStrokes();
         m_hintLevel = 0;
         Check();
@@ -481,6 +391,7 @@ void CKanjiDrawBox::DeleteLastStroke() {
     const int strokes = EraseLastGroup(m_userStrokes);
     const auto removed = std::min(m_matchMap.size(), static_cast<std::size_t>(strokes));
     m_matchMap.resize(m_matchMap.size() - removed);
+    m_userPaths.resize(m_matchMap.size());
 }
 
 void CKanjiDrawBox::Back() {
@@ -508,6 +419,7 @@ void CKanjiDrawBox::EraseAll() {
     m_recogniser.reset();
     m_userStrokes = CKanjiStrokes();
     m_matchMap.clear();
+    m_userPaths.clear();
     m_wrongOrderMap.clear();
     m_incorrect = CKanjiStrokes();
     m_wrongOrder = CKanjiStrokes();
@@ -563,6 +475,7 @@ void CKanjiDrawBox::FixOrder() {
     }
     m_userStrokes = std::move(rebuilt);
     m_matchMap = std::move(rebuiltMap);
+    m_userPaths.assign(m_matchMap.size(), {});
     m_wrongOrder = std::move(remaining);
     m_wrongOrderMap = std::move(remainingMap);
     m_feedbackShown = m_incorrect.Size() > 0 || m_wrongOrder.Size() > 0 ||
@@ -602,6 +515,7 @@ void CKanjiDrawBox::CopyLastStrokes(int count, CPoint pointer) {
         AppendRange(m_written, copy, 0, copy.Size());
         m_matchMap.insert(m_matchMap.end(), static_cast<std::size_t>(copy.StrokeCount()),
                           kUnmatched);
+        m_userPaths.resize(m_matchMap.size());
     }
     if (m_feedbackMode == kFeedbackEachStroke) Check();
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "handwriting/CStrokeRecogniser.h"
+#include "handwriting/DrawBoxAutocorrection.h"
 #include "handwriting/CWriterPlacement.h"
 #include "platform/CPoint.h"
 #include "reference/CKanjiStrokes.h"
@@ -147,19 +148,9 @@ public:
     const CKanjiStrokes& HintStroke() const { return m_hintStroke; }
 
 private:
-    // A stroke of an incomplete feedback list: its database stroke and, per segment, the
-    // database segment it matched (see CStrokeComparison::segmentMap).
-    struct CPartialMatch {
-        int databaseStroke = 0;
-        std::vector<int> segmentMap;
-    };
-
     void CommitStroke();
     void HideFeedback();
     void SetStatus(int status);
-    void AutocorrectMatched(CKanjiStrokes& strokes, const std::vector<int>& strokeMap) const;
-    void AutocorrectPartial(CKanjiStrokes& strokes,
-                            const std::vector<CPartialMatch>& partials) const;
     // Removes the last stroke, or box group, of the user's list with its matchMap entries.
     void DeleteLastStroke();
     // Names the look-alike of a finished character the check found wrong.
@@ -171,6 +162,9 @@ private:
     CKanjiStrokes m_targetJoined;
     CKanjiStrokes m_userStrokes;
     std::vector<int> m_matchMap;
+    // Per user stroke, its drawn path (the recogniser's samples) while it is unmatched; empty
+    // for a stroke not drawn by hand (hinted or copied) and once matched.
+    std::vector<std::vector<CPoint>> m_userPaths;
     std::vector<int> m_wrongOrderMap;
     CKanjiStrokes m_incorrect;
     CKanjiStrokes m_wrongOrder;

@@ -561,7 +561,10 @@ const std::vector<CTypedSegment>& CStrokeRecogniser::Working() const {
 
 std::vector<CTypedSegment> CStrokeRecogniser::Release() {
     if (!m_released && !m_state->Finished()) {
-        if (const std::optional<CPoint> last = m_sampler.Finish()) m_state->TakeSample(*last);
+        if (const std::optional<CPoint> last = m_sampler.Finish()) {
+            m_samples.push_back(*last);
+            m_state->TakeSample(*last);
+        }
     }
     m_released = true;
     return m_state->Release();

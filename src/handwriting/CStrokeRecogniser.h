@@ -101,6 +101,8 @@ public:
     // Takes the last mouse point and gives the segments committed at the release (or at the
     // finish). Later calls give the same segments.
     std::vector<CTypedSegment> Release();
+    // The stroke's path: its pointer samples so far, kSampleStep apart, in drawing order.
+    const std::vector<CPoint>& Samples() const { return m_samples; }
 
 private:
     class CState;

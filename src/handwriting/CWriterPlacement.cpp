@@ -51,4 +51,12 @@ CKanjiStrokes Shifted(const CKanjiStrokes& strokes, CPoint shift) {
     return copy;
 }
 
+std::vector<CPoint> Shifted(const std::vector<CPoint>& path, CPoint shift) {
+    std::vector<CPoint> moved;
+    moved.reserve(path.size());
+    for (const CPoint p : path)
+        moved.push_back({p.x + shift.x, p.y + shift.y});
+    return moved;
+}
+
 }  // namespace brushly

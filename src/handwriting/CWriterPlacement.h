@@ -41,5 +41,7 @@ private:
 
 // A copy of strokes with every point moved by shift.
 CKanjiStrokes Shifted(const CKanjiStrokes& strokes, CPoint shift);
+// A copy of a path with every point moved by shift.
+std::vector<CPoint> Shifted(const std::vector<CPoint>& path, CPoint shift);
 
 }  // namespace brushly

@@ -2,7 +2,10 @@
 // captions, autocorrection, hints and the editing commands.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <initializer_list>
+#include <numbers>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -12,6 +15,7 @@
 namespace brushly {
 namespace {
 
+using brushly::testing::DrawPath;
 using brushly::testing::DrawStraight;
 
 struct CSegmentValues {
@@ -589,6 +593,55 @@ TEST(KanjiDrawBox, LaterStrokesAreComparedWhereTheWriterPutsTheCharacter) {
     DrawStraight(box, {100, 20}, {100, 170});
     DrawStraight(box, {40, 78}, {160, 78});
     EXPECT_EQ(box.Caption(), "Incorrect Stroke Order");
+}
+
+TEST(KanjiDrawBox, AWholeMatchOfTheStrokeDueBeatsAPartialOneOfALaterStroke) {
+    // The first stroke of the second lies nearer the drawn line than the first stroke does.
+    const CKanjiStrokes target =
+        MakeStrokes({{40, 100, 160, 100, kStraightNoArrow, 1},
+                     {40, 95, 150, 95, kStraightHalfRectOnly, 1},
+                     {150, 95, 150, 160, kStraightNoArrow, 0}});
+    CKanjiDrawBox box;
+    box.SetCharacter(target, EachStroke());
+    DrawStraight(box, {40, 94}, {152, 94});
+    EXPECT_EQ(box.Caption(), "Correct (so far)");
+    EXPECT_EQ(box.MatchMap(), std::vector<int>{0});
+}
+
+TEST(KanjiDrawBox, ACornerRoundedAsOneSweepCountsWhereItsPathFollowsTheStroke) {
+    // 口: the left side, across and down, the bottom.
+    const CKanjiStrokes target = MakeStrokes({{80, 90, 80, 160, kStraightNoArrow, 1},
+                                              {80, 90, 150, 90, kStraightHalfRectOnly, 1},
+                                              {150, 90, 150, 160, kStraightNoArrow, 0},
+                                              {80, 160, 150, 160, kStraightNoArrow, 1}});
+    constexpr int kRadius = 28;
+    std::vector<CPoint> acrossAndDown;
+    for (int x = 80; x < 150 - kRadius; x += 3)
+        acrossAndDown.push_back({x, 90});
+    for (int step = 0; step <= 12; ++step) {
+        const double angle = -std::numbers::pi / 2 + step * std::numbers::pi / 24;
+        acrossAndDown.push_back(
+            {150 - kRadius + static_cast<int>(std::lround(kRadius * std::cos(angle))),
+             90 + kRadius + static_cast<int>(std::lround(kRadius * std::sin(angle)))});
+    }
+    for (int y = 90 + kRadius + 3; y <= 160; y += 3)
+        acrossAndDown.push_back({150, y});
+    // The recogniser reads it as one sweep, which no piece of the database stroke matches.
+    ASSERT_EQ(RecogniseStroke(acrossAndDown).size(), 1u);
+
+    CKanjiDrawBox box;
+    box.SetCharacter(target, EachStroke());
+    DrawAlong(box, target, 0);
+    DrawPath(box, std::span<const CPoint>(acrossAndDown));
+    EXPECT_EQ(box.MatchMap(), (std::vector<int>{0, 1}));
+    DrawAlong(box, target, 2);
+    EXPECT_EQ(box.Caption(), "Kanji is CORRECT");
+    // Undone and drawn again, the stroke is judged by its path once more.
+    box.Back();
+    box.Back();
+    EXPECT_EQ(box.MatchMap(), std::vector<int>{0});
+    DrawPath(box, std::span<const CPoint>(acrossAndDown));
+    EXPECT_EQ(box.MatchMap(), (std::vector<int>{0, 1}));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cmath>
+#include <span>
 
 #include "platform/CPoint.h"
 
@@ -19,6 +20,15 @@ void DrawStraight(Box& box, CPoint start, CPoint end) {
                      start.y + static_cast<int>(std::lround((end.y - start.y) * t))});
     }
     box.PenMove(end);
+    box.PenUp();
+}
+
+// Puts the pen down at the path's first point, moves it through the others and releases it.
+template <class Box>
+void DrawPath(Box& box, std::span<const CPoint> path) {
+    box.PenDown(path.front());
+    for (const CPoint& point : path.subspan(1))
+        box.PenMove(point);
     box.PenUp();
 }
 

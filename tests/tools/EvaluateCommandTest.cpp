@@ -51,6 +51,21 @@ TEST_F(EvaluateCommand, WritesTheSetAndPrintsOneRowPerSpacingAndMode) {
     EXPECT_NE(m_out.find("\n1-8     kana         1 "), std::string::npos) << m_out;
 }
 
+TEST_F(EvaluateCommand, OnlyTheNamedCharactersAndEveryFailureListed) {
+    const std::vector<std::string> jouyou{"--set", "jouyou", "--data", m_data.Path().string(),
+                                          "--kanjivg", m_kanjiVg.Path().string()};
+    std::vector<std::string> arguments = jouyou;
+    arguments.insert(arguments.end(), {"--only", "\xE4\xB8\x80\xE5\x8F\xB3", "--failures"});
+    ASSERT_EQ(Run(arguments), 0) << m_err;
+    EXPECT_NE(m_out.find("set jouyou: 1 of 1 characters"), std::string::npos) << m_out;
+    EXPECT_TRUE(m_out.ends_with("\nFailures:\n")) << m_out;
+
+    arguments = jouyou;
+    arguments.insert(arguments.end(), {"--only", "\xE5\x8F\xB3"});  // 右 is not in the set
+    EXPECT_EQ(Run(arguments), 1);
+    EXPECT_EQ(m_err, "brushly-tool evaluate-writing: the jouyou set has no characters\n");
+}
+
 TEST_F(EvaluateCommand, BadOptionsAndMissingDataFailClearly) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> mistakes{
         {{}, "missing --set"},

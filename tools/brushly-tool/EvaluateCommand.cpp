@@ -31,7 +31,7 @@ constexpr COptionSpec kEvaluateOptions[] = {
     kDataOption,        {"--kanjivg", true}, {"--hanzi", true},   {"--set", true},
     {"--hand", true},   {"--spacing", true}, {"--mode", true},    {"--limit", true},
     {"--every", true},  {"--seed", true},    {"--search", false}, {"--order", false},
-    {"--causes", false}};
+    {"--causes", false}, {"--failures", false}, {"--only", true}};
 
 constexpr int kMaxSpacing = 8;
 constexpr std::size_t kShownCauses = 10;
@@ -44,6 +44,8 @@ struct CRun {
     bool allSpacings = false;
     std::size_t limit = 0;  // 0: no limit
     std::size_t every = 1;
+    bool failures = false;  // list every failure
+    std::string only;       // UTF-8 characters to keep; empty: all
 };
 
 // The value of option as a whole number from low to high.
@@ -102,7 +104,9 @@ CRun ParseRun(const CCommandLine& line) {
     }
     run.options.search = line.Has("--search");
     run.options.order = line.Has("--order");
-    run.options.causes = line.Has("--causes");
+    run.failures = line.Has("--failures");
+    run.options.causes = line.Has("--causes") || run.failures;
+    run.only = line.Value("--only").value_or("");
     return run;
 }
 
@@ -113,8 +117,13 @@ bool FolderThere(const std::filesystem::path& folder, std::string_view what, std
     return false;
 }
 
-// Every k-th sample of the set, at most limit of them.
+// Every k-th sample of the set (of those named by --only), at most limit of them.
 std::vector<CSample> Selected(std::vector<CSample> samples, const CRun& run) {
+    if (!run.only.empty()) {
+        std::erase_if(samples, [&](const CSample& sample) {
+            return sample.name.empty() || run.only.find(sample.name) == std::string::npos;
+        });
+    }
     std::vector<CSample> selected;
     for (std::size_t i = 0; i < samples.size(); i += run.every) {
         if (run.limit > 0 && selected.size() >= run.limit) break;
@@ -189,6 +198,17 @@ void PrintCauses(std::ostream& out, const CEvaluation& evaluation) {
     }
 }
 
+void PrintFailures(std::ostream& out, const CRun& run, const CEvaluation& evaluation) {
+    out << "\nFailures:\n";
+    for (const writingeval::CFailure& failure : evaluation.failures) {
+        const std::string spacing = run.options.hand == ERange::kFull
+                                        ? "1-8"
+                                        : std::to_string(std::lround(failure.spacing));
+        out << spacing << ' ' << ModeName(failure.typeMode) << ' ' << failure.name << "  "
+            << failure.cause.cause << "  (" << failure.cause.detail << ")\n";
+    }
+}
+
 int RunEvaluate(const CCommandLine& line, std::ostream& out, std::ostream& err) {
     const CRun run = ParseRun(line);
     const std::filesystem::path kanjiVg =
@@ -224,6 +244,7 @@ int RunEvaluate(const CCommandLine& line, std::ostream& out, std::ostream& err) 
     const CEvaluation evaluation = writingeval::Evaluate(*library, samples, run.options);
     PrintTable(out, run, evaluation);
     if (run.options.causes) PrintCauses(out, evaluation);
+    if (run.failures) PrintFailures(out, run, evaluation);
     return 0;
 }
 
@@ -234,7 +255,7 @@ constexpr CToolCommand kEvaluateWritingCommand{
     "Usage: brushly-tool evaluate-writing --set jouyou|dev|kana|all-kanjivg\n"
     "           [--hand spacing|full] [--spacing N|all] [--mode exact|similar|any|all]\n"
     "           [--limit N] [--every K] [--seed S] [--search] [--order] [--causes]\n"
-    "           [--data DIR] [--kanjivg DIR] [--hanzi DIR]\n"
+    "           [--failures] [--only CHARS] [--data DIR] [--kanjivg DIR] [--hanzi DIR]\n"
     "\n"
     "Writes every character of a set as a mouse hand would, stroke by stroke, into the draw\n"
     "box (feedback after each stroke, order enforced, tolerance 20, autocorrection on) and\n"
@@ -255,6 +276,7 @@ constexpr CToolCommand kEvaluateWritingCommand{
     "                 1 to 8, then the figure over all of them\n"
     "  --mode M       stroke types must be exact (the default), similar, any; all: each\n"
     "  --limit N      at most N characters of the set\n"
+    "  --only CHARS   only the set's characters among CHARS (UTF-8), before --every\n"
     "  --every K      every K-th character of the set (before --limit)\n"
     "  --seed S       the hands' seed (default 1); a seed always gives the same writing\n"
     "  --search       also the handwriting search: top-1 and top-10 rates, mean ms a search\n"
@@ -263,6 +285,7 @@ constexpr CToolCommand kEvaluateWritingCommand{
     "                 corner; the rates at which the box reports them, and how many\n"
     "                 swapped writings it accepted as correct (never, when sound)\n"
     "  --causes       the ten most common causes of failure per type mode, with an example\n"
+    "  --failures     also every failure: spacing, mode, character, cause and its strokes\n"
     "  --data DIR     folder with MasterDB.kdb (default: $BRUSHLY_DATA_DIR, else data/)\n"
     "  --kanjivg DIR  KanjiVG's main folder (default: $BRUSHLY_KANJIVG_DIR, else .cache/)\n"
     "  --hanzi DIR    hanzi-writer-data's folder (default: $BRUSHLY_HANZI_DIR, else .cache/)\n"

@@ -19,7 +19,7 @@ bool IsKanaSet(std::span<const CSample> samples) {
 // One pass over the samples with one hand range and spacing; rows[k] is type mode k's row.
 void RunPass(const CKanjiLibrary& library, std::span<const CSample> samples,
              const CEvaluationOptions& options, double spacing, std::vector<CEvaluationRow>& rows,
-             std::map<int, CCauseCounts>& causes) {
+             CEvaluation& evaluation) {
     for (const CSample& sample : samples) {
         const CHandVariation hand =
             RandomHand(HandSeed(options.seed, sample, spacing), options.hand, spacing);
@@ -44,9 +44,10 @@ void RunPass(const CKanjiLibrary& library, std::span<const CSample> samples,
             const CBoxResult result = WriteKanji(target, writing, row.typeMode);
             if (!result.correct) {
                 if (options.causes) {
-                    CountCause(causes[row.typeMode],
-                               ClassifyFailure(target, writing, result, row.typeMode, Threshold()),
-                               sample.name);
+                    const CFailureCause cause =
+                        ClassifyFailure(target, writing, result, row.typeMode, Threshold());
+                    CountCause(evaluation.causes[row.typeMode], cause, sample.name);
+                    evaluation.failures.push_back({spacing, row.typeMode, sample.name, cause});
                 }
                 continue;
             }
@@ -100,7 +101,7 @@ CEvaluation Evaluate(const CKanjiLibrary& library, std::span<const CSample> samp
         std::vector<CEvaluationRow> rows;
         for (const int mode : modes)
             rows.push_back({.spacing = spacing, .typeMode = mode});
-        RunPass(library, samples, options, spacing, rows, evaluation.causes);
+        RunPass(library, samples, options, spacing, rows, evaluation);
         evaluation.rows.insert(evaluation.rows.end(), rows.begin(), rows.end());
     }
     return evaluation;

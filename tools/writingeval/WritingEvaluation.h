@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <map>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "reference/CKanjiLibrary.h"
@@ -52,12 +53,22 @@ struct CEvaluationRow {
     void Add(const CEvaluationRow& other);
 };
 
+// One failed writing, explained (with options.causes).
+struct CFailure {
+    double spacing = 0.0;
+    int typeMode = kKanaRow;
+    std::string name;  // the sample's
+    CFailureCause cause;
+};
+
 struct CEvaluation {
     // One row per pass and type mode: passes in the order of the spacings, type modes in the
     // order given (one kKanaRow row per pass for a kana set).
     std::vector<CEvaluationRow> rows;
     // The failure causes per type mode, over every pass (with options.causes).
     std::map<int, CCauseCounts> causes;
+    // Every failure behind those counts, in the order written.
+    std::vector<CFailure> failures;
 };
 
 // The seed of the hand that writes one sample in one pass: it depends only on the run's

@@ -571,12 +571,19 @@ std::vector<CTypedSegment> CStrokeRecogniser::Release() {
 }
 
 std::vector<CTypedSegment> RecogniseStroke(const std::vector<CPoint>& points) {
+    return RecogniseStrokeAndPath(points).segments;
+}
+
+CRecognisedStroke RecogniseStrokeAndPath(const std::vector<CPoint>& points) {
     CStrokeRecogniser recogniser;
     for (const CPoint& point : points) {
         if (recogniser.Finished()) break;
         recogniser.AddPoint(point);
     }
-    return recogniser.Release();
+    CRecognisedStroke stroke;
+    stroke.segments = recogniser.Release();
+    stroke.path = recogniser.Samples();
+    return stroke;
 }
 
 void AppendStroke(const std::vector<CTypedSegment>& segments, CKanjiStrokes& list) {

@@ -120,6 +120,13 @@ private:
 // from the first to the last point; no points give none.
 std::vector<CTypedSegment> RecogniseStroke(const std::vector<CPoint>& points);
 
+// The same, with the stroke's path as the draw box keeps it (CStrokeRecogniser::Samples).
+struct CRecognisedStroke {
+    std::vector<CTypedSegment> segments;
+    std::vector<CPoint> path;
+};
+CRecognisedStroke RecogniseStrokeAndPath(const std::vector<CPoint>& points);
+
 // Direction within tolerance degrees of horizontal, either way.
 bool NearHorizontal(int direction, int tolerance);
 

@@ -39,8 +39,8 @@ std::optional<CStrokeComparison> FollowPath(std::span<const CPoint> path,
 // How far (pixels) a path may stray from a stroke: kPathShare of the diagonal of the stroke's
 // bounding box, at least kMinPathTolerance.
 double PathTolerance(const CKanjiStrokes& database, std::size_t first, std::size_t count);
-inline constexpr double kPathShare = 0.15;
-inline constexpr double kMinPathTolerance = 6.0;
+inline constexpr double kPathShare = 0.25;
+inline constexpr double kMinPathTolerance = 8.0;
 inline constexpr double kCurveBulge = 0.3;
 inline constexpr double kSweepSagShare = 0.04;
 

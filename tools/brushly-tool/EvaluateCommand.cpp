@@ -31,7 +31,8 @@ constexpr COptionSpec kEvaluateOptions[] = {
     kDataOption,        {"--kanjivg", true}, {"--hanzi", true},   {"--set", true},
     {"--hand", true},   {"--spacing", true}, {"--mode", true},    {"--limit", true},
     {"--every", true},  {"--seed", true},    {"--search", false}, {"--order", false},
-    {"--causes", false}, {"--failures", false}, {"--only", true}};
+    {"--causes", false}, {"--failures", false}, {"--only", true},
+    {"--impostors", false}};
 
 constexpr int kMaxSpacing = 8;
 constexpr std::size_t kShownCauses = 10;
@@ -104,6 +105,7 @@ CRun ParseRun(const CCommandLine& line) {
     }
     run.options.search = line.Has("--search");
     run.options.order = line.Has("--order");
+    run.options.impostors = line.Has("--impostors");
     run.failures = line.Has("--failures");
     run.options.causes = line.Has("--causes") || run.failures;
     run.only = line.Value("--only").value_or("");
@@ -163,6 +165,11 @@ void PrintRow(std::ostream& out, const std::string& spacing, const CEvaluationRo
                       Percent(row.extraDetected, row.orderChecked).c_str(), row.swapAccepted);
         out << text;
     }
+    if (options.impostors) {
+        std::snprintf(text, sizeof text, " %9d %9s", row.impostorsChecked,
+                      Percent(row.impostorsAccepted, row.impostorsChecked).c_str());
+        out << text;
+    }
     out << '\n';
 }
 
@@ -170,6 +177,7 @@ void PrintTable(std::ostream& out, const CRun& run, const CEvaluation& evaluatio
     out << "spacing mode     count correct%";
     if (run.options.search) out << "  top1% top10%  ms/srch";
     if (run.options.order) out << " ordered  swap%  late% extra% accepted";
+    if (run.options.impostors) out << " impostors accepted%";
     out << '\n';
     for (const CEvaluationRow& row : evaluation.rows) {
         const std::string spacing =
@@ -254,8 +262,8 @@ constexpr CToolCommand kEvaluateWritingCommand{
     "evaluate-writing", "write character sets with varied mouse hands and report the verdicts",
     "Usage: brushly-tool evaluate-writing --set jouyou|dev|kana|all-kanjivg\n"
     "           [--hand spacing|full] [--spacing N|all] [--mode exact|similar|any|all]\n"
-    "           [--limit N] [--every K] [--seed S] [--search] [--order] [--causes]\n"
-    "           [--failures] [--only CHARS] [--data DIR] [--kanjivg DIR] [--hanzi DIR]\n"
+    "           [--limit N] [--every K] [--seed S] [--search] [--order] [--impostors]\n"
+    "           [--causes] [--failures] [--only CHARS] [--data DIR] [--kanjivg DIR] [--hanzi DIR]\n"
     "\n"
     "Writes every character of a set as a mouse hand would, stroke by stroke, into the draw\n"
     "box (feedback after each stroke, order enforced, tolerance 20, autocorrection on) and\n"
@@ -284,6 +292,8 @@ constexpr CToolCommand kEvaluateWritingCommand{
     "                 strokes swapped, one stroke written last, one extra stroke in an empty\n"
     "                 corner; the rates at which the box reports them, and how many\n"
     "                 swapped writings it accepted as correct (never, when sound)\n"
+    "  --impostors    also each kanji written into the box of the set's next kanji with as\n"
+    "                 many strokes; the rate at which the box took it for that kanji\n"
     "  --causes       the ten most common causes of failure per type mode, with an example\n"
     "  --failures     also every failure: spacing, mode, character, cause and its strokes\n"
     "  --data DIR     folder with MasterDB.kdb (default: $BRUSHLY_DATA_DIR, else data/)\n"

@@ -1,8 +1,10 @@
 #include "writingeval/FailureCauses.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "handwriting/CStrokeRecogniser.h"
+#include "handwriting/PathComparison.h"
 #include "handwriting/StrokeComparison.h"
 #include "handwriting/StrokeGeometry.h"
 
@@ -28,11 +30,24 @@ std::string Codes(const CKanjiStrokes& list, CStrokeRange range) {
     return codes;
 }
 
-CStrokeMatch Compare(const CKanjiStrokes& user, const CKanjiStrokes& target, CStrokeRange stroke,
-                     int typeMode, double threshold) {
-    return CompareStroke(user, 0, user.Size(), target, stroke.first, stroke.count, typeMode,
-                         threshold)
-        .result;
+// The rejected stroke as the box holds it: its segments and its drawn path.
+struct CDrawnStroke {
+    CKanjiStrokes segments;
+    std::vector<CPoint> path;
+
+    CStrokeComparison Against(const CKanjiStrokes& target, CStrokeRange stroke, int typeMode,
+                              double threshold) const {
+        return CompareDrawnStroke(segments, 0, segments.Size(), path, target, stroke.first,
+                                  stroke.count, typeMode, threshold);
+    }
+};
+
+CDrawnStroke Drawn(const std::vector<CPoint>& points) {
+    CRecognisedStroke recognised = RecogniseStrokeAndPath(points);
+    CDrawnStroke drawn;
+    AppendStroke(recognised.segments, drawn.segments);
+    drawn.path = std::move(recognised.path);
+    return drawn;
 }
 
 // "label n vs m".
@@ -84,8 +99,8 @@ CFailureCause ClassifyFailure(const CKanjiStrokes& target, const CWriting& writi
         return {"too many strokes", "stroke " + std::to_string(rejected + 1)};
     }
 
-    CKanjiStrokes user;
-    AppendStroke(RecogniseStroke(writing[rejected]), user);
+    const CDrawnStroke drawn = Drawn(writing[rejected]);
+    const CKanjiStrokes& user = drawn.segments;
     const CStrokeRange stroke = StrokeAt(index, rejected);
     const std::string detail = "stroke " + std::to_string(rejected + 1) + ": " +
                                Codes(user, {0, user.Size()}) + " vs " + Codes(target, stroke);
@@ -93,27 +108,26 @@ CFailureCause ClassifyFailure(const CKanjiStrokes& target, const CWriting& writi
     // A later stroke that the comparison takes at a smaller mean distance than limit.
     const auto laterMatch = [&](double limit) {
         for (std::size_t other = rejected + 1; other < databaseCount; ++other) {
-            const CStrokeRange later = StrokeAt(index, other);
-            const CStrokeComparison comparison = CompareStroke(
-                user, 0, user.Size(), target, later.first, later.count, typeMode, threshold);
+            const CStrokeComparison comparison =
+                drawn.Against(target, StrokeAt(index, other), typeMode, threshold);
             if (comparison.result == CStrokeMatch::Full && comparison.averageDistance < limit) {
                 return true;
             }
         }
         return false;
     };
-    const CStrokeComparison own = CompareStroke(user, 0, user.Size(), target, stroke.first,
-                                                stroke.count, typeMode, threshold);
+    const CStrokeComparison own = drawn.Against(target, stroke, typeMode, threshold);
     if (own.result == CStrokeMatch::Full) {
         // Matched alone, yet the box took another stroke for it.
         return {laterMatch(own.averageDistance) ? "order (a later stroke matches closer)"
                                                 : "rejected in context",
                 detail};
     }
-    if (Compare(user, target, stroke, kTypeModeAny, threshold) == CStrokeMatch::Full) {
-        const bool similar =
-            typeMode == kTypeModeExact &&
-            Compare(user, target, stroke, kTypeModeSimilar, threshold) == CStrokeMatch::Full;
+    const auto matches = [&](int mode) {
+        return drawn.Against(target, stroke, mode, threshold).result == CStrokeMatch::Full;
+    };
+    if (matches(kTypeModeAny)) {
+        const bool similar = typeMode == kTypeModeExact && matches(kTypeModeSimilar);
         return {"type " + Codes(user, {0, user.Size()}) + " vs " + Codes(target, stroke) +
                     (similar ? " (similar)" : ""),
                 detail};

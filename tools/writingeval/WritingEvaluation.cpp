@@ -17,10 +17,29 @@ bool IsKanaSet(std::span<const CSample> samples) {
 }
 
 // One pass over the samples with one hand range and spacing; rows[k] is type mode k's row.
+// Per sample, the next sample after it (wrapping) with as many strokes; itself when none.
+std::vector<std::size_t> ImpostorPartners(std::span<const CSample> samples) {
+    std::vector<std::size_t> partners(samples.size());
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        partners[i] = i;
+        for (std::size_t step = 1; step < samples.size(); ++step) {
+            const std::size_t j = (i + step) % samples.size();
+            if (samples[j].paths.size() == samples[i].paths.size()) {
+                partners[i] = j;
+                break;
+            }
+        }
+    }
+    return partners;
+}
+
 void RunPass(const CKanjiLibrary& library, std::span<const CSample> samples,
              const CEvaluationOptions& options, double spacing, std::vector<CEvaluationRow>& rows,
              CEvaluation& evaluation) {
-    for (const CSample& sample : samples) {
+    const std::vector<std::size_t> partners =
+        options.impostors ? ImpostorPartners(samples) : std::vector<std::size_t>{};
+    for (std::size_t index = 0; index < samples.size(); ++index) {
+        const CSample& sample = samples[index];
         const CHandVariation hand =
             RandomHand(HandSeed(options.seed, sample, spacing), options.hand, spacing);
         const CWriting writing = hand.Restarted().Write(sample.paths);
@@ -40,6 +59,12 @@ void RunPass(const CKanjiLibrary& library, std::span<const CSample> samples,
                 row.top1 += search->rank == 1 ? 1 : 0;
                 row.top10 += search->rank >= 1 ? 1 : 0;
                 row.searchMilliseconds += search->milliseconds;
+            }
+            if (options.impostors && partners[index] != index) {
+                const CSample& impostor = samples[partners[index]];
+                const CWriting other = hand.Restarted().Write(impostor.paths);
+                ++row.impostorsChecked;
+                if (WriteKanji(target, other, row.typeMode).correct) ++row.impostorsAccepted;
             }
             const CBoxResult result = WriteKanji(target, writing, row.typeMode);
             if (!result.correct) {
@@ -77,6 +102,8 @@ void CEvaluationRow::Add(const CEvaluationRow& other) {
     swapAccepted += other.swapAccepted;
     lateDetected += other.lateDetected;
     extraDetected += other.extraDetected;
+    impostorsChecked += other.impostorsChecked;
+    impostorsAccepted += other.impostorsAccepted;
 }
 
 std::uint64_t HandSeed(std::uint64_t seed, const CSample& sample, double spacing) {

@@ -29,6 +29,9 @@ struct CEvaluationOptions {
     bool search = false;
     bool order = false;
     bool causes = false;
+    // Also each kanji written into the box of another: the next kanji of the set with as
+    // many strokes (so that stroke counts alone do not give it away).
+    bool impostors = false;
     std::uint64_t seed = 1;
 };
 
@@ -48,6 +51,9 @@ struct CEvaluationRow {
     int swapAccepted = 0;  // swapped first strokes judged "Kanji is CORRECT"
     int lateDetected = 0;
     int extraDetected = 0;
+    // The impostor checks: kanji written into another's box, and how many it judged correct.
+    int impostorsChecked = 0;
+    int impostorsAccepted = 0;
 
     // Adds other's counts to these (spacing and type mode stay).
     void Add(const CEvaluationRow& other);

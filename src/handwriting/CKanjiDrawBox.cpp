@@ -127,7 +127,8 @@ void CKanjiDrawBox::CommitStroke() {
     m_recogniser.reset();
     if (segments.empty()) return;
     AppendStroke(segments, m_userStrokes);
-    AppendStroke(segments, m_written);
+    AppendStroke(segments, m_written.segments);
+    m_written.paths.push_back(path);
     m_matchMap.push_back(kUnmatched);
     m_userPaths.push_back(std::move(path));
     // A drawn stroke makes the revealed one stale.
@@ -163,7 +164,8 @@ void CKanjiDrawBox::SetStatus(int status) {
 
 void CKanjiDrawBox::AddLookAlike() {
     m_lookAlike.clear();
-    if (!m_feedbackShown || !m_lookAlikeFinder || m_written.StrokeCount() < DatabaseStrokeCount()) {
+    if (!m_feedbackShown || !m_lookAlikeFinder ||
+        m_written.segments.StrokeCount() < DatabaseStrokeCount()) {
         return;
     }
     m_lookAlike = m_lookAlikeFinder(m_written);
@@ -378,7 +380,8 @@ void CKanjiDrawBox::Hint() {
     HideFeedback();
     if (!AdvanceHint(m_hintLevel, m_caption)) {
         AppendRange(m_userStrokes, m_hintStroke, 0, m_hintStroke.Size());
-        AppendRange(m_written, m_hintStroke, 0, m_hintStroke.Size());
+        AppendRange(m_written.segments, m_hintStroke, 0, m_hintStroke.Size());
+        m_written.paths.emplace_back();
         m_matchMap.push_back(kUnmatched);
         m_userPaths.emplace_back();
         m_hintStroke = CKanjiStrokes();
@@ -395,7 +398,10 @@ void CKanjiDrawBox::DeleteLastStroke() {
 }
 
 void CKanjiDrawBox::Back() {
-    if (!Drawing()) EraseLastGroup(m_written);
+    if (!Drawing()) {
+        EraseLastGroup(m_written.segments);
+        m_written.paths.resize(static_cast<std::size_t>(m_written.segments.StrokeCount()));
+    }
     if (m_feedbackShown) {
         HideFeedback();
         m_caption.clear();
@@ -432,7 +438,7 @@ void CKanjiDrawBox::EraseAll() {
     m_hintLevel = 0;
     m_hintStroke = CKanjiStrokes();
     m_caption.clear();
-    m_written = CKanjiStrokes();
+    m_written = CDrawnStrokes();
     m_lookAlike.clear();
     m_placement.Clear();
 }
@@ -512,7 +518,8 @@ void CKanjiDrawBox::CopyLastStrokes(int count, CPoint pointer) {
         }
         if (!inside) continue;
         AppendRange(m_userStrokes, copy, 0, copy.Size());
-        AppendRange(m_written, copy, 0, copy.Size());
+        AppendRange(m_written.segments, copy, 0, copy.Size());
+        m_written.paths.resize(static_cast<std::size_t>(m_written.segments.StrokeCount()));
         m_matchMap.insert(m_matchMap.end(), static_cast<std::size_t>(copy.StrokeCount()),
                           kUnmatched);
         m_userPaths.resize(m_matchMap.size());

@@ -56,7 +56,7 @@ struct CDrawBoxSettings {
 };
 
 // Names the kanji that written strokes look like: one Shift-JIS character, or empty for none.
-using LookAlikeFinder = std::function<std::string(const CKanjiStrokes& written)>;
+using LookAlikeFinder = std::function<std::string(const CDrawnStrokes& written)>;
 
 class CKanjiDrawBox {
 public:
@@ -123,7 +123,9 @@ public:
     // any check moved or autocorrected it, with the strokes Hint draws in and
     // CopyLastStrokes copies. Back removes the last one (a whole box group at once), unless
     // it abandons a stroke in progress.
-    const CKanjiStrokes& WrittenStrokes() const { return m_written; }
+    const CKanjiStrokes& WrittenStrokes() const { return m_written.segments; }
+    // The same strokes with their paths (empty for those not drawn by hand).
+    const CDrawnStrokes& Written() const { return m_written; }
 
     // The status text shown in the caption bar, with its look-alike (Shift-JIS); empty
     // when there is none.
@@ -185,7 +187,7 @@ private:
     int m_hintLevel = 0;
     CKanjiStrokes m_hintStroke;
     std::string m_caption;
-    CKanjiStrokes m_written;
+    CDrawnStrokes m_written;
     CWriterPlacement m_placement;  // where the recognised strokes were written
     LookAlikeFinder m_lookAlikeFinder;
     std::string m_lookAlike;

@@ -586,6 +586,17 @@ CRecognisedStroke RecogniseStrokeAndPath(const std::vector<CPoint>& points) {
     return stroke;
 }
 
+CDrawnStrokes RecogniseStrokes(const std::vector<std::vector<CPoint>>& pointerStrokes) {
+    CDrawnStrokes drawn;
+    for (const std::vector<CPoint>& points : pointerStrokes) {
+        CRecognisedStroke stroke = RecogniseStrokeAndPath(points);
+        if (stroke.segments.empty()) continue;
+        AppendStroke(stroke.segments, drawn.segments);
+        drawn.paths.push_back(std::move(stroke.path));
+    }
+    return drawn;
+}
+
 void AppendStroke(const std::vector<CTypedSegment>& segments, CKanjiStrokes& list) {
     for (std::size_t i = 0; i < segments.size(); ++i) {
         CStrokeData data;

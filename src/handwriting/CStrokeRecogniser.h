@@ -127,6 +127,16 @@ struct CRecognisedStroke {
 };
 CRecognisedStroke RecogniseStrokeAndPath(const std::vector<CPoint>& points);
 
+// Drawn strokes as the draw box keeps them: the recogniser's segments and, per stroke, its
+// path (CStrokeRecogniser::Samples; empty for a stroke not drawn by hand).
+struct CDrawnStrokes {
+    CKanjiStrokes segments;
+    std::vector<std::vector<CPoint>> paths;
+};
+
+// Each stroke's pointer positions through the recogniser; strokes without points are left out.
+CDrawnStrokes RecogniseStrokes(const std::vector<std::vector<CPoint>>& pointerStrokes);
+
 // Direction within tolerance degrees of horizontal, either way.
 bool NearHorizontal(int direction, int tolerance);
 

@@ -1,8 +1,11 @@
 #include "handwriting/HandwritingSearch.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 #include "handwriting/CSimilarityScorer.h"
+#include "handwriting/PathComparison.h"
 
 namespace brushly {
 namespace {
@@ -51,6 +54,30 @@ void RunPass(const CKanjiLibrary& library, CSimilarityScorer& scorer, int stroke
     }
 }
 
+// The mean comparison distance at which the draw box takes the drawn strokes for the
+// candidate's, stroke for stroke in order; nothing when it would not.
+std::optional<double> FollowedDistance(const CDrawnStrokes& drawn,
+                                       const CKanjiStrokes::StrokeIndex& user,
+                                       const CKanjiStrokes& candidate) {
+    const CKanjiStrokes::StrokeIndex database = candidate.IndexStrokes();
+    const std::size_t strokes = user.firstSegment.size();
+    if (database.firstSegment.size() != strokes || drawn.paths.size() != strokes) {
+        return std::nullopt;
+    }
+    double sum = 0.0;
+    for (std::size_t k = 0; k < strokes; ++k) {
+        const CStrokeComparison comparison = CompareDrawnStroke(
+            drawn.segments, static_cast<std::size_t>(user.firstSegment[k]),
+            static_cast<std::size_t>(user.segmentCount[k]), drawn.paths[k], candidate,
+            static_cast<std::size_t>(database.firstSegment[k]),
+            static_cast<std::size_t>(database.segmentCount[k]), kTypeModeSimilar,
+            kRerankThreshold);
+        if (comparison.result != CStrokeMatch::Full) return std::nullopt;
+        sum += comparison.averageDistance;
+    }
+    return sum / static_cast<double>(strokes);
+}
+
 }  // namespace
 
 void BestMatchesByStrokes(const CKanjiLibrary& library, const CKanjiStrokes& drawn,
@@ -61,6 +88,31 @@ void BestMatchesByStrokes(const CKanjiLibrary& library, const CKanjiStrokes& dra
     CSimilarityScorer scorer(drawn);
     for (const CSearchPass& pass : kSearchPasses)
         RunPass(library, scorer, strokeCount, pass, maximum, result);
+}
+
+void BestMatchesByPaths(const CKanjiLibrary& library, const CDrawnStrokes& drawn,
+                        std::size_t maximum, std::vector<CCandidate>& result) {
+    BestMatchesByStrokes(library, drawn.segments, std::max(maximum, kRerankDepth), result);
+    if (result.empty()) return;
+    const CKanjiStrokes::StrokeIndex user = drawn.segments.IndexStrokes();
+    std::vector<std::pair<double, CCandidate>> followed;
+    std::vector<CCandidate> others;
+    for (const CCandidate& candidate : result) {
+        const CKanjiData& record =
+            *library.KanjiGroup(candidate.group)[static_cast<std::size_t>(candidate.index)];
+        if (const auto distance = FollowedDistance(drawn, user, record.strokes)) {
+            followed.emplace_back(*distance, candidate);
+        } else {
+            others.push_back(candidate);
+        }
+    }
+    std::stable_sort(followed.begin(), followed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    result.clear();
+    for (const auto& entry : followed)
+        result.push_back(entry.second);
+    result.insert(result.end(), others.begin(), others.end());
+    if (result.size() > maximum) result.resize(maximum);
 }
 
 }  // namespace brushly

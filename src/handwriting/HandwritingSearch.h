@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "handwriting/CStrokeRecogniser.h"
 #include "reference/CKanjiLibrary.h"
 #include "reference/CKanjiStrokes.h"
 
@@ -48,5 +49,17 @@ inline constexpr CSearchPass kSearchPasses[] = {{1, 40.0, 800}, {5, 30.0, 400}};
 // group 24, which also holds the kanji of more strokes.
 void BestMatchesByStrokes(const CKanjiLibrary& library, const CKanjiStrokes& drawn,
                           std::size_t maximum, std::vector<CCandidate>& result);
+
+// The search with the strokes' paths: BestMatchesByStrokes looks kRerankDepth deep (or maximum,
+// when deeper); then the candidates that the draw box would take stroke for stroke, in the
+// drawn order (CompareDrawnStroke, similar stroke types, threshold kRerankThreshold) move to
+// the front, the nearest (mean comparison distance) first, the others keeping their order; the
+// first maximum of them are the result. The paths settle what the segments alone cannot: a
+// kanji written correctly but read into other pieces than its database strokes, against a
+// look-alike whose pieces happen to fit.
+void BestMatchesByPaths(const CKanjiLibrary& library, const CDrawnStrokes& drawn,
+                        std::size_t maximum, std::vector<CCandidate>& result);
+inline constexpr std::size_t kRerankDepth = 10;
+inline constexpr double kRerankThreshold = 40.0;  // pixels, the draw box's at tolerance 20
 
 }  // namespace brushly

@@ -140,12 +140,12 @@ const CKanjiStrokes* CDrawPractice::CurrentStrokes() const {
     return record == nullptr ? nullptr : &record->strokes;
 }
 
-std::string CDrawPractice::LookAlike(const CKanjiStrokes& written) const {
+std::string CDrawPractice::LookAlike(const CDrawnStrokes& written) const {
     const DrawDeckEntry* entry = Current();
     const CKanjiLibrary* library = m_document.KanjiLibrary();
     if (entry == nullptr || library == nullptr || UsesKanaBox()) return {};
     std::vector<CCandidate> best;
-    BestMatchesByStrokes(*library, written, 1, best);
+    BestMatchesByPaths(*library, written, 1, best);
     if (best.empty()) return {};
     const CKanjiData* own = DrawRecord(library, *entry);
     const std::string& found =

@@ -116,7 +116,7 @@ public:
     // document's database, as Shift-JIS: the Draw View's hint of what a wrong character
     // looks like. Empty when that is the card's own kanji, when the search finds nothing,
     // without a card or a database, and when the kana box is used (kana modes, Raw Input).
-    std::string LookAlike(const CKanjiStrokes& written) const;
+    std::string LookAlike(const CDrawnStrokes& written) const;
     // The kana box's reference: KanaReference of the kana, or for a card (Raw Input)
     // StrokesToPolylines of its record's strokes. Empty without a card.
     std::vector<CPolyline> CurrentKanaReference() const;

@@ -98,7 +98,7 @@ CDrawView::CDrawView(CBrushly2Doc& document, const CJapaneseTextStyle& style, QW
     if (ghostFace.has_value()) {
         m_kanjiBox->Run([this](CKanjiDrawBox& box) {
             box.SetLookAlikeFinder(
-                [this](const CKanjiStrokes& written) { return m_practice.LookAlike(written); });
+                [this](const CDrawnStrokes& written) { return m_practice.LookAlike(written); });
         });
     }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -258,6 +259,76 @@ TEST(WritingHarness, ScalesAboutTheCentreMovesAndJittersRepeatably) {
         moved = moved || first[0][i] != plain[0][i];
     }
     EXPECT_TRUE(moved);
+}
+
+// A path along a straight line, a point every 3 px.
+std::vector<CPoint> PathAlong(CPoint from, CPoint to) {
+    std::vector<CPoint> path;
+    const int steps = static_cast<int>(std::hypot(to.x - from.x, to.y - from.y) / 3.0);
+    for (int step = 0; step <= steps; ++step) {
+        path.push_back({from.x + (to.x - from.x) * step / steps,
+                        from.y + (to.y - from.y) * step / steps});
+    }
+    return path;
+}
+
+// 十 as drawn: the horizontal, then the vertical, with their paths.
+CDrawnStrokes DrawnTen() {
+    CDrawnStrokes drawn;
+    drawn.segments.Append(*Segment(40, 100, 160, 100, kStraightNoArrow, 1));
+    drawn.segments.Append(*Segment(100, 40, 100, 160, kStraightNoArrow, 1));
+    drawn.paths = {PathAlong({40, 100}, {160, 100}), PathAlong({100, 40}, {100, 160})};
+    return drawn;
+}
+
+TEST(HandwritingSearchWithPaths, WhatTheBoxWouldTakeInTheDrawnOrderComesFirst) {
+    const CDrawnStrokes drawn = DrawnTen();
+    CKanjiLibrary library;
+    // The drawn strokes in the other order: the best score, as the score ignores the order.
+    CKanjiStrokes reversed;
+    reversed.Append(drawn.segments[1]);
+    reversed.Append(drawn.segments[0]);
+    AddStrokes(library, 2, reversed);
+    // In the drawn order, 12 px lower and 12 px to the right.
+    CKanjiStrokes moved;
+    moved.Append(*Segment(52, 112, 172, 112, kStraightNoArrow, 1));
+    moved.Append(*Segment(112, 52, 112, 172, kStraightNoArrow, 1));
+    AddStrokes(library, 2, moved);
+    // In the drawn order, 6 px lower.
+    CKanjiStrokes lower;
+    lower.Append(*Segment(40, 106, 160, 106, kStraightNoArrow, 1));
+    lower.Append(*Segment(100, 46, 100, 166, kStraightNoArrow, 1));
+    AddStrokes(library, 2, lower);
+
+    std::vector<CCandidate> byScore;
+    BestMatchesByStrokes(library, drawn.segments, 10, byScore);
+    ASSERT_EQ(byScore.size(), 3u);
+    EXPECT_EQ(byScore.front().index, 0);
+
+    std::vector<CCandidate> result;
+    BestMatchesByPaths(library, drawn, 10, result);
+    ASSERT_EQ(result.size(), 3u);
+    EXPECT_EQ(result[0].index, 2);
+    EXPECT_EQ(result[1].index, 1);
+    EXPECT_EQ(result[2].index, 0);
+    EXPECT_EQ(result[0].score, byScore[1].score);  // candidates keep their scores
+
+    BestMatchesByPaths(library, drawn, 1, result);
+    EXPECT_EQ(result, std::vector<CCandidate>{byScore[1]});
+}
+
+TEST(HandwritingSearchWithPaths, WithoutAFollowedCandidateTheScoreOrderStands) {
+    CDrawnStrokes drawn = DrawnTen();
+    const auto library = testing::MakeSmallKanjiLibrary();
+    std::vector<CCandidate> byScore;
+    BestMatchesByStrokes(*library, drawn.segments, kRerankDepth, byScore);
+    // Paths far from every candidate: nothing is followed.
+    drawn.paths = {PathAlong({0, 0}, {10, 10}), PathAlong({0, 190}, {10, 199})};
+    std::vector<CCandidate> result;
+    BestMatchesByPaths(*library, drawn, kRerankDepth, result);
+    EXPECT_EQ(result, byScore);
+    BestMatchesByPaths(*library, CDrawnStrokes{}, 10, result);
+    EXPECT_TRUE(result.empty());
 }
 
 // The generated database searched with every jouyou kanji, each written

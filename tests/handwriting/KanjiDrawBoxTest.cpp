@@ -521,8 +521,9 @@ TEST(KanjiDrawBox, WrittenStrokesKeepEveryStrokeAsWrittenUntilBackOrErase) {
 // A box over 二 whose finder answers `answer` and counts the strokes it was asked about.
 struct CLookAlikeBox {
     explicit CLookAlikeBox(std::string answer) {
-        box.SetLookAlikeFinder([this, answer](const CKanjiStrokes& written) {
-            asked.push_back(written.StrokeCount());
+        box.SetLookAlikeFinder([this, answer](const CDrawnStrokes& written) {
+            asked.push_back(written.segments.StrokeCount());
+            EXPECT_EQ(written.paths.size(), static_cast<std::size_t>(asked.back()));
             return answer;
         });
         box.SetCharacter(target, EachStroke());

@@ -157,7 +157,7 @@ TEST_F(KanjiDrawBoxWidget, ALongCaptionShrinksToFitTheBarAndAShortOneGrowsBack) 
     Widget widget(Widget::Buttons::DrawView);
     widget.SetCharacter(target, EachStroke());
     widget.Run([](CKanjiDrawBox& box) {
-        box.SetLookAlikeFinder([](const CKanjiStrokes&) { return std::string("\x8e\x4f"); });
+        box.SetLookAlikeFinder([](const CDrawnStrokes&) { return std::string("\x8e\x4f"); });
     });
     Draw(widget, {20, 180}, {60, 180});
     Draw(widget, {40, 100}, {150, 100});

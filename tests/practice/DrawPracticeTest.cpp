@@ -210,7 +210,7 @@ protected:
         Add<CKanjiCard>("A", character, dbGroup);
         EXPECT_TRUE(practice.Start(CDrawPractice::kKanjiMode, {"A"}, {}));
         box.SetLookAlikeFinder(
-            [this](const CKanjiStrokes& written) { return practice.LookAlike(written); });
+            [this](const CDrawnStrokes& written) { return practice.LookAlike(written); });
         box.SetCharacter(*practice.CurrentStrokes(), practice.DrawBoxSettings());
         return box;
     }
@@ -259,7 +259,8 @@ TEST_F(DrawLookAlikeTest, NoneForUnfinishedCorrectOrOwnKanjiWriting) {
 
 TEST_F(DrawLookAlikeTest, NoneWhereTheKanaBoxIsUsed) {
     StartBox(kOne, 1);
-    const CKanjiStrokes& two = document.KanjiLibrary()->KanjiGroup(2)[0]->strokes;
+    // 二's database strokes, with no paths.
+    const CDrawnStrokes two{document.KanjiLibrary()->KanjiGroup(2)[0]->strokes, {{}, {}}};
     EXPECT_EQ(practice.LookAlike(two), kTwo);
     Draw().rawInput = 1;
     EXPECT_EQ(practice.LookAlike(two), "");

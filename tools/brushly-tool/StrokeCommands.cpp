@@ -222,11 +222,8 @@ int RunWrite(const CCommandLine& line, std::ostream& out, std::ostream& err) {
 std::vector<CCandidate> SearchCandidates(const CKanjiLibrary& library,
                                          const std::vector<std::vector<CPoint>>& strokes,
                                          std::size_t maximum) {
-    CKanjiStrokes drawn;
-    for (const std::vector<CPoint>& points : strokes)
-        AppendStroke(RecogniseStroke(points), drawn);
     std::vector<CCandidate> candidates;
-    BestMatchesByStrokes(library, drawn, maximum, candidates);
+    BestMatchesByPaths(library, RecogniseStrokes(strokes), maximum, candidates);
     return candidates;
 }
 

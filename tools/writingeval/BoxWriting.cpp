@@ -77,12 +77,10 @@ CBoxResult WriteKana(const CKanaData& kana, KanaBoxMode mode, const CWriting& wr
 
 CSearchResult SearchRank(const CKanjiLibrary& library, const CKanjiRef& kanji,
                          const CWriting& writing) {
-    CKanjiStrokes drawn;
-    for (const std::vector<CPoint>& points : writing)
-        AppendStroke(RecogniseStroke(points), drawn);
+    const CDrawnStrokes drawn = RecogniseStrokes(writing);
     std::vector<CCandidate> candidates;
     const auto start = std::chrono::steady_clock::now();
-    BestMatchesByStrokes(library, drawn, kSearchDepth, candidates);
+    BestMatchesByPaths(library, drawn, kSearchDepth, candidates);
     const std::chrono::duration<double, std::milli> elapsed =
         std::chrono::steady_clock::now() - start;
     CSearchResult result{0, elapsed.count()};

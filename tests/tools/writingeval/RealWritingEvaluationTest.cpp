@@ -95,7 +95,7 @@ TEST_F(RealWritingEvaluation, JouyouAtEverySpacing) {
     auto totals = Totals("jouyou, spacing hand", Evaluate(*s_library, samples, options));
     EXPECT_GE(Percent(totals[kTypeModeExact].correct, totals[kTypeModeExact].count), 99.0);
     EXPECT_GE(Percent(totals[kTypeModeSimilar].correct, totals[kTypeModeSimilar].count), 99.5);
-    EXPECT_GE(Percent(totals[kTypeModeExact].top1, totals[kTypeModeExact].searched), 98.5);
+    EXPECT_GE(Percent(totals[kTypeModeExact].top1, totals[kTypeModeExact].searched), 99.5);
     EXPECT_GE(Percent(totals[kTypeModeExact].top10, totals[kTypeModeExact].searched), 99.5);
 }
 
@@ -106,7 +106,7 @@ TEST_F(RealWritingEvaluation, JouyouInAWritersProportions) {
     options.order = true;
     auto totals = Totals("jouyou, full hand", Evaluate(*s_library, JouyouSamples(), options));
     const CEvaluationRow& similar = totals[kTypeModeSimilar];
-    EXPECT_GE(Percent(similar.correct, similar.count), 96.5);
+    EXPECT_GE(Percent(similar.correct, similar.count), 98.0);
     // Strokes out of order or out of place are always reported.
     ASSERT_GT(similar.orderChecked, 150);
     EXPECT_EQ(similar.swapAccepted, 0);
@@ -123,9 +123,10 @@ TEST_F(RealWritingEvaluation, IndependentlyWrittenKanji) {
     options.typeModes = {kTypeModeExact, kTypeModeSimilar};
     options.search = true;
     auto totals = Totals("development set", Evaluate(*s_library, samples, options));
-    EXPECT_GE(Percent(totals[kTypeModeExact].correct, totals[kTypeModeExact].count), 88.0);
-    EXPECT_GE(Percent(totals[kTypeModeSimilar].correct, totals[kTypeModeSimilar].count), 91.5);
-    EXPECT_GE(Percent(totals[kTypeModeExact].top1, totals[kTypeModeExact].searched), 92.0);
+    EXPECT_GE(Percent(totals[kTypeModeExact].correct, totals[kTypeModeExact].count), 91.0);
+    EXPECT_GE(Percent(totals[kTypeModeSimilar].correct, totals[kTypeModeSimilar].count), 93.5);
+    EXPECT_GE(Percent(totals[kTypeModeExact].top1, totals[kTypeModeExact].searched), 96.0);
+    EXPECT_GE(Percent(totals[kTypeModeExact].top10, totals[kTypeModeExact].searched), 98.5);
 }
 
 TEST_F(RealWritingEvaluation, KanaWithTheirVariations) {

@@ -1,5 +1,5 @@
 // Handwriting searches over the generated database for kanji written along their KanjiVG
-// paths.
+// paths, as the search pad runs them: the recognised strokes with their paths.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -25,10 +25,10 @@ void BM_SearchWrittenEat(benchmark::State& state) {
         state.SkipWithError("no generated kanji database or KanjiVG folder");
         return;
     }
-    const CKanjiStrokes drawn = testing::RecogniseWriting(testing::WriteAlongPaths(*strokes));
+    const CDrawnStrokes drawn = RecogniseStrokes(testing::WriteAlongPaths(*strokes));
     std::vector<CCandidate> result;
     for (auto _ : state) {
-        BestMatchesByStrokes(library, drawn, 10, result);
+        BestMatchesByPaths(library, drawn, 10, result);
         benchmark::DoNotOptimize(result.data());
     }
 }
@@ -46,11 +46,11 @@ void BM_SearchWrittenJouyou(benchmark::State& state) {
     }
     std::vector<CKanjiRef> kanji;
     library.SelectByKey(kKeyGrade, 1, 8, &kanji);
-    std::vector<CKanjiStrokes> drawn;
+    std::vector<CDrawnStrokes> drawn;
     for (std::size_t i = 0; i < kanji.size(); i += 10) {
         const auto strokes =
             testing::ReadKanjiVgCharacter(testing::KanjiVgDirectory(), kanji[i].record->character);
-        if (strokes) drawn.push_back(testing::RecogniseWriting(testing::WriteAlongPaths(*strokes)));
+        if (strokes) drawn.push_back(RecogniseStrokes(testing::WriteAlongPaths(*strokes)));
     }
     if (drawn.empty()) {
         state.SkipWithError("no KanjiVG folder");
@@ -59,7 +59,7 @@ void BM_SearchWrittenJouyou(benchmark::State& state) {
     std::vector<CCandidate> result;
     std::size_t next = 0;
     for (auto _ : state) {
-        BestMatchesByStrokes(library, drawn[next], 10, result);
+        BestMatchesByPaths(library, drawn[next], 10, result);
         benchmark::DoNotOptimize(result.data());
         next = (next + 1) % drawn.size();
     }

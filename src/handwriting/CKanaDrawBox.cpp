@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -10,6 +11,22 @@
 
 namespace brushly {
 namespace {
+
+// Two reference strokes of one shape a few pixels apart, the ticks of a dakuten: one is the
+// other moved by less than kTwinShift px, its start and end moved alike to within
+// kTwinShape px. Gives how far apart they lie, px; nothing for strokes that are no twins.
+std::optional<double> TwinSeparation(const CPolyline& a, const CPolyline& b) {
+    constexpr double kTwinShift = 20.0;
+    constexpr double kTwinShape = 4.0;
+    const CPoint startShift{b.front().x - a.front().x, b.front().y - a.front().y};
+    const CPoint endShift{b.back().x - a.back().x, b.back().y - a.back().y};
+    const double separation =
+        (Distance({0, 0}, startShift) + Distance({0, 0}, endShift)) / 2.0;
+    if (separation >= kTwinShift || Distance(startShift, endShift) >= kTwinShape) {
+        return std::nullopt;
+    }
+    return separation;
+}
 
 // A match whose distance is not below this is no match at all.
 constexpr double kMaxDistance = 500.0;
@@ -176,21 +193,23 @@ void CKanaDrawBox::Check() {
         // The reference stroke the writer should be writing, and whether the stroke matches it.
         const auto due =
             static_cast<std::size_t>(std::find(taken.begin(), taken.end(), false) - taken.begin());
-        bool dueMatches = false;
+        std::optional<double> dueDistance;
         for (int candidate = 0; candidate < referenceCount; ++candidate) {
             const auto k = static_cast<std::size_t>(candidate);
             if (taken[k]) continue;
             const std::optional<double> distance = MatchDistance(user, prepared[k]);
-            if (k == due) dueMatches = distance.has_value();
+            if (k == due) dueDistance = distance;
             if (distance && *distance < best) {
                 best = *distance;
                 bestStroke = candidate;
             }
         }
         if (bestStroke < 0) continue;
-        // With the order enforced, the stroke due next wins over a nearer one when it lies
-        // nearer still in the character as the writer places it.
-        if (m_enforceOrder && static_cast<int>(due) != bestStroke && dueMatches) {
+        // With the order enforced, the stroke due next wins over a nearer one when it lies nearer
+        // still in the character as the writer places it, or, against its twin, less than half
+        // their separation farther.
+        if (m_enforceOrder && static_cast<int>(due) != bestStroke && dueDistance) {
+            const auto other = static_cast<std::size_t>(bestStroke);
             // Both compared as if written where the recognised strokes around them put the
             // character.
             const auto placed = [&](std::size_t k) {
@@ -200,9 +219,12 @@ void CKanaDrawBox::Check() {
                 return MatchDistance(Densify(ShiftedPolyline(m_userStrokes[stroke], drift)),
                                      prepared[k]);
             };
-            const std::optional<double> dueDistance = placed(due);
-            const std::optional<double> bestDistance = placed(static_cast<std::size_t>(bestStroke));
-            if (dueDistance && (!bestDistance || *dueDistance < *bestDistance)) {
+            const std::optional<double> twins =
+                TwinSeparation(prepared[due].primary, prepared[other].primary);
+            const double margin = twins ? *twins / 2.0 : 0.0;
+            const std::optional<double> duePlaced = placed(due);
+            const std::optional<double> otherPlaced = placed(other);
+            if (duePlaced && (!otherPlaced || *duePlaced < *otherPlaced + margin)) {
                 bestStroke = static_cast<int>(due);
             }
         }

@@ -173,6 +173,42 @@ TEST(KanaDrawBox, StrokesOutOfOrderAreReportedAndFixed) {
     EXPECT_TRUE(box.WrongOrder().empty());
 }
 
+// The bar and sweep with a dakuten: two ticks of one shape, 12 px apart.
+std::vector<CPolyline> WithDakuten() {
+    std::vector<CPolyline> kana = BarAndSweep();
+    kana.push_back({{140, 24}, {146, 32}, {150, 40}});
+    kana.push_back({{150, 18}, {156, 26}, {160, 34}});
+    return kana;
+}
+
+CPolyline Moved(const CPolyline& polyline, int dx, int dy) {
+    CPolyline moved;
+    for (const CPoint& point : polyline)
+        moved.push_back({point.x + dx, point.y + dy});
+    return moved;
+}
+
+TEST(KanaDrawBox, ADakutenTickPlacedNearerItsTwinStillCountsInOrder) {
+    const std::vector<CPolyline> kana = WithDakuten();
+    CKanaDrawBox box;
+    box.SetKana(kana, KanaBoxMode::kHiragana, Settings(kFeedbackEachStroke));
+    Write(box, kana[0]);
+    Write(box, kana[1]);
+    // The first tick drawn 7 px towards the second: nearer the second's place than its own.
+    Write(box, Moved(kana[2], 6, -4));
+    EXPECT_EQ(box.Caption(), "Correct (so far)");
+    Write(box, kana[3]);
+    EXPECT_EQ(box.Caption(), "Hiragana is CORRECT");
+    EXPECT_EQ(box.MatchMap(), (std::vector<int>{0, 1, 2, 3}));
+
+    // Written where the other one belongs, the ticks are out of order.
+    box.SetKana(kana, KanaBoxMode::kHiragana, Settings(kFeedbackEachStroke));
+    Write(box, kana[0]);
+    Write(box, kana[1]);
+    Write(box, kana[3]);
+    EXPECT_EQ(box.Caption(), "Incorrect Stroke Order");
+}
+
 TEST(KanaDrawBox, AStrokeBeyondTheReferenceIsTooMany) {
     CKanaDrawBox box;
     box.SetKana(BarAndSweep(), KanaBoxMode::kHiragana, Settings(kFeedbackEachStroke));

@@ -144,6 +144,16 @@ CFailureCause ClassifyFailure(const CKanjiStrokes& target, const CWriting& writi
     return {PositionCause(user, target, stroke, threshold), detail};
 }
 
+CFailureCause KanaFailure(const CBoxResult& result) {
+    if (result.firstRejected < 0) {
+        return {"kana strokes too few", "written " + std::to_string(result.statuses.size())};
+    }
+    const auto rejected = static_cast<std::size_t>(result.firstRejected);
+    const int status = rejected < result.statuses.size() ? result.statuses[rejected] : -1;
+    return {"kana stroke rejected",
+            "stroke " + std::to_string(rejected + 1) + ": status " + std::to_string(status)};
+}
+
 void CountCause(CCauseCounts& counts, const CFailureCause& cause, const std::string& kanji) {
     CCauseCount& entry = counts[cause.cause];
     if (entry.count++ == 0) entry.example = kanji + " (" + cause.detail + ")";

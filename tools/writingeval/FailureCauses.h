@@ -36,6 +36,10 @@ struct CFailureCause {
 CFailureCause ClassifyFailure(const CKanjiStrokes& target, const CWriting& writing,
                               const CBoxResult& result, int typeMode, double threshold);
 
+// The cause of a failed kana writing: "kana stroke rejected" (detail "stroke 2: status 1",
+// the box's status right after it), or "kana strokes too few" when every stroke was kept.
+CFailureCause KanaFailure(const CBoxResult& result);
+
 // How often one cause was seen, with the first kanji (and detail) it was seen with.
 struct CCauseCount {
     int count = 0;

@@ -45,7 +45,14 @@ void RunPass(const CKanjiLibrary& library, std::span<const CSample> samples,
         const CWriting writing = hand.Restarted().Write(sample.paths);
         if (sample.kana != nullptr) {
             ++rows.front().count;
-            if (WriteKana(*sample.kana, sample.kanaMode, writing).correct) ++rows.front().correct;
+            const CBoxResult result = WriteKana(*sample.kana, sample.kanaMode, writing);
+            if (result.correct) {
+                ++rows.front().correct;
+            } else if (options.causes) {
+                const CFailureCause cause = KanaFailure(result);
+                CountCause(evaluation.causes[kKanaRow], cause, sample.name);
+                evaluation.failures.push_back({spacing, kKanaRow, sample.name, cause});
+            }
             continue;
         }
         const CKanjiStrokes& target = sample.kanji.record->strokes;

@@ -20,8 +20,7 @@ std::optional<double> TwinSeparation(const CPolyline& a, const CPolyline& b) {
     constexpr double kTwinShape = 4.0;
     const CPoint startShift{b.front().x - a.front().x, b.front().y - a.front().y};
     const CPoint endShift{b.back().x - a.back().x, b.back().y - a.back().y};
-    const double separation =
-        (Distance({0, 0}, startShift) + Distance({0, 0}, endShift)) / 2.0;
+    const double separation = (Distance({0, 0}, startShift) + Distance({0, 0}, endShift)) / 2.0;
     if (separation >= kTwinShift || Distance(startShift, endShift) >= kTwinShape) {
         return std::nullopt;
     }

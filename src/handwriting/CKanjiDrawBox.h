@@ -7,8 +7,9 @@
 #include <vector>
 
 #include "handwriting/CStrokeRecogniser.h"
-#include "handwriting/DrawBoxAutocorrection.h"
 #include "handwriting/CWriterPlacement.h"
+#include "handwriting/DrawBoxAutocorrection.h"
+#include "handwriting/DrawnStrokes.h"
 #include "platform/CPoint.h"
 #include "reference/CKanjiStrokes.h"
 

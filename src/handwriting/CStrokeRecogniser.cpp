@@ -541,6 +541,13 @@ void CStrokeRecogniser::AddPoint(CPoint point) {
     }
 }
 
+void CStrokeRecogniser::AddPoints(std::span<const CPoint> points) {
+    for (const CPoint& point : points) {
+        if (Finished()) return;
+        AddPoint(point);
+    }
+}
+
 // Once the stroke has run far enough to show its direction, a brush-like twist at its start
 // is dropped: the rules run again from where the stroke settles into its direction.
 void CStrokeRecogniser::SkipEntry() {
@@ -571,30 +578,9 @@ std::vector<CTypedSegment> CStrokeRecogniser::Release() {
 }
 
 std::vector<CTypedSegment> RecogniseStroke(const std::vector<CPoint>& points) {
-    return RecogniseStrokeAndPath(points).segments;
-}
-
-CRecognisedStroke RecogniseStrokeAndPath(const std::vector<CPoint>& points) {
     CStrokeRecogniser recogniser;
-    for (const CPoint& point : points) {
-        if (recogniser.Finished()) break;
-        recogniser.AddPoint(point);
-    }
-    CRecognisedStroke stroke;
-    stroke.segments = recogniser.Release();
-    stroke.path = recogniser.Samples();
-    return stroke;
-}
-
-CDrawnStrokes RecogniseStrokes(const std::vector<std::vector<CPoint>>& pointerStrokes) {
-    CDrawnStrokes drawn;
-    for (const std::vector<CPoint>& points : pointerStrokes) {
-        CRecognisedStroke stroke = RecogniseStrokeAndPath(points);
-        if (stroke.segments.empty()) continue;
-        AppendStroke(stroke.segments, drawn.segments);
-        drawn.paths.push_back(std::move(stroke.path));
-    }
-    return drawn;
+    recogniser.AddPoints(points);
+    return recogniser.Release();
 }
 
 void AppendStroke(const std::vector<CTypedSegment>& segments, CKanjiStrokes& list) {

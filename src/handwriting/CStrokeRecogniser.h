@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "handwriting/CPointerSampler.h"
@@ -93,6 +94,8 @@ public:
 
     // Takes the next mouse point; ignored once a rule has finished the stroke.
     void AddPoint(CPoint point);
+    // Takes the points in order, as far as a rule lets the stroke run.
+    void AddPoints(std::span<const CPoint> points);
     // A rule (hook, hook curve, tail, L) has finished the stroke: commit it without waiting
     // for the release.
     bool Finished() const;
@@ -119,23 +122,6 @@ private:
 // segments. A stroke whose points never reach 5 px from the first gives one code-3 segment
 // from the first to the last point; no points give none.
 std::vector<CTypedSegment> RecogniseStroke(const std::vector<CPoint>& points);
-
-// The same, with the stroke's path as the draw box keeps it (CStrokeRecogniser::Samples).
-struct CRecognisedStroke {
-    std::vector<CTypedSegment> segments;
-    std::vector<CPoint> path;
-};
-CRecognisedStroke RecogniseStrokeAndPath(const std::vector<CPoint>& points);
-
-// Drawn strokes as the draw box keeps them: the recogniser's segments and, per stroke, its
-// path (CStrokeRecogniser::Samples; empty for a stroke not drawn by hand).
-struct CDrawnStrokes {
-    CKanjiStrokes segments;
-    std::vector<std::vector<CPoint>> paths;
-};
-
-// Each stroke's pointer positions through the recogniser; strokes without points are left out.
-CDrawnStrokes RecogniseStrokes(const std::vector<std::vector<CPoint>>& pointerStrokes);
 
 // Direction within tolerance degrees of horizontal, either way.
 bool NearHorizontal(int direction, int tolerance);

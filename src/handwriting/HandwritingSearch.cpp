@@ -70,8 +70,7 @@ std::optional<double> FollowedDistance(const CDrawnStrokes& drawn,
             drawn.segments, static_cast<std::size_t>(user.firstSegment[k]),
             static_cast<std::size_t>(user.segmentCount[k]), drawn.paths[k], candidate,
             static_cast<std::size_t>(database.firstSegment[k]),
-            static_cast<std::size_t>(database.segmentCount[k]), kTypeModeSimilar,
-            kRerankThreshold);
+            static_cast<std::size_t>(database.segmentCount[k]), kTypeModeSimilar, kRerankThreshold);
         if (comparison.result != CStrokeMatch::Full) return std::nullopt;
         sum += comparison.averageDistance;
     }

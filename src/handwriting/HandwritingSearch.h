@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "handwriting/CStrokeRecogniser.h"
+#include "handwriting/DrawnStrokes.h"
 #include "reference/CKanjiLibrary.h"
 #include "reference/CKanjiStrokes.h"
 

@@ -133,8 +133,7 @@ double StraightSag(double chord) {
     return std::max(5.0, 0.08 * chord);
 }
 
-std::optional<CStrokeComparison> FollowPath(std::span<const CPoint> path,
-                                            std::size_t userSegments,
+std::optional<CStrokeComparison> FollowPath(std::span<const CPoint> path, std::size_t userSegments,
                                             const CKanjiStrokes& database, std::size_t first,
                                             std::size_t count, int typeMode, double threshold) {
     count = ClampedCount(database.Size(), first, count);
@@ -198,8 +197,8 @@ CStrokeComparison CompareDrawnStroke(const CKanjiStrokes& user, std::size_t user
     if (path.empty() || (comparison.result == CStrokeMatch::Full && !comparison.aligned)) {
         return comparison;
     }
-    if (auto followed = FollowPath(path, ClampedCount(user.Size(), userFirst, userCount),
-                                   database, databaseFirst, databaseCount, typeMode, threshold)) {
+    if (auto followed = FollowPath(path, ClampedCount(user.Size(), userFirst, userCount), database,
+                                   databaseFirst, databaseCount, typeMode, threshold)) {
         return std::move(*followed);
     }
     return comparison;

@@ -31,8 +31,7 @@ namespace brushly {
 // Full, with the mean of the start, end and corner distances (unmoved) and a segment map of
 // userSegments entries (the user segment i mapped to database segment min(i, count - 1)), when
 // it follows; nothing otherwise, and for a path of fewer than two points or an empty stroke.
-std::optional<CStrokeComparison> FollowPath(std::span<const CPoint> path,
-                                            std::size_t userSegments,
+std::optional<CStrokeComparison> FollowPath(std::span<const CPoint> path, std::size_t userSegments,
                                             const CKanjiStrokes& database, std::size_t first,
                                             std::size_t count, int typeMode, double threshold);
 

@@ -266,8 +266,8 @@ std::vector<CPoint> PathAlong(CPoint from, CPoint to) {
     std::vector<CPoint> path;
     const int steps = static_cast<int>(std::hypot(to.x - from.x, to.y - from.y) / 3.0);
     for (int step = 0; step <= steps; ++step) {
-        path.push_back({from.x + (to.x - from.x) * step / steps,
-                        from.y + (to.y - from.y) * step / steps});
+        path.push_back(
+            {from.x + (to.x - from.x) * step / steps, from.y + (to.y - from.y) * step / steps});
     }
     return path;
 }

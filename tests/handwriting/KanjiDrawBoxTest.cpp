@@ -598,10 +598,9 @@ TEST(KanjiDrawBox, LaterStrokesAreComparedWhereTheWriterPutsTheCharacter) {
 
 TEST(KanjiDrawBox, AWholeMatchOfTheStrokeDueBeatsAPartialOneOfALaterStroke) {
     // The first stroke of the second lies nearer the drawn line than the first stroke does.
-    const CKanjiStrokes target =
-        MakeStrokes({{40, 100, 160, 100, kStraightNoArrow, 1},
-                     {40, 95, 150, 95, kStraightHalfRectOnly, 1},
-                     {150, 95, 150, 160, kStraightNoArrow, 0}});
+    const CKanjiStrokes target = MakeStrokes({{40, 100, 160, 100, kStraightNoArrow, 1},
+                                              {40, 95, 150, 95, kStraightHalfRectOnly, 1},
+                                              {150, 95, 150, 160, kStraightNoArrow, 0}});
     CKanjiDrawBox box;
     box.SetCharacter(target, EachStroke());
     DrawStraight(box, {40, 94}, {152, 94});

@@ -52,7 +52,8 @@ TEST_F(EvaluateCommand, WritesTheSetAndPrintsOneRowPerSpacingAndMode) {
 }
 
 TEST_F(EvaluateCommand, OnlyTheNamedCharactersAndEveryFailureListed) {
-    const std::vector<std::string> jouyou{"--set", "jouyou", "--data", m_data.Path().string(),
+    const std::vector<std::string> jouyou{"--set",     "jouyou",
+                                          "--data",    m_data.Path().string(),
                                           "--kanjivg", m_kanjiVg.Path().string()};
     std::vector<std::string> arguments = jouyou;
     arguments.insert(arguments.end(), {"--only", "\xE4\xB8\x80\xE5\x8F\xB3", "--failures"});

@@ -28,11 +28,10 @@ using writingeval::CSample;
 using writingeval::ERange;
 
 constexpr COptionSpec kEvaluateOptions[] = {
-    kDataOption,        {"--kanjivg", true}, {"--hanzi", true},   {"--set", true},
-    {"--hand", true},   {"--spacing", true}, {"--mode", true},    {"--limit", true},
-    {"--every", true},  {"--seed", true},    {"--search", false}, {"--order", false},
-    {"--causes", false}, {"--failures", false}, {"--only", true},
-    {"--impostors", false}};
+    kDataOption,         {"--kanjivg", true},   {"--hanzi", true},   {"--set", true},
+    {"--hand", true},    {"--spacing", true},   {"--mode", true},    {"--limit", true},
+    {"--every", true},   {"--seed", true},      {"--search", false}, {"--order", false},
+    {"--causes", false}, {"--failures", false}, {"--only", true},    {"--impostors", false}};
 
 constexpr int kMaxSpacing = 8;
 constexpr std::size_t kShownCauses = 10;

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "handwriting/CStrokeRecogniser.h"
+#include "handwriting/DrawnStrokes.h"
 #include "handwriting/PathComparison.h"
 #include "handwriting/StrokeComparison.h"
 #include "handwriting/StrokeGeometry.h"

@@ -51,13 +51,15 @@ CMainView::CMainView(CBrushly2Doc& document, CPrompter& prompter, QWidget* paren
       m_model(new QStandardItemModel(0, CWordGroupRows::kColumnCount, this)),
       m_contextMenu(new QMenu(this)) {
     setObjectName(QStringLiteral("mainView"));
-    AddAction("&New", "newGroupAction", &CMainView::NewGroup);
-    AddAction("&Rename", "renameGroupAction", &CMainView::RenameGroup);
-    AddAction("&Merge", "mergeGroupsAction", &CMainView::MergeGroups);
-    AddAction("Re&set", "resetGroupsAction", &CMainView::ResetGroups);
-    AddAction("&Delete", "deleteGroupsAction", &CMainView::DeleteGroups);
-    AddAction("Select &All", "selectAllGroupsAction", &CMainView::SelectAllGroups);
-    AddAction("&Edit", "editGroupAction", &CMainView::EditGroup);
+    m_groupCommands = {
+        AddAction("&New", "newGroupAction", &CMainView::NewGroup),
+        AddAction("&Rename", "renameGroupAction", &CMainView::RenameGroup),
+        AddAction("&Merge", "mergeGroupsAction", &CMainView::MergeGroups),
+        AddAction("Re&set", "resetGroupsAction", &CMainView::ResetGroups),
+        AddAction("&Delete", "deleteGroupsAction", &CMainView::DeleteGroups),
+        AddAction("Select &All", "selectAllGroupsAction", &CMainView::SelectAllGroups)};
+    m_editAction = AddAction("&Edit", "editGroupAction", &CMainView::EditGroup);
+    m_editAction->setEnabled(false);
     m_contextMenu->addSeparator();
     m_flashAction = AddAction("&Flash", "flashAction", &CMainView::PracticeReading);
     m_flashAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
@@ -401,6 +403,18 @@ void CMainView::SetPracticeHandlers(PracticeHandler reading, PracticeHandler wri
     m_practiceWriting->setEnabled(static_cast<bool>(m_writingHandler));
     m_flashAction->setEnabled(static_cast<bool>(m_readingHandler));
     m_drawAction->setEnabled(static_cast<bool>(m_writingHandler));
+}
+
+void CMainView::SetEditHandler(EditHandler handler) {
+    m_editHandler = std::move(handler);
+    m_editAction->setEnabled(m_groupCommandsEnabled && static_cast<bool>(m_editHandler));
+}
+
+void CMainView::SetGroupCommandsEnabled(bool enabled) {
+    m_groupCommandsEnabled = enabled;
+    for (QAction* action : m_groupCommands)
+        action->setEnabled(enabled);
+    m_editAction->setEnabled(enabled && static_cast<bool>(m_editHandler));
 }
 
 void CMainView::SetKanaHandlers(KanaHandler read, KanaHandler write, PracticeHandler table) {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/CWordGroupCommands.h"
 #include "document/CBrushly2Doc.h"
@@ -84,7 +85,12 @@ public:
 
     using EditHandler = std::function<void(const std::string& groupName)>;
     using PracticeHandler = std::function<void()>;
-    void SetEditHandler(EditHandler handler) { m_editHandler = std::move(handler); }
+    // The Word Group View that Edit opens; Edit stays disabled until there is one.
+    void SetEditHandler(EditHandler handler);
+    // While a practice view drills the document's cards, the Word Group commands that change
+    // groups or cards (New, Rename, Merge, Reset, Delete, Select All, Edit) are disabled:
+    // none may destroy or move a card a deck still holds. Flash and Draw stay.
+    void SetGroupCommandsEnabled(bool enabled);
     // Enables the "Practice Reading" and "Practice Writing" buttons for non-null handlers.
     void SetPracticeHandlers(PracticeHandler reading, PracticeHandler writing);
 
@@ -128,6 +134,9 @@ private:
     CPrompter& m_prompter;
     std::unique_ptr<CWordGroupCommands> m_commands;
     EditHandler m_editHandler;
+    std::vector<QAction*> m_groupCommands;  // the actions SetGroupCommandsEnabled switches
+    QAction* m_editAction = nullptr;
+    bool m_groupCommandsEnabled = true;
     PracticeHandler m_readingHandler;
     PracticeHandler m_writingHandler;
     KanaHandler m_kanaReadHandler;

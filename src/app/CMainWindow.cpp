@@ -66,7 +66,10 @@ CMainWindow::CMainWindow(CBrushlyApplication& application, QWidget* parent)
     m_mainView->SetKanaHandlers([this](int script) { m_practice->StartKanaReading(script); },
                                 [this](int script) { m_practice->StartKanaDrawing(script); },
                                 [this] { m_practice->ShowKanaTable(m_mainView->KanaRow()); });
-    connect(m_views, &QStackedWidget::currentChanged, this, [this] { m_practice->ViewShown(); });
+    connect(m_views, &QStackedWidget::currentChanged, this, [this] {
+        m_practice->ViewShown();
+        m_mainView->SetGroupCommandsEnabled(m_views->MainViewShown());
+    });
 
     m_autosaveTimer.setInterval(kAutosavePeriodMs);
     connect(&m_autosaveTimer, &QTimer::timeout, this, &CMainWindow::Autosave);

@@ -83,6 +83,12 @@ void CPracticeViews::StartDraw() {
         m_mainView.PracticeWriting();
         return;
     }
+    std::unique_ptr<CDrawView> view = OpenDraw(CDrawPractice::kKanjiMode);
+    if (!view) {
+        m_application.Prompter().Information(CWordGroupCommands::kWritingEmptyMessage);
+        return;
+    }
+    // The draw box practice comes once a run, when a deck has actually started.
     const CKanjiLibrary* library = m_application.Document().KanjiLibrary();
     if (!m_practiceDialogShown && library &&
         CDrawBoxPracticeDialog::ShouldShow(m_application.Settings())) {
@@ -90,23 +96,23 @@ void CPracticeViews::StartDraw() {
         CDrawBoxPracticeDialog dialog(*library, m_application.Settings(), &m_window);
         dialog.exec();
     }
-    if (!OpenDraw(CDrawPractice::kKanjiMode))
-        m_application.Prompter().Information(CWordGroupCommands::kWritingEmptyMessage);
+    Show(view.release());
 }
 
 void CPracticeViews::StartKanaDrawing(int script) {
-    OpenDraw(DrawModeOfScript(script));
+    if (std::unique_ptr<CDrawView> view = OpenDraw(DrawModeOfScript(script))) {
+        Show(view.release());
+    }
 }
 
-bool CPracticeViews::OpenDraw(int mode) {
+std::unique_ptr<CDrawView> CPracticeViews::OpenDraw(int mode) {
     auto view = std::make_unique<CDrawView>(m_application.Document(), m_textStyle);
-    if (!view->Open(mode, m_mainView.Commands().Selection())) return false;
+    if (!view->Open(mode, m_mainView.Commands().Selection())) return nullptr;
     view->SetOptionsHandler([this] { EditDrawOptions(); });
     view->SetReturnHandler([this] { m_views.ShowMainView(); });
     view->SetHintsHandler(
         [this](bool kana) { m_showHelp(kana ? kKanaDrawingHintsTopic : kDrawingHintsTopic); });
-    Show(view.release());
-    return true;
+    return view;
 }
 
 void CPracticeViews::StartKanaReading(int script) {

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "handwriting/JapaneseText.h"
@@ -70,7 +71,8 @@ private:
     void Show(QWidget* view);
     void FillToolBar();
     QList<QAction*> ToolbarActions() const;
-    bool OpenDraw(int mode);
+    // A Draw View over the selection in mode, ready to show; null when its deck is empty.
+    std::unique_ptr<CDrawView> OpenDraw(int mode);
     void EditFlashOptions();
     void EditDrawOptions();
     void EditKanaOptions();

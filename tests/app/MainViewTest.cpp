@@ -213,8 +213,16 @@ TEST_F(MainViewTest, ButtonsOfMissingViewsAreDisabled) {
 
 TEST_F(MainViewTest, EditPassesTheOneSelectedGroup) {
     const auto view = SampleView();
+    QAction* edit = view->findChild<QAction*>(QStringLiteral("editGroupAction"));
+    ASSERT_NE(edit, nullptr);
+    EXPECT_FALSE(edit->isEnabled());  // nothing to open a group in yet
     Names edited;
     view->SetEditHandler([&edited](const std::string& name) { edited.push_back(name); });
+    EXPECT_TRUE(edit->isEnabled());
+    view->SetGroupCommandsEnabled(false);
+    EXPECT_FALSE(edit->isEnabled());
+    view->SetGroupCommandsEnabled(true);
+    EXPECT_TRUE(edit->isEnabled());
     view->EditGroup();
     EXPECT_EQ(m_prompter.Texts(), Names{"Select a Word group to display"});
     const std::string name = m_document.Cards().GroupNames().back();

@@ -169,6 +169,89 @@ TEST_F(MainWindowTest, DrawKanaDrillsAndTheKanaTableOpenFromTheMainView) {
     EXPECT_TRUE(m_prompter.Texts().empty());
 }
 
+// No Word Group command may destroy or move the cards a practice view drills: while one is
+// shown they are disabled, and they come back with the main view.
+TEST_F(MainWindowTest, GroupCommandsWaitWhileAPracticeViewIsShown) {
+    CBrushly2Doc& document = m_application.Document();
+    m_settings.WriteInt(CDrawBoxPracticeDialog::kPracticeKey, 1);
+    ASSERT_TRUE(document.Cards().AddGroup("Numbers"));
+    auto card = std::make_unique<CKanjiCard>();
+    card->groupName = "Numbers";
+    card->character = "\x88\xea";  // 一
+    card->dbGroup = 1;
+    card->dbIndex = 0;
+    document.Cards().AddCard(std::move(card));
+    m_window->show();
+    m_window->MainView().Commands().SetSelection({"Numbers"});
+    const char* const changing[] = {"newGroupAction",     "renameGroupAction",
+                                    "mergeGroupsAction",  "resetGroupsAction",
+                                    "deleteGroupsAction", "selectAllGroupsAction"};
+    const auto expectEnabled = [&](bool enabled, const char* view) {
+        for (const char* name : changing)
+            EXPECT_EQ(Action(name)->isEnabled(), enabled) << name << " with " << view;
+        EXPECT_TRUE(Action("flashAction")->isEnabled()) << view;
+        EXPECT_TRUE(Action("drawAction")->isEnabled()) << view;
+    };
+    const auto click = [this](const char* name) {
+        m_window->MainView().findChild<QPushButton*>(QString::fromLatin1(name))->click();
+    };
+    const std::pair<const char*, std::function<void()>> views[] = {
+        {"the Flash View", [&] { Action("flashAction")->trigger(); }},
+        {"the Draw View", [&] { Action("drawAction")->trigger(); }},
+        {"hiragana reading", [&] { click("hiraganaReadButton"); }},
+        {"hiragana writing", [&] { click("hiraganaWriteButton"); }},
+        {"the kana table", [&] { click("kanaTableButton"); }}};
+    expectEnabled(true, "the main view");
+    for (const auto& [view, start] : views) {
+        start();
+        ASSERT_NE(m_window->Practice().Current(), nullptr) << view;
+        expectEnabled(false, view);
+        // A disabled action does nothing even when triggered: the group and its card stay.
+        Action("deleteGroupsAction")->trigger();
+        EXPECT_NE(document.Cards().FindGroup("Numbers"), nullptr) << view;
+        Action("mainViewAction")->trigger();
+        expectEnabled(true, view);
+    }
+    EXPECT_TRUE(m_prompter.Texts().empty());
+}
+
+TEST_F(MainWindowTest, TheDrawBoxPracticeComesWhenADeckFirstStarts) {
+    CBrushly2Doc& document = m_application.Document();
+    ASSERT_TRUE(document.Cards().AddGroup("Empty"));
+    ASSERT_TRUE(document.Cards().AddGroup("Numbers"));
+    auto card = std::make_unique<CKanjiCard>();
+    card->groupName = "Numbers";
+    card->character = "\x88\xea";  // 一
+    card->dbGroup = 1;
+    card->dbIndex = 0;
+    document.Cards().AddCard(std::move(card));
+    m_window->show();
+    int dialogs = 0;
+    const auto acceptPractice = [&dialogs] {
+        QTimer::singleShot(0, [&dialogs] {
+            if (auto* dialog =
+                    dynamic_cast<CDrawBoxPracticeDialog*>(QApplication::activeModalWidget())) {
+                ++dialogs;
+                dialog->accept();
+            }
+        });
+    };
+    m_window->MainView().Commands().SetSelection({"Empty"});
+    acceptPractice();
+    Action("drawAction")->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(dialogs, 0);
+    EXPECT_EQ(m_prompter.Texts(),
+              std::vector<std::string>{CWordGroupCommands::kWritingEmptyMessage});
+    EXPECT_EQ(m_window->Practice().Draw(), nullptr);
+
+    m_window->MainView().Commands().SetSelection({"Numbers"});
+    acceptPractice();
+    Action("drawAction")->trigger();
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_NE(m_window->Practice().Draw(), nullptr);
+}
+
 TEST_F(MainWindowTest, ViewModesWriteTheirSettingsAtOnce) {
     QAction* vertical = Action("verticalModeAction");
     QAction* romaji = Action("romajiModeAction");

@@ -93,9 +93,7 @@ bool CBrushly2Doc::Open(const std::string& path) {
         }
     } catch (...) {
         file.reset();
-        ConvertFromVersion1(path);
-        FinishLoading(path);
-        return true;
+        return ConvertFromVersion1(path);
     }
     m_contents = std::move(fresh);
     if (commonWordsOnly) m_commonWordsOnly = *commonWordsOnly;
@@ -103,18 +101,36 @@ bool CBrushly2Doc::Open(const std::string& path) {
     return true;
 }
 
-void CBrushly2Doc::ConvertFromVersion1(const std::string& path) {
+bool CBrushly2Doc::ConvertFromVersion1(const std::string& path) {
     m_prompter.Information(kConversionMessage);
-    DeleteContents();
+    CContents converted;
     m_conversionPending = 1;
-    const CVersion1Target target{Cards(),
-                                 HiraganaStats(),
-                                 KatakanaStats(),
-                                 m_contents.options,
-                                 m_contents.fileVersion,
-                                 m_contents.databaseTitle};
-    ConvertVersion1File(path, m_registry, m_prompter, target);
+    const CVersion1Target target{*converted.cards,        converted.hiraganaStats,
+                                 converted.katakanaStats, converted.options,
+                                 converted.fileVersion,   converted.databaseTitle};
+    const bool whole = ConvertVersion1File(path, m_registry, m_prompter, target);
     m_conversionPending = 0;
+    const CFlashcardSet& cards = *converted.cards;
+    const bool anything = !cards.GroupNames().empty() || !cards.KanjiCards().empty() ||
+                          !cards.CompoundCards().empty() || !cards.KanaWordCards().empty() ||
+                          !cards.CounterCards().empty();
+    // Nothing read: the file is no document at all, and the open one stays as it was.
+    if (!whole && !anything) return false;
+    m_contents = std::move(converted);
+    if (HiraganaStats().empty() || KatakanaStats().empty()) {
+        HiraganaStats().clear();
+        KatakanaStats().clear();
+        if (m_kanjiLibrary) BuildKanaStatistics(*m_kanjiLibrary, HiraganaStats(), KatakanaStats());
+    }
+    if (whole) {
+        FinishLoading(path);
+    } else {
+        // Part of a version-1 file: what was read is kept, but never saved over the file
+        // that still holds the rest.
+        FinishLoading("");
+        m_modified = true;
+    }
+    return true;
 }
 
 void CBrushly2Doc::FinishLoading(const std::string& path) {

@@ -88,14 +88,14 @@ public:
     // Opens a .bly or .bly2 file; any other extension shows kWrongExtensionMessage and
     // changes nothing. A file that cannot be opened shows the failure's standard
     // description and changes nothing. A file that fails to read as a current document
-    // shows kConversionMessage and is converted from version 1 (the document then holds
-    // what the conversion read). Otherwise the document takes the file's cards, kana
-    // statistics, group names, options, title and version; commonWordsOnly is read from a
-    // version 3 file (1 when missing) and kept from before for older ones. The groups are
-    // rebuilt and the kana statistics linked to the kanji database. The new-database flag
-    // is set when the file's title differs from the loaded kanji database's. Once opened
-    // (converted or not) the document has the path and is unmodified; returns false when
-    // nothing was opened.
+    // shows kConversionMessage and is converted from version 1 (ConvertFromVersion1: when
+    // nothing of it can be read the document stays as it was and the result is false; read
+    // in part, the document holds what was read, untitled). Otherwise the document takes the file's
+    // cards, kana statistics, group names, options, title and version; commonWordsOnly is read from
+    // a version 3 file (1 when missing) and kept from before for older ones. The groups are rebuilt
+    // and the kana statistics linked to the kanji database. The new-database flag is set when the
+    // file's title differs from the loaded kanji database's. Once opened (converted or not) the
+    // document has the path and is unmodified; returns false when nothing was opened.
     bool Open(const std::string& path);
     // Writes the whole document to its path, respectively to `path`, through a temporary
     // file that replaces the old one only when everything was written, so a failed save
@@ -177,8 +177,11 @@ private:
 
     // Steps 1 to 10 of the layout, written or read; reading throws the archive's failures.
     static void SerializeContents(CArchive& archive, CContents& contents);
-    // Shows the conversion message and fills the emptied document from a version-1 file.
-    void ConvertFromVersion1(const std::string& path);
+    // Shows the conversion message and reads a version-1 file into fresh contents. Read
+    // whole, they replace the document's, bound to path; read in part, they replace them
+    // untitled and modified; when nothing could be read the document stays as it was and
+    // the result is false. Missing kana statistics are built afresh.
+    bool ConvertFromVersion1(const std::string& path);
     // The groups rebuilt, the kana statistics linked, the new-database flag set, the path
     // taken, unmodified.
     void FinishLoading(const std::string& path);

@@ -241,25 +241,34 @@ TEST_F(DocumentTest, FailedSaveLeavesTheOldFileWholeAndTheDocumentModified) {
     EXPECT_GT(CTempDirectory::Read(path).size(), before.size());
 }
 
-TEST_F(DocumentTest, GarbageGoesToTheConversionWithItsMessage) {
+// A file that is no document at all, nor a version-1 one, is refused after both messages:
+// the open document stays as it was, with its own file, and nothing is written over the other.
+TEST_F(DocumentTest, GarbageIsRefusedAndTheOpenDocumentStays) {
     auto document = MakeDocument();
     document->NewDocument();
-    const std::string path = m_directory.Write("garbage.bly", "\x07garbage and more garbage");
-    ASSERT_TRUE(document->Open(path));
-    ASSERT_FALSE(m_prompter.Entries().empty());
+    const std::string own = m_directory.File("own.bly");
+    ASSERT_TRUE(document->SaveAs(own));
+    document->Options().draw.demoSpeed = 5;
+    const std::size_t hiragana = document->HiraganaStats().size();
+    ASSERT_GT(hiragana, 0u);
+    const std::string garbage = "\x07garbage and more garbage";
+    const std::string path = m_directory.Write("garbage.bly", garbage);
+
+    EXPECT_FALSE(document->Open(path));
+    ASSERT_EQ(m_prompter.Entries().size(), 2u);
     EXPECT_EQ(m_prompter.Entries()[0].kind, CPrompter::Kind::Information);
     EXPECT_EQ(m_prompter.Entries()[0].text, CBrushly2Doc::kConversionMessage);
+    EXPECT_EQ(m_prompter.Entries()[1].kind, CPrompter::Kind::Error);
     EXPECT_EQ(document->ConversionPending(), 0);
-    EXPECT_TRUE(document->Cards().KanjiCards().empty());
-    EXPECT_EQ(document->Cards().GroupCount(), 0u);
-    EXPECT_TRUE(document->HiraganaStats().empty());
-    EXPECT_EQ(document->FileVersion(), 3);
-    EXPECT_TRUE(document->DatabaseTitle().empty());
-    EXPECT_TRUE(document->NewDatabase());  // the empty title is not the database's
-    EXPECT_EQ(document->Path(), path);
+    EXPECT_EQ(document->Cards().GroupCount(), kSampleGroupNames.size());
+    EXPECT_EQ(document->HiraganaStats().size(), hiragana);
+    EXPECT_EQ(document->Options().draw.demoSpeed, 5);
+    EXPECT_EQ(document->Path(), own);
+    ASSERT_TRUE(document->Save());
+    EXPECT_EQ(CTempDirectory::Read(path), garbage);
 }
 
-TEST_F(DocumentTest, TruncatedFileGoesToTheConversion) {
+TEST_F(DocumentTest, TruncatedCurrentFileIsRefusedAfterTheConversionFails) {
     auto source = MakeDocument();
     source->NewDocument();
     const std::string full = m_directory.File("full.bly");
@@ -269,11 +278,48 @@ TEST_F(DocumentTest, TruncatedFileGoesToTheConversion) {
 
     auto document = MakeDocument();
     document->Options().draw.demoSpeed = 5;
-    ASSERT_TRUE(document->Open(path));
+    EXPECT_FALSE(document->Open(path));
     ASSERT_FALSE(m_prompter.Texts().empty());
     EXPECT_EQ(m_prompter.Texts()[0], CBrushly2Doc::kConversionMessage);
-    EXPECT_EQ(document->Options(), CBrushlyOptions());
+    EXPECT_EQ(document->Options().draw.demoSpeed, 5);
     EXPECT_EQ(document->ConversionPending(), 0);
+    EXPECT_TRUE(document->Path().empty());
+}
+
+// A version-1 file read in part keeps what was read, untitled and modified, so that saving
+// cannot write over the file that still holds the rest; missing kana statistics are built.
+TEST_F(DocumentTest, AVersionOneFileReadInPartIsKeptUntitled) {
+    CBrushly1Doc version1;
+    for (const char* group : {"Old", "Older"}) {
+        auto kanji = std::make_unique<CKanjiCard>();
+        kanji->groupName = group;
+        kanji->character = kIchi;
+        version1.kanjiCards.push_back(std::move(kanji));
+    }
+    version1.groupNames = {"Old", "Older"};
+    const std::string whole = m_directory.File("whole.bly");
+    {
+        CDiskFile file(whole, CDiskFile::Mode::Create);
+        version1.Write(file);
+        file.Commit();
+    }
+    const std::string bytes = CTempDirectory::Read(whole);
+    // Cut in the options at the end: the cards and the group names are read.
+    const std::string part = bytes.substr(0, bytes.size() - 2);
+    const std::string path = m_directory.Write("part.bly", part);
+
+    auto document = MakeDocument();
+    ASSERT_TRUE(document->Open(path));
+    EXPECT_EQ(m_prompter.Texts().front(), CBrushly2Doc::kConversionMessage);
+    EXPECT_EQ(document->Cards().KanjiCards().size(), 2u);
+    EXPECT_TRUE(document->Path().empty());
+    EXPECT_TRUE(document->IsModified());
+    auto fresh = MakeDocument();
+    fresh->NewDocument();
+    ASSERT_FALSE(fresh->HiraganaStats().empty());
+    EXPECT_EQ(document->HiraganaStats().size(), fresh->HiraganaStats().size());
+    EXPECT_EQ(document->KatakanaStats().size(), fresh->KatakanaStats().size());
+    EXPECT_EQ(CTempDirectory::Read(path), part);
 }
 
 TEST_F(DocumentTest, VersionOneFileIsConvertedAndItsGroupsRebuilt) {

@@ -170,22 +170,20 @@ TEST_F(StrokeDemonstration, SegmentsAreTakenAsTheBrushListDriverTakesThem) {
     EXPECT_EQ(demo.Position(), 6u);
 }
 
+// Play returns with the stroke still being drawn, and each tick reveals one column: the time
+// of a stroke is waited out by the reveal timer, never inside a call. (How long Play and a
+// tick take is measured by the handwriting benchmarks.)
 TEST_F(StrokeDemonstration, Speed200NeverBlocks) {
     const CKanjiStrokes strokes = One(kStraightNoArrow, {10, 100}, {190, 100});
     demo.Start(&strokes, 200, Style::Brush, &busy);
-    const auto began = std::chrono::steady_clock::now();
     demo.Play();
-    // Waiting 10 ms per pixel inside Play would take 1.8 s.
-    EXPECT_LT(std::chrono::steady_clock::now() - began, 200ms);
     EXPECT_TRUE(demo.IsDrawingStroke());
 
     int ticks = 0;
     int reached = 9;
     while (timers.revealDelay) {
         EXPECT_GE(*timers.revealDelay, kMinRevealTickMilliseconds);
-        const auto tickBegan = std::chrono::steady_clock::now();
         Tick();
-        EXPECT_LT(std::chrono::steady_clock::now() - tickBegan, 200ms);
         const std::vector<CRect> rects = RevealedRects();
         ASSERT_FALSE(rects.empty());
         // On time, each tick reveals one more pixel column.

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -396,8 +395,8 @@ protected:
     std::filesystem::path m_dir;
 };
 
+// How long the replay takes is measured by the kanjidb benchmark.
 TEST_F(RealKanjiVg, EveryKanjiParsesAndKeepsWhatTheReplayAccepts) {
-    const auto begin = std::chrono::steady_clock::now();
     CStrokeReport report;
     int kanji = 0;
     int rejected = 0;
@@ -419,15 +418,11 @@ TEST_F(RealKanjiVg, EveryKanjiParsesAndKeepsWhatTheReplayAccepts) {
             if (!AcceptedAsDrawn(database, Codes(replay))) ++rejected;
         }
     }
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
     EXPECT_GE(kanji, 6000);
     EXPECT_EQ(rejected, 0);
     EXPECT_GT(report.boxes, 1000);
-    EXPECT_LT(seconds, 60.0);
     std::cout << kanji << " kanji, " << report.strokes << " strokes, " << report.boxes << " boxes, "
-              << report.refinedCodes << " codes refined by stroke type, " << seconds
-              << " s\nSegments per type code:\n";
+              << report.refinedCodes << " codes refined by stroke type\nSegments per type code:\n";
     for (const auto& [type, count] : report.segmentsPerType) {
         std::cout << "  " << type << " " << StrokeTypeName(type) << ": " << count << "\n";
     }

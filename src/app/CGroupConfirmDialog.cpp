@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/ShiftJis.h"
+
 namespace brushly {
 
 CGroupConfirmDialog::CGroupConfirmDialog(CWordGroupDialogs::Action action, const std::string& text,
@@ -13,7 +15,7 @@ CGroupConfirmDialog::CGroupConfirmDialog(CWordGroupDialogs::Action action, const
     using Confirmation = CWordGroupDialogs::Confirmation;
     setWindowTitle(QString::fromLatin1(CWordGroupCommands::kConfirmTitle));
     auto* layout = new QVBoxLayout(this);
-    auto* question = new QLabel(QString::fromStdString(text), this);
+    auto* question = new QLabel(QString::fromStdString(sjis::ToUtf8(text)), this);
     question->setObjectName(QStringLiteral("question"));
     question->setWordWrap(true);
     layout->addWidget(question);

@@ -22,6 +22,7 @@
 #include "document/SampleWordGroups.h"
 #include "platform/CMemorySettingsStore.h"
 #include "platform/CScriptedPrompter.h"
+#include "platform/ShiftJis.h"
 #include "support/QtTestApplication.h"
 #include "support/SmallKanjiDatabase.h"
 
@@ -281,6 +282,37 @@ TEST_F(MainViewTest, ConfirmDialogOffersFourButtons) {
         dialog.findChildren<QPushButton*>()[1]->click();
         EXPECT_EQ(dialog.Answer(), Confirmation::ActOnAll);
     }
+}
+
+// Group names are Shift-JIS in the document; the dialogs show them as text.
+TEST_F(MainViewTest, DialogsShowAJapaneseGroupNameAsText) {
+    const auto view = SampleView();
+    const std::string animals = sjis::FromUtf8("動物たち");
+    ASSERT_TRUE(m_document.Cards().AddGroup(animals));
+    view->Refresh();
+    view->Commands().SetSelection({animals});
+    for (const auto command : {&CMainView::DeleteGroups, &CMainView::ResetGroups}) {
+        QString shown;
+        QTimer::singleShot(0, [&shown] {
+            auto* dialog = dynamic_cast<CGroupConfirmDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            for (const QLabel* label : dialog->findChildren<QLabel*>())
+                shown += label->text();
+            dialog->reject();
+        });
+        (view.get()->*command)();
+        EXPECT_TRUE(shown.contains(QStringLiteral("動物たち"))) << shown.toStdString();
+    }
+    QString named;
+    QTimer::singleShot(0, [&named] {
+        auto* dialog = dynamic_cast<CNameDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        named = dialog->findChild<QLineEdit*>(QStringLiteral("nameField"))->text();
+        dialog->reject();
+    });
+    view->RenameGroup();
+    EXPECT_EQ(named, QStringLiteral("動物たち"));
+    EXPECT_NE(m_document.Cards().FindGroup(animals), nullptr);
 }
 
 TEST_F(MainViewTest, SixteenDistinctGroupIconsInTwoSizes) {

@@ -63,7 +63,7 @@ CMainView::CMainView(CBrushly2Doc& document, CPrompter& prompter, QWidget* paren
     m_contextMenu->addSeparator();
     m_flashAction = AddAction("&Flash", "flashAction", &CMainView::PracticeReading);
     m_flashAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    m_drawAction = AddAction("&Draw", "drawAction", &CMainView::PracticeWriting);
+    m_drawAction = AddAction("Dra&w", "drawAction", &CMainView::PracticeWriting);
     m_drawAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     m_flashAction->setEnabled(false);
     m_drawAction->setEnabled(false);

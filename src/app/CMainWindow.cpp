@@ -141,7 +141,7 @@ void CMainWindow::CreateViewMenu() {
               [this] { m_mainView->PracticeReading(); });
     AddAction(menu, QStringLiteral("&Draw View"), "drawViewAction",
               [this] { m_mainView->PracticeWriting(); });
-    AddAction(menu, QStringLiteral("&Kana Table"), "kanaTableAction",
+    AddAction(menu, QStringLiteral("Kana &Table"), "kanaTableAction",
               [this] { m_practice->ShowKanaTable(m_mainView->KanaRow()); });
     menu->addSeparator();
     m_verticalAction = AddAction(menu, {}, "verticalModeAction", [this] {
@@ -154,9 +154,9 @@ void CMainWindow::CreateViewMenu() {
     });
     menu->addSeparator();
     using Mode = CWordGroupCommands::DisplayMode;
-    const std::pair<const char*, Mode> modes[] = {{"&Details", Mode::kDetails},
+    const std::pair<const char*, Mode> modes[] = {{"D&etails", Mode::kDetails},
                                                   {"&List", Mode::kList},
-                                                  {"S&mall Icons", Mode::kSmallIcons},
+                                                  {"Sm&all Icons", Mode::kSmallIcons},
                                                   {"Lar&ge Icons", Mode::kLargeIcons}};
     for (const auto& [text, mode] : modes) {
         AddAction(menu, QString::fromLatin1(text), "displayModeAction",

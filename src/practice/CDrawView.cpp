@@ -117,17 +117,17 @@ CDrawView::CDrawView(CBrushly2Doc& document, const CJapaneseTextStyle& style, QW
     });
 
     m_actions = {
-        AddAction("Next", "Move to the next card", "next", &CDrawView::Next),
-        AddAction("Shuffle", "Re-shuffle this set of cards", "shuffle", &CDrawView::Shuffle),
-        AddAction("Options", "Edit the options for the Draw View", "options",
+        AddAction("&Next", "Move to the next card", "next", &CDrawView::Next),
+        AddAction("&Shuffle", "Re-shuffle this set of cards", "shuffle", &CDrawView::Shuffle),
+        AddAction("Draw View &Options", "Edit the options for the Draw View", "options",
                   &CDrawView::ShowOptions),
-        AddAction("Demonstration", "Display/Hide the Stroke Order Demonstration Window",
+        AddAction("Hide &Demonstration", "Display/Hide the Stroke Order Demonstration Window",
                   "demonstration", &CDrawView::ToggleDemonstration),
-        AddAction("Key",
+        AddAction("Hide &Key",
                   "Display/Hide a 'key' indicating the meaning of the Feedback "
                   "stroke colors",
                   "key", &CDrawView::ToggleKey),
-        AddAction("Fix Order", "Correct the out-of-order strokes", "fixOrder",
+        AddAction("&Fix Order", "Correct the out-of-order strokes", "fixOrder",
                   &CDrawView::FixOrder)};
     m_demonstrationAction = m_actions[3];
     m_keyAction = m_actions[4];

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QStatusBar>
@@ -13,6 +14,7 @@
 #include <QUrl>
 #include <filesystem>
 #include <iostream>
+#include <map>
 
 #include "app/CBrushlyApplication.h"
 #include "app/CMainView.h"
@@ -250,6 +252,32 @@ TEST_F(MainWindowTest, TheDrawBoxPracticeComesWhenADeckFirstStarts) {
     Action("drawAction")->trigger();
     EXPECT_EQ(dialogs, 1);
     EXPECT_NE(m_window->Practice().Draw(), nullptr);
+}
+
+// Within one menu no two commands share a mnemonic letter.
+TEST_F(MainWindowTest, EachMenusMnemonicsAreDistinct) {
+    for (QAction* menuAction : m_window->menuBar()->actions()) {
+        QMenu* menu = menuAction->menu();
+        ASSERT_NE(menu, nullptr);
+        menu->aboutToShow();  // the File menu lists its recent files then
+        std::map<QChar, QString> letters;
+        for (const QAction* action : menu->actions()) {
+            const QString text = action->text();
+            for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+                if (text[i] != u'&') continue;
+                if (text[i + 1] == u'&') {
+                    ++i;
+                    continue;
+                }
+                const QChar letter = text[i + 1].toLower();
+                EXPECT_FALSE(letters.contains(letter))
+                    << menu->title().toStdString() << ": " << text.toStdString() << " and "
+                    << letters[letter].toStdString();
+                letters[letter] = text;
+                break;
+            }
+        }
+    }
 }
 
 TEST_F(MainWindowTest, ViewModesWriteTheirSettingsAtOnce) {

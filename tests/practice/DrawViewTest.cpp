@@ -198,10 +198,19 @@ TEST_F(DrawViewTest, RawInputMovesTheKanjiToTheKanaBoxAndBack) {
     EXPECT_EQ(view->KanjiBox().DrawBox().UserStrokes().Size(), 0u);
 }
 
-TEST_F(DrawViewTest, ToolbarStatusTips) {
+TEST_F(DrawViewTest, ToolbarTextsAndStatusTips) {
+    QStringList texts;
+    QStringList toolTips;
     QStringList tips;
-    for (const QAction* action : view->ToolbarActions())
+    for (const QAction* action : view->ToolbarActions()) {
+        texts << action->text();
+        toolTips << action->toolTip();
         tips << action->statusTip();
+    }
+    EXPECT_EQ(texts, (QStringList{"&Next", "&Shuffle", "Draw View &Options", "Hide &Demonstration",
+                                  "Hide &Key", "&Fix Order"}));
+    EXPECT_EQ(toolTips, (QStringList{"Next", "Shuffle", "Draw View Options", "Hide Demonstration",
+                                     "Hide Key", "Fix Order"}));
     EXPECT_EQ(tips, (QStringList{
                         "Move to the next card", "Re-shuffle this set of cards",
                         "Edit the options for the Draw View",

@@ -28,6 +28,8 @@ CDatabaseInfoDialog::CDatabaseInfoDialog(const CDatabaseInfo& info,
                                          std::function<void()> showEdictHelp, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Brushly Database Information"));
+    // Wide enough for the title bar to show the whole title beside its buttons.
+    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + kTitleBarButtonsWidth);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     QPushButton* edict =
         buttons->addButton(QStringLiteral("&EDICT Information"), QDialogButtonBox::HelpRole);

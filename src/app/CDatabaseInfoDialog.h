@@ -13,6 +13,8 @@ namespace brushly {
 // showEdictHelp.
 class CDatabaseInfoDialog final : public QDialog {
 public:
+    // Room left beside the title for the title bar's icon and buttons, pixels.
+    static constexpr int kTitleBarButtonsWidth = 160;
     CDatabaseInfoDialog(const CDatabaseInfo& info, std::function<void()> showEdictHelp,
                         QWidget* parent = nullptr);
 };

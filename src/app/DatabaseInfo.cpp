@@ -1,5 +1,6 @@
 #include "app/DatabaseInfo.h"
 
+#include "dictionary/EdictRelease.h"
 #include "document/CBrushly2Doc.h"
 
 namespace brushly {
@@ -36,8 +37,14 @@ CDatabaseFields CompoundDatabaseFields(bool loaded, std::string_view identificat
                                        int compoundCount, int kanaWordCount) {
     if (!loaded) return {"invalid", "---", kEntryCountLabel, 0};
     if (IsEdictIdentification(identification)) {
-        return {Cut(identification, 15, 20), Cut(identification, 6, 12), kEntryCountLabel,
-                compoundCount + kanaWordCount};
+        // Current headers hold no release number at the fixed places but say when they
+        // were made.
+        const CEdictRelease release = EdictReleaseOf(identification);
+        std::string version = Cut(identification, 15, 20);
+        std::string date = Cut(identification, 6, 12);
+        if (!HoldsDigit(version) && !release.copyrightYear.empty()) version = release.copyrightYear;
+        if (!HoldsDigit(date) && !release.created.empty()) date = release.created;
+        return {version, date, kEntryCountLabel, compoundCount + kanaWordCount};
     }
     return {Cut(identification, 5, 5) + "." + Cut(identification, 6, 8),
             CutDate(identification, 10), kEntryCountLabel, compoundCount};

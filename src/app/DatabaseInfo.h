@@ -24,7 +24,8 @@ CDatabaseFields KanjiDatabaseFields(std::string_view title, int kanjiCount);
 bool IsEdictIdentification(std::string_view identification);
 
 // The fields of the compound library. EDICT-built: version = characters 15 to 20, date =
-// characters 6 to 12, "number of entries:" compoundCount + kanaWordCount. Other: version =
+// characters 6 to 12 (where these hold no digit: the header's copyright year and creation
+// date, EdictReleaseOf), "number of entries:" compoundCount + kanaWordCount. Other: version =
 // character 5 "." characters 6 to 8, date = characters 10-11 "/" 12-13 "/" 14-15,
 // "number of entries:" compoundCount. Not loaded: "invalid", "---" and 0.
 CDatabaseFields CompoundDatabaseFields(bool loaded, std::string_view identification,

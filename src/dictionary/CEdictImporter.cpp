@@ -1,5 +1,7 @@
 #include "dictionary/CEdictImporter.h"
 
+#include "dictionary/EdictRelease.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <exception>
@@ -56,6 +58,10 @@ std::size_t ReadBlock(CDiskFile& file, char* buffer, std::size_t size) {
 }  // namespace
 
 bool IsNewerEdict(std::string_view stored, std::string_view edict) {
+    // A header with a creation date is compared by it; one stored before dates were kept
+    // (its identification cut short) is taken to be older.
+    const std::string edictCreated = EdictReleaseOf(edict).created;
+    if (!edictCreated.empty()) return edictCreated > EdictReleaseOf(stored).created;
     const int storedFirst = NumberAt(stored, 15, 2);
     const int edictFirst = NumberAt(edict, 15, 2);
     if (edictFirst != storedFirst) return edictFirst > storedFirst;
@@ -165,8 +171,10 @@ bool CEdictImporter::HandleLine(std::string_view line, bool headerOnly) {
 void CEdictImporter::SetIdentification(std::string_view headerLine) {
     headerLine = WithoutLineEnd(headerLine);
     const std::size_t start = headerLine.find("EDICT");
+    // The whole rest of the line: its first 21 characters number older releases, and current ones
+    // keep their copyright year and creation date further on.
     const std::string identification(
-        headerLine.substr(start == std::string_view::npos ? 0 : start, kIdentificationLength));
+        headerLine.substr(start == std::string_view::npos ? 0 : start));
     m_compounds.SetIdentification(identification);
     m_kanaWords.SetIdentification(identification);
 }

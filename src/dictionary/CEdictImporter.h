@@ -13,8 +13,10 @@ class CLoadingDisplay;
 class CPrompter;
 
 // Whether the EDICT file's identification names a later release than the one stored with
-// a database: the numbers at characters 15-16, then at 18-20, compared in that order (read
-// as atoi reads them). Equal releases are not newer.
+// a database. With a creation date in the file's header (EdictReleaseOf): a later date than
+// the stored one's, or any date when the stored one has none. Without: the numbers at
+// characters 15-16, then at 18-20, compared in that order (read as atoi reads them). Equal
+// releases are not newer.
 bool IsNewerEdict(std::string_view stored, std::string_view edict);
 
 // What an import added and left out.
@@ -42,7 +44,6 @@ public:
     // Lines of this many bytes or more (line feed included) are skipped.
     static constexpr std::size_t kMaxLineBytes = 10000;
     static constexpr int kProgressEnd = 20000;
-    static constexpr std::size_t kIdentificationLength = 21;
     static constexpr const char* kImportQuestion =
         "An EDICT file has been detected.\nWould you like to load this file now?";
     static constexpr const char* kImportStatus = "Loading the new EDICT file...";
@@ -54,8 +55,8 @@ public:
                    const CKanjiLibrary& kanji, CPrompter& prompter, CLoadingDisplay& display,
                    std::string dataDirectory);
 
-    // Reads edict_SJIS.txt: its header line's identification (21 characters from the first
-    // "EDICT", or from the line start without one) replaces that of both libraries; with
+    // Reads edict_SJIS.txt: its header line's identification (the line from the first
+    // "EDICT", or the whole line without one) replaces that of both libraries; with
     // headerOnly that is all. Otherwise every further line goes to ParseEdictLine and both
     // libraries are saved (CompDBedictdem.kdb2, KanaDBedictdem.kdb2), a failed save being
     // shown by the library and not failing the import, since the entries are in memory.

@@ -30,6 +30,19 @@ TEST(DatabaseInfoTest, EdictBuiltCompoundFieldsAreCutFromTheIdentification) {
     EXPECT_EQ(fields.count, 100);
 }
 
+TEST(DatabaseInfoTest, ACurrentEdictShowsItsCopyrightYearAndCreationDate) {
+    const std::string header =
+        "EDICT, EDICT_SUB(P), EDICT2 Japanese-English Electronic Dictionary Files/Copyright "
+        "Electronic Dictionary Research & Development Group - 2021/Created: 2021-02-03/";
+    const CDatabaseFields fields = CompoundDatabaseFields(true, header, 90, 10);
+    EXPECT_EQ(fields.version, "2021");
+    EXPECT_EQ(fields.date, "2021-02-03");
+    // Stored cut short before: what the fixed places hold.
+    const CDatabaseFields cut = CompoundDatabaseFields(true, "EDICT, EDICT_SUB(P), ", 90, 10);
+    EXPECT_EQ(cut.version, "B(P), ");
+    EXPECT_EQ(cut.date, " EDICT_");
+}
+
 TEST(DatabaseInfoTest, OtherCompoundFieldsCountOnlyCompounds) {
     EXPECT_FALSE(IsEdictIdentification("KDB2 1002 230115 demo"));
     const CDatabaseFields fields = CompoundDatabaseFields(true, "KDB2 1002 230115 demo", 90, 10);
@@ -75,6 +88,10 @@ TEST(DatabaseInfoTest, EdictButtonOpensTheHelpOnlyForAnEdictBuiltLibrary) {
     auto* button = edictDialog.findChild<QPushButton*>(QStringLiteral("edictButton"));
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(edictDialog.windowTitle(), QStringLiteral("Brushly Database Information"));
+    // Wide enough for the whole title beside the title bar's buttons.
+    EXPECT_GE(edictDialog.minimumWidth(),
+              edictDialog.fontMetrics().horizontalAdvance(edictDialog.windowTitle()) +
+                  CDatabaseInfoDialog::kTitleBarButtonsWidth);
     EXPECT_TRUE(button->isEnabled());
     button->click();
     EXPECT_EQ(helpShown, 1);

@@ -11,6 +11,7 @@
 #include "dictionary/CEdictImporter.h"
 #include "dictionary/CLoadingDisplay.h"
 #include "dictionary/DictionaryStartup.h"
+#include "dictionary/EdictRelease.h"
 #include "platform/CScriptedPrompter.h"
 #include "platform/ShiftJis.h"
 #include "support/CTempDirectory.h"
@@ -132,12 +133,33 @@ TEST(EdictVersion, FirstNumberDecidesThenSecond) {
     EXPECT_FALSE(IsNewerEdict("EDICT", "EDICT"));
 }
 
+// Current EDICT headers number no release at the fixed places; their creation date decides.
+TEST(EdictVersion, ACurrentHeaderIsDatedByItsCreation) {
+    const std::string current =
+        "EDICT, EDICT_SUB(P), EDICT2 Japanese-English Electronic Dictionary Files/Copyright "
+        "Electronic Dictionary Research & Development Group - 2021/Created: 2021-02-03/";
+    const CEdictRelease release = EdictReleaseOf(current);
+    EXPECT_EQ(release.created, "2021-02-03");
+    EXPECT_EQ(release.copyrightYear, "2021");
+    std::string later = current;
+    later.replace(later.find("2021-02-03"), 10, "2023-11-30");
+    EXPECT_TRUE(IsNewerEdict(current, later));
+    EXPECT_FALSE(IsNewerEdict(later, current));
+    EXPECT_FALSE(IsNewerEdict(current, current));
+    // Stored before the whole header was kept: cut to 21 characters, with no date.
+    EXPECT_TRUE(IsNewerEdict("EDICT, EDICT_SUB(P), ", current));
+    // An older numbered release against a dated one.
+    EXPECT_TRUE(IsNewerEdict("EDICT, Version 05/009", current));
+    EXPECT_EQ(EdictReleaseOf("EDICT, Version 05/009").created, "");
+    EXPECT_EQ(EdictReleaseOf("Created: 2021-2-3/").created, "");
+}
+
 TEST_F(EdictImport, ImportsTheFileAndSavesBothLibraries) {
     directory.Write("edict_SJIS.txt",
                     kHeader + kNipponLine + kSushiLine + "\n" + Sjis("すし /(n) unfinished line/"));
     ASSERT_TRUE(importer.ImportEdict(false, false));
-    EXPECT_EQ(compounds.Identification(), "EDICT, Version 05/001");
-    EXPECT_EQ(kanaWords.Identification(), "EDICT, Version 05/001");
+    EXPECT_EQ(compounds.Identification(), "EDICT, Version 05/001 Japanese-English/");
+    EXPECT_EQ(kanaWords.Identification(), "EDICT, Version 05/001 Japanese-English/");
     EXPECT_EQ(importer.Counts().kanaWords, 1);       // not the line after the last line feed
     EXPECT_EQ(importer.Counts().malformedLines, 1);  // the empty line
     EXPECT_EQ(display.range, std::make_pair(0, CEdictImporter::kProgressEnd));
@@ -145,7 +167,7 @@ TEST_F(EdictImport, ImportsTheFileAndSavesBothLibraries) {
 
     CCompoundLibrary reloaded;
     ASSERT_TRUE(reloaded.Load(directory.File("CompDBedictdem.kdb2"), false, prompter));
-    EXPECT_EQ(reloaded.Identification(), "EDICT, Version 05/001");
+    EXPECT_EQ(reloaded.Identification(), "EDICT, Version 05/001 Japanese-English/");
     ASSERT_EQ(reloaded.TotalCount(), 1);
     EXPECT_TRUE(reloaded.Load(directory.File("KanaDBedictdem.kdb2"), false, prompter));
     EXPECT_EQ(reloaded.TotalCount(), 2);
@@ -171,7 +193,7 @@ TEST_F(EdictImport, LinesAcrossBlocksAreJoinedAndOverlongOnesSkipped) {
 TEST_F(EdictImport, HeaderOnlySetsTheIdentificationAlone) {
     directory.Write("edict_SJIS.txt", Sjis("no marker in this long header\n") + kNipponLine);
     ASSERT_TRUE(importer.ImportEdict(false, true));
-    EXPECT_EQ(kanaWords.Identification(), "no marker in this lon");
+    EXPECT_EQ(kanaWords.Identification(), "no marker in this long header");
     EXPECT_EQ(compounds.TotalCount(), 0);
     EXPECT_FALSE(std::filesystem::exists(directory.File("CompDBedictdem.kdb2")));
 }
@@ -295,7 +317,7 @@ TEST_F(DictionaryStartup, NewerEdictDeclinedKeepsTheStoredDatabase) {
     const CDictionaryIndicators indicators = Run();
     EXPECT_EQ(prompter.Texts(), std::vector<std::string>{kNewerEdictQuestion});
     EXPECT_TRUE(indicators.compounds && indicators.kanaWords);
-    EXPECT_EQ(compounds.Identification(), "EDICT, Version 05/001");
+    EXPECT_EQ(compounds.Identification(), "EDICT, Version 05/001 Japanese-English/");
     EXPECT_EQ(kanaWords.TotalCount(), 0);
 }
 
@@ -310,7 +332,7 @@ TEST_F(DictionaryStartup, NewerEdictAcceptedIsImportedWithoutAskingAgain) {
 
     CCompoundLibrary stored;
     ASSERT_TRUE(stored.Load(directory.File("CompDBedictdem.kdb2"), true, prompter));
-    EXPECT_EQ(stored.Identification(), "EDICT, Version 05/002");
+    EXPECT_EQ(stored.Identification(), "EDICT, Version 05/002 Japanese-English/");
 }
 
 TEST_F(DictionaryStartup, UnreadableStoredDatabaseIsReportedOnce) {

@@ -77,11 +77,21 @@ void CKanaDrawBox::SetKana(std::vector<CPolyline> reference, KanaBoxMode mode,
                            const CKanaBoxSettings& settings) {
     m_reference = std::move(reference);
     m_mode = mode;
+    TakeSettings(settings);
+    EraseAll();
+}
+
+void CKanaDrawBox::TakeSettings(const CKanaBoxSettings& settings) {
     m_feedbackMode = settings.feedbackMode;
     m_autocorrect = settings.autocorrect;
     m_enforceOrder = settings.enforceOrder;
     m_tolerance = settings.tolerance;
-    EraseAll();
+}
+
+void CKanaDrawBox::ApplySettings(const CKanaBoxSettings& settings) {
+    const bool orderNowEnforced = settings.enforceOrder && !m_enforceOrder;
+    TakeSettings(settings);
+    if (orderNowEnforced && !m_userStrokes.empty()) Check();
 }
 
 void CKanaDrawBox::PenDown(CPoint point) {

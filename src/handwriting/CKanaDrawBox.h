@@ -44,6 +44,9 @@ public:
     // list, the status, the hint and the caption. The ghost stays as it is.
     void SetKana(std::vector<CPolyline> reference, KanaBoxMode mode,
                  const CKanaBoxSettings& settings);
+    // Takes new option values for the kana being written, keeping its strokes; a check runs
+    // when the order becomes enforced over drawn strokes.
+    void ApplySettings(const CKanaBoxSettings& settings);
 
     // Pen events in draw-box pixels, as in CKanjiDrawBox: a point outside kDrawArea ends
     // the stroke as PenUp would. Without reference strokes the pen is ignored.
@@ -97,6 +100,7 @@ public:
     const CPolyline& HintStroke() const { return m_hintStroke; }
 
 private:
+    void TakeSettings(const CKanaBoxSettings& settings);
     // A reference stroke as the check compares it: densified, in its primary form and, when
     // it has one, its alternative form.
     struct CPreparedReference {

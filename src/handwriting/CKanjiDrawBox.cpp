@@ -73,13 +73,23 @@ void CKanjiDrawBox::SetCharacter(const CKanjiStrokes& target, const CDrawBoxSett
     m_target = &target;
     m_targetJoined = target;
     m_targetJoined.JoinForRaw();
+    TakeSettings(settings);
+    EraseAll();
+}
+
+void CKanjiDrawBox::TakeSettings(const CDrawBoxSettings& settings) {
     m_feedbackMode = settings.feedbackMode;
     m_autocorrect = settings.autocorrect;
     m_enforceOrder = settings.enforceOrder;
     m_tolerance = settings.tolerance;
     m_typeMode = settings.typeMode;
     m_simpleStyle = settings.simpleStyle;
-    EraseAll();
+}
+
+void CKanjiDrawBox::ApplySettings(const CDrawBoxSettings& settings) {
+    const bool orderNowEnforced = settings.enforceOrder && !m_enforceOrder;
+    TakeSettings(settings);
+    if (orderNowEnforced && m_userStrokes.Size() > 0) Check();
 }
 
 void CKanjiDrawBox::PenDown(CPoint point) {

@@ -67,6 +67,10 @@ public:
     // next SetCharacter) and the options; clears every stroke, map and feedback list, the
     // status, the hint and the caption. The guides and the ghost stay as they are.
     void SetCharacter(const CKanjiStrokes& target, const CDrawBoxSettings& settings);
+    // Takes new option values for the character being written, keeping its strokes. When
+    // the order becomes enforced over drawn strokes a check runs, and the strokes out of
+    // order leave the character as feedback.
+    void ApplySettings(const CDrawBoxSettings& settings);
 
     // Pen events in draw-box pixels. PenDown hides any feedback and starts a stroke; PenMove
     // extends it, or ends it as PenUp would when the point lies outside kDrawArea; PenUp
@@ -151,6 +155,7 @@ public:
     const CKanjiStrokes& HintStroke() const { return m_hintStroke; }
 
 private:
+    void TakeSettings(const CDrawBoxSettings& settings);
     void CommitStroke();
     void HideFeedback();
     void SetStatus(int status);

@@ -180,10 +180,29 @@ void CDrawView::ShowOptions() {
 }
 
 void CDrawView::OptionsChanged(const CDrawOptions& before) {
-    if (m_practice.OptionsChanged(before) == CDrawPractice::OptionsResult::kReturn)
+    const CDrawPractice::OptionsResult result = m_practice.OptionsChanged(before);
+    if (result == CDrawPractice::OptionsResult::kReturn) {
         ReturnToMainView();
-    else
-        Present();
+    } else if (result == CDrawPractice::OptionsResult::kRestarted ||
+               m_document.Options().draw.rawInput != before.rawInput) {
+        Present();  // another card, or the other box: the character starts afresh
+    } else {
+        KeepCharacter();
+    }
+}
+
+void CDrawView::KeepCharacter() {
+    if (m_practice.UsesKanaBox()) {
+        PrepareBox(*m_kanaBox);
+        m_kanaBox->Run(
+            [this](CKanaDrawBox& box) { box.ApplySettings(m_practice.KanaBoxSettings()); });
+    } else {
+        PrepareBox(*m_kanjiBox);
+        m_kanjiBox->Run(
+            [this](CKanjiDrawBox& box) { box.ApplySettings(m_practice.DrawBoxSettings()); });
+    }
+    if (m_demonstration) StartDemonstration();
+    update();
 }
 
 void CDrawView::FixOrder() {

@@ -133,6 +133,8 @@ private:
     // Shows the current card: the fitting box cleared for the card's character with the
     // mode's empty caption, the Hints button and an open demonstration.
     void Present();
+    // New option values for the character being written, its strokes kept.
+    void KeepCharacter();
     void ClearKanjiBox();
     void ClearKanaBox();
     // What both boxes take with every card: the drawing style and the ghost character.

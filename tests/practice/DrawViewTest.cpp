@@ -178,6 +178,44 @@ TEST_F(DrawViewTest, KanaModeShowsTheKanaBoxAndItsDemonstration) {
     EXPECT_EQ(view->Demonstration(), nullptr);
 }
 
+// An option change keeps the character being written, unless its own confirmation says the
+// strokes go (Raw Input moves the character to the other box).
+TEST_F(DrawViewTest, OptionChangesKeepTheCharacterBeingWritten) {
+    ASSERT_TRUE(view->Open(CDrawPractice::kKanjiMode, {"G"}));
+    Draw(view->KanjiBox(), {40, 60}, {160, 60});
+    ASSERT_EQ(view->KanjiBox().DrawBox().UserStrokes().StrokeCount(), 1);
+    view->KanjiBox().Run([](CKanjiDrawBox& box) { box.ToggleGhost("x"); });
+
+    CDrawOptions before = document.Options().draw;
+    document.Options().draw.drawingStyle = 1;
+    document.Options().draw.errorTolerance = 30;
+    document.Options().draw.strokeMatch = 2;
+    document.Options().draw.demoSpeed = 10;
+    view->OptionsChanged(before);
+    EXPECT_EQ(view->KanjiBox().DrawBox().UserStrokes().StrokeCount(), 1);
+    EXPECT_FALSE(view->KanjiBox().DrawBox().GhostText().empty());
+    // The new tolerance holds for the next stroke: 40 px off is still 二's second stroke.
+    Draw(view->KanjiBox(), {10, 110}, {190, 110});
+    EXPECT_EQ(Caption(view->KanjiBox()), QStringLiteral("Kanji is CORRECT"));
+
+    before = document.Options().draw;
+    document.Options().draw.rawInput = 1;
+    view->OptionsChanged(before);
+    EXPECT_FALSE(view->HasStrokes());
+}
+
+TEST_F(DrawViewTest, EnforcingTheOrderOverDrawnStrokesChecksThem) {
+    document.Options().draw.enforceOrder = 0;
+    ASSERT_TRUE(view->Open(CDrawPractice::kKanjiMode, {"G"}));
+    Draw(view->KanjiBox(), {10, 150}, {190, 150});  // 二's second stroke first
+    ASSERT_EQ(view->KanjiBox().DrawBox().UserStrokes().StrokeCount(), 1);
+    const CDrawOptions before = document.Options().draw;
+    document.Options().draw.enforceOrder = 1;
+    view->OptionsChanged(before);
+    EXPECT_EQ(Caption(view->KanjiBox()), QStringLiteral("Incorrect Stroke Order"));
+    EXPECT_EQ(view->KanjiBox().DrawBox().UserStrokes().Size(), 0u);
+}
+
 TEST_F(DrawViewTest, RawInputMovesTheKanjiToTheKanaBoxAndBack) {
     ASSERT_TRUE(view->Open(CDrawPractice::kKanjiMode, {"G"}));
     Draw(view->KanjiBox(), {40, 60}, {160, 60});

@@ -8,6 +8,7 @@
 #include "document/CBrushly2Doc.h"
 #include "handwriting/HandwritingSearch.h"
 #include "handwriting/KanaComparison.h"
+#include "lookup/RomajiKana.h"
 #include "practice/CounterNumbers.h"
 #include "practice/KanaDemonstration.h"
 #include "practice/KanaSets.h"
@@ -201,8 +202,11 @@ std::vector<DrawPanelLine> CDrawPractice::CardPanel() const {
             const CKanjiCard& card = *entry->kanji;
             panel.push_back(Large(card.character));
             panel.push_back(Heading(kReadingsHeading));
-            for (const auto& reading : card.readings)
-                panel.push_back(Text(reading->DisplayText(m_document.LongOMode())));
+            const bool romaji = m_document.RomajiMode() == 1;
+            for (const auto& reading : card.readings) {
+                panel.push_back(Text(romaji ? reading->DisplayText(m_document.LongOMode())
+                                            : reading->KanaDisplayText()));
+            }
             if (Options().showComments != 0 && !card.comments.empty()) {
                 panel.push_back(Heading(kCommentsHeading));
                 AppendCommentLines(panel, card.comments);
@@ -214,10 +218,14 @@ std::vector<DrawPanelLine> CDrawPractice::CardPanel() const {
             panel.push_back(Large(card.character));
             panel.push_back(Text(kCounterPrefix + card.meaning));
             panel.push_back(Heading(kCounterReadingHeading));
-            panel.push_back(Text(card.romaji));
+            // In Kana Mode the readings are shown in the kana they spell.
+            const auto shown = [romaji = m_document.RomajiMode() == 1](const std::string& text) {
+                return romaji ? text : RomajiToKana(text, true, false);
+            };
+            panel.push_back(Text(shown(card.romaji)));
             const std::size_t forms = std::min(card.formNumbers.size(), card.formRomaji.size());
             for (std::size_t form = 0; form < forms; ++form) {
-                panel.push_back(Text(card.formRomaji[form] + kItemSeparator +
+                panel.push_back(Text(shown(card.formRomaji[form]) + kItemSeparator +
                                      CounterEnglish(card, card.formNumbers[form])));
             }
             break;

@@ -68,23 +68,10 @@ FlashDataPanel Panel(FlashPanelKind kind, std::string heading, std::vector<Flash
     return panel;
 }
 
-std::string Joined(const std::vector<std::string>& texts, std::string_view separator) {
-    std::string joined;
-    for (const std::string& text : texts) {
-        if (!joined.empty()) joined += separator;
-        joined += text;
-    }
-    return joined;
-}
-
 // One reading group: ON readings (katakana), Kun readings (hiragana), meanings; in romaji
 // when the display asks for it.
 std::string ReadingGroupLine(const CKanjiReading& reading, const DisplayStyle& style) {
-    if (style.romaji) return Cut(reading.DisplayText(style.longOMode));
-    std::string line = reading.OnKanaText(CKanjiReading::KanaKind::Katakana);
-    if (!reading.onReadings.empty() && !reading.kunReadings.empty()) line += ",";
-    line += reading.KunKanaText(false, false);
-    return Cut(line + " : " + Joined(reading.meanings, "; "));
+    return Cut(style.romaji ? reading.DisplayText(style.longOMode) : reading.KanaDisplayText());
 }
 
 // An EDICT meaning as shown: the common-word marker hidden, the tags stripped.
@@ -92,9 +79,14 @@ std::string ShownMeaning(std::string_view meaning, const CAbbreviationList& abbr
     return abbreviations.Strip(ReplaceAll(std::string(meaning), "/(P)", ""));
 }
 
-void AddWordPanels(std::vector<FlashDataPanel>& panels, std::string romaji,
+// A compound's reading as shown: its romaji, or in Kana Mode the kana it spells.
+std::string CompoundReading(const std::string& romaji, const DisplayStyle& style) {
+    return style.romaji ? LongO(romaji, style.longOMode) : RomajiToKana(romaji, true, false);
+}
+
+void AddWordPanels(std::vector<FlashDataPanel>& panels, const std::string& reading,
                    std::string_view meaning, const CAbbreviationList& abbreviations) {
-    panels.push_back(Panel(FlashPanelKind::kRomaji, "Romaji", {Line(Cut(romaji))}));
+    panels.push_back(Panel(FlashPanelKind::kRomaji, "Romaji", {Line(Cut(reading))}));
     panels.push_back(Panel(FlashPanelKind::kMeaning, "Meaning",
                            {Line(Cut(ShownMeaning(meaning, abbreviations)))}));
 }
@@ -227,7 +219,7 @@ void AddReadingPanels(std::vector<FlashDataPanel>& panels, const FlashDeckEntry&
     switch (entry.kind) {
         case FlashKind::kKanji:
             if (!entry.randomCompound.empty()) {
-                AddWordPanels(panels, LongO(entry.randomCompoundReading, style.longOMode),
+                AddWordPanels(panels, CompoundReading(entry.randomCompoundReading, style),
                               entry.randomCompoundMeaning, abbreviations);
             } else {
                 std::vector<FlashDataLine> lines;
@@ -238,11 +230,13 @@ void AddReadingPanels(std::vector<FlashDataPanel>& panels, const FlashDeckEntry&
             }
             break;
         case FlashKind::kCompound:
-            AddWordPanels(panels, LongO(entry.compound->romaji, style.longOMode),
+            AddWordPanels(panels, CompoundReading(entry.compound->romaji, style),
                           entry.compound->meaning, abbreviations);
             break;
         case FlashKind::kKanaWord:
-            AddWordPanels(panels, entry.kanaWord->DisplayRomaji(style.longOMode),
+            AddWordPanels(panels,
+                          style.romaji ? entry.kanaWord->DisplayRomaji(style.longOMode)
+                                       : entry.kanaWord->kana,
                           entry.kanaWord->meaning, abbreviations);
             break;
         case FlashKind::kCounter:

@@ -189,6 +189,16 @@ std::string CKanjiReading::DisplayText(int longOMode) const {
     return WithoutChars(readings, "%$*#@2") + Join(meanings, "; ");
 }
 
+std::string CKanjiReading::KanaDisplayText() const {
+    std::string line = OnKanaText(KanaKind::Katakana);
+    if (!onReadings.empty() && !kunReadings.empty()) line += ",";
+    line += KunKanaText(false, false);
+    line += " : ";
+    for (std::size_t i = 0; i < meanings.size(); ++i)
+        line += (i == 0 ? "" : "; ") + meanings[i];
+    return line;
+}
+
 std::string CKanjiReading::MeaningsText() const {
     return Join(meanings, ", ");
 }

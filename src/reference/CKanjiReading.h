@@ -67,6 +67,11 @@ public:
     // the meanings are shown as they are. With no readings the line starts " : ".
     std::string DisplayText(int longOMode) const;
 
+    // DisplayText in kana, for Kana Mode: the ON readings in katakana (OnKanaText), "," when
+    // there are both kinds, the Kun readings in hiragana (KunKanaText, okurigana in
+    // parentheses), then " : " and the meanings joined by "; ".
+    std::string KanaDisplayText() const;
+
     // The meanings joined by ", ".
     std::string MeaningsText() const;
 

@@ -9,6 +9,7 @@
 #include "document/CBrushly2Doc.h"
 #include "platform/CMemorySettingsStore.h"
 #include "platform/CScriptedPrompter.h"
+#include "platform/ShiftJis.h"
 #include "practice/KanaSets.h"
 #include "support/PenStrokes.h"
 #include "support/SmallKanjiDatabase.h"
@@ -200,6 +201,10 @@ TEST_F(DrawPracticeTest, CardPanelAndBoxSettingsFollowTheOptions) {
     EXPECT_EQ(practice.CurrentKanaReference().size(), 1u);
     EXPECT_EQ(practice.EmptyCaption(), "Draw Character");
     EXPECT_EQ(practice.DemonstrationCaption(), "Stroke Demonstration");
+
+    // Kana Mode shows the readings in kana.
+    document.SetRomajiMode(0);
+    EXPECT_EQ(practice.CardPanel().at(2).text, sjis::FromUtf8("イチ : one"));
 }
 
 // The kanji box the Draw View shows for the first card of group A, asking the practice

@@ -9,6 +9,7 @@
 #include "lookup/RomajiKana.h"
 #include "platform/CMemorySettingsStore.h"
 #include "platform/CScriptedPrompter.h"
+#include "platform/ShiftJis.h"
 #include "practice/CounterNumbers.h"
 #include "practice/VerbConjugation.h"
 
@@ -164,6 +165,31 @@ TEST_F(FlashCardDataTest, CompoundMeaningStrippedAndLongLinesCut) {
     const std::string cut = Panels().at(1).lines.at(0).text;
     EXPECT_EQ(cut.size(), kMaxDataLineBytes);
     EXPECT_TRUE(cut.ends_with(".."));
+}
+
+TEST_F(FlashCardDataTest, KanaModeShowsAWordsReadingInKana) {
+    CKanjiCompound compound;
+    compound.romaji = "gakkoo";
+    compound.meaning = "school";
+    entry = FlashDeckEntry{};
+    entry.kind = FlashKind::kCompound;
+    entry.compound = &compound;
+    document.SetRomajiMode(0);
+    EXPECT_EQ(Panels().at(0).lines.at(0).text, sjis::FromUtf8("がっこう"));
+    document.SetRomajiMode(1);
+    EXPECT_EQ(Panels().at(0).lines.at(0).text, "gakkoo");
+
+    CKanaWord word;
+    word.kana = sjis::FromUtf8("ライオン");
+    word.romaji = "RAION";
+    word.meaning = "lion";
+    entry = FlashDeckEntry{};
+    entry.kind = FlashKind::kKanaWord;
+    entry.kanaWord = &word;
+    document.SetRomajiMode(0);
+    EXPECT_EQ(Panels().at(0).lines.at(0).text, word.kana);
+    document.SetRomajiMode(1);
+    EXPECT_EQ(Panels().at(0).lines.at(0).text, "RAION");
 }
 
 }  // namespace

@@ -139,8 +139,8 @@ void ReplaceEnd(std::string& romaji, std::size_t count, std::string_view text) {
 // Whether a syllable needs an apostrophe to stay apart from the romaji before it:
 //   - after ん or ン, when its first letter would join the n (n'a, n'you, N'NERU would read as
 //     な, にょう, ッネ);
-//   - a vowel after the same vowel, which would read as a long vowel: in hiragana e'e and o'o
-//     (read as えい and おう), in katakana every vowel (read as ー, or as エイ and オウ).
+//   - e after e and o after o, which would read as the long vowels えい and おう (e'e, o'o;
+//     katakana E'E, O'O). Doubled a, i and u read back as written ("JUU" is ジュウ).
 bool NeedsApostrophe(std::string_view romaji, std::string_view syllable, bool katakana,
                      const std::optional<CKana>& previous) {
     if (romaji.empty() || syllable.empty()) return false;
@@ -148,13 +148,13 @@ bool NeedsApostrophe(std::string_view romaji, std::string_view syllable, bool ka
     if (samePrevious && previous->code == kana::Kana("n")) {
         return IsOneOf(syllable.substr(0, 1), katakana ? "a i u e o y n" : "a i u e o y");
     }
-    if (!IsOneOf(syllable, "a i u e o")) return false;
+    if (!IsOneOf(syllable, "e o")) return false;
     const char last = romaji.back();
-    if (!katakana) return last == syllable.front() && (last == 'e' || last == 'o');
     // The vowel of a katakana syllable may be a lower-case marker (Ti); ー writes upper case.
-    const bool katakanaVowel = std::isupper(static_cast<unsigned char>(last)) || samePrevious;
-    return katakanaVowel && std::toupper(static_cast<unsigned char>(last)) ==
-                                std::toupper(static_cast<unsigned char>(syllable.front()));
+    const bool sameScript = katakana
+                                ? std::isupper(static_cast<unsigned char>(last)) || samePrevious
+                                : std::islower(static_cast<unsigned char>(last));
+    return sameScript && std::tolower(static_cast<unsigned char>(last)) == syllable.front();
 }
 
 void AppendKana(std::string& romaji, CKana kana, const std::optional<CKana>& previous,

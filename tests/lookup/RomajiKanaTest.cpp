@@ -381,9 +381,9 @@ TEST(KanaToRomaji, WritesHepburnWithApostrophesWhereNeeded) {
     EXPECT_EQ(Romaji("オオ"), "O'O");
     EXPECT_EQ(Romaji("エエ"), "E'E");
     EXPECT_EQ(Romaji("バレエ"), "BARE'E");
-    EXPECT_EQ(Romaji("スウ"), "SU'U");
+    EXPECT_EQ(Romaji("ジュウ"), "JUU");
     EXPECT_EQ(Romaji("コーオ"), "KOO'O");
-    EXPECT_EQ(Romaji("ティイ"), "Ti'I");
+    EXPECT_EQ(Romaji("ウェエ"), "We'E");
     EXPECT_EQ(Romaji("オウ"), "OU");
     EXPECT_EQ(Romaji("きんよう"), "kin'you");
     EXPECT_EQ(Romaji("ほんや"), "hon'ya");

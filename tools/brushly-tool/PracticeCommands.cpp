@@ -46,11 +46,8 @@ int RunVerb(const CCommandLine& line, std::ostream& out, std::ostream& err) {
     CStreamPrompter prompter(err);
     const auto library = LoadKanjiLibrary(DataDirectory(line), prompter);
     if (!library) return 1;
-    const CKanjiRef kanji = library->FindByCharacter(sjis::FromUtf8(character));
-    if (!kanji) {
-        err << "brushly-tool verb: '" << character << "' is not a kanji of the database\n";
-        return 1;
-    }
+    const CKanjiRef kanji = FindKanji(*library, character, "verb", err);
+    if (!kanji) return 1;
     bool anyVerb = false;
     for (const auto& group : kanji.record->readings) {
         for (std::size_t kun = 0; kun < group->kunReadings.size(); ++kun) {
@@ -78,11 +75,7 @@ int RunCounter(const CCommandLine& line, std::ostream& out, std::ostream& err) {
         CStreamPrompter prompter(err);
         const auto library = LoadKanjiLibrary(DataDirectory(line), prompter);
         if (!library) return 1;
-        if (!library->FindByCharacter(character)) {
-            err << "brushly-tool counter: '" << line.Required("--kanji")
-                << "' is not a kanji of the database\n";
-            return 1;
-        }
+        if (!FindKanji(*library, line.Required("--kanji"), "counter", err)) return 1;
     }
     CCounterCard card;
     card.character = character;

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <optional>
 #include <span>
 
@@ -135,14 +136,25 @@ void ReplaceEnd(std::string& romaji, std::size_t count, std::string_view text) {
     romaji += text;
 }
 
-// Whether a vowel syllable needs an apostrophe to stay apart from the romaji before it: after
-// n (n'a, which would read as な), and in hiragana after the same e or o (e'e, o'o, which would
-// read as the long vowels えい and おう).
-bool NeedsApostrophe(std::string_view romaji, std::string_view syllable, bool katakana) {
-    if (romaji.empty() || !IsOneOf(syllable, "a i u e o")) return false;
+// Whether a syllable needs an apostrophe to stay apart from the romaji before it:
+//   - after ん or ン, when its first letter would join the n (n'a, n'you, N'NERU would read as
+//     な, にょう, ッネ);
+//   - e after e and o after o, which would read as the long vowels えい and おう (e'e, o'o;
+//     katakana E'E, O'O). Doubled a, i and u read back as written ("JUU" is ジュウ).
+bool NeedsApostrophe(std::string_view romaji, std::string_view syllable, bool katakana,
+                     const std::optional<CKana>& previous) {
+    if (romaji.empty() || syllable.empty()) return false;
+    const bool samePrevious = previous && previous->katakana == katakana;
+    if (samePrevious && previous->code == kana::Kana("n")) {
+        return IsOneOf(syllable.substr(0, 1), katakana ? "a i u e o y n" : "a i u e o y");
+    }
+    if (!IsOneOf(syllable, "e o")) return false;
     const char last = romaji.back();
-    if (katakana) return last == 'N';
-    return last == 'n' || (last == syllable.front() && (last == 'e' || last == 'o'));
+    // The vowel of a katakana syllable may be a lower-case marker (Ti); ー writes upper case.
+    const bool sameScript = katakana
+                                ? std::isupper(static_cast<unsigned char>(last)) || samePrevious
+                                : std::islower(static_cast<unsigned char>(last));
+    return sameScript && std::tolower(static_cast<unsigned char>(last)) == syllable.front();
 }
 
 void AppendKana(std::string& romaji, CKana kana, const std::optional<CKana>& previous,
@@ -162,7 +174,7 @@ void AppendKana(std::string& romaji, CKana kana, const std::optional<CKana>& pre
     }
     const bool small = kana::IsSmall(kana.code);
     const std::string_view syllable = kana::Romaji(kana.code).substr(small ? 1 : 0);
-    if (!small && NeedsApostrophe(romaji, syllable, kana.katakana)) romaji += '\'';
+    if (!small && NeedsApostrophe(romaji, syllable, kana.katakana, previous)) romaji += '\'';
     romaji += kana::Cased(syllable, kana.katakana);
 }
 

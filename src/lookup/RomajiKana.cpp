@@ -405,4 +405,16 @@ void NormalizeRomajiUpper(std::string& text) {
     NormalizeCased(text, true);
 }
 
+std::string ComparableRomaji(std::string_view romaji) {
+    std::string text;
+    for (const char letter : romaji) {
+        if (letter != ' ' && letter != '\'') text += Lower(letter);
+    }
+    NormalizeRomaji(text);
+    for (std::size_t i = text.size(); i-- > 1;) {
+        if (text[i] == 'u' && text[i - 1] == 'o') text[i] = 'o';
+    }
+    return text;
+}
+
 }  // namespace brushly

@@ -42,6 +42,12 @@ void NormalizeRomaji(std::string& text);
 // NormalizeRomaji for upper-case romaji ("TUZUKU" becomes "TSUZUKU").
 void NormalizeRomajiUpper(std::string& text);
 
+// Romaji as a typed answer and a stored reading are compared: lower case, without blanks and
+// apostrophes (so "kinyou" and "kin'you" match, whichever spelling a library stored),
+// normalized, and every "u" after an "o" read as "o", so that the long o matches written "oo"
+// or "ou", also next to another o ("omoou" and "omooo" for おもおう).
+std::string ComparableRomaji(std::string_view romaji);
+
 // Romaji of Shift-JIS kana text, in the spelling that RomajiToKana reads back: hiragana in
 // lower case, katakana in upper case, an apostrophe where a syllable boundary would otherwise be
 // misread ("o'okii" for おおきい). A small kana that forms no known combination with the kana

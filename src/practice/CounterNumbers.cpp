@@ -17,7 +17,7 @@ struct NumberWords {
     std::string_view numeral;  // Shift-JIS
 };
 
-constexpr std::array<NumberWords, 15> kNumbers{{
+constexpr std::array<NumberWords, 18> kNumbers{{
     {"1", "ichi", "hito", "\x88\xea"},                 // 一
     {"2", "ni", "futa", "\x93\xf1"},                   // 二
     {"3", "san", "mi", "\x8e\x4f"},                    // 三
@@ -30,11 +30,14 @@ constexpr std::array<NumberWords, 15> kNumbers{{
     {"10", "ju", "to", "\x8f\x5c"},                    // 十
     {"11", "juuichi", "juuichi", "\x8f\x5c\x88\xea"},  // 十一
     {"12", "juuni", "juuni", "\x8f\x5c\x93\xf1"},      // 十二
-    {"100", "hyaku", "hyaku", "\x95\x53"},             // 百
-    {"1000", "issen", "issen", "\x90\xe7"},            // 千
-    {"10000", "ichiman", "ichiman", "\x96\x9c"},       // 万
+    // The days of the month that auto expansion adds to 1 to 10.
+    {"14", "juuyon", "juuyo", "\x8f\x5c\x8e\x6c"},              // 十四
+    {"20", "nijuu", "hatsu", "\x93\xf1\x8f\x5c"},               // 二十
+    {"24", "nijuuyon", "nijuuyo", "\x93\xf1\x8f\x5c\x8e\x6c"},  // 二十四
+    {"100", "hyaku", "hyaku", "\x95\x53"},                      // 百
+    {"1000", "issen", "issen", "\x90\xe7"},                     // 千
+    {"10000", "ichiman", "ichiman", "\x96\x9c"},                // 万
 }};
-constexpr std::size_t kExpandedForms = 10;
 
 const NumberWords* FindNumber(std::string_view number) {
     const auto found = std::ranges::find(kNumbers, number, &NumberWords::number);
@@ -128,16 +131,14 @@ std::optional<CounterNumberWords> NumberWordsOf(std::string_view number, std::st
     return CounterNumberWords{native, sino};
 }
 
-std::string AutoExpandCounter(CCounterCard& card, std::string_view root, bool nativeWords) {
+std::string AutoExpandCounter(CCounterCard& card, std::string_view root, CounterExpansion how) {
     if (root.empty()) return kNoCounterRootMessage;
     if (card.character.empty()) return kNoCounterKanjiMessage;
-    const std::string lowerRoot = sjis::AsciiLower(root);
     card.formNumbers.clear();
     card.formRomaji.clear();
-    for (std::size_t i = 0; i < kExpandedForms; ++i) {
-        card.formNumbers.emplace_back(kNumbers[i].number);
-        card.formRomaji.push_back(std::string(nativeWords ? kNumbers[i].native : kNumbers[i].sino) +
-                                  lowerRoot);
+    for (CounterForm& form : ExpandedCounterForms(sjis::AsciiLower(root), card.character, how)) {
+        card.formNumbers.push_back(std::move(form.number));
+        card.formRomaji.push_back(std::move(form.romaji));
     }
     return {};
 }
@@ -174,8 +175,12 @@ std::string CounterQuestionText(const FlashDeckEntry& entry, bool onlyOne, int q
 
 std::string CounterEnglish(const CCounterCard& card, std::string_view number) {
     std::string text(number);
-    if (card.counterType != CCounterCard::kName)
-        return text + " " + card.meaning + (number == "1" ? "" : "s");
+    if (card.counterType != CCounterCard::kName) {
+        // "small animals", "o'clock" and the like take no plural "s".
+        const bool plural =
+            number != "1" && !card.meaning.ends_with('s') && !card.meaning.ends_with("o'clock");
+        return text + " " + card.meaning + (plural ? "s" : "");
+    }
     const char last = number.empty() ? '0' : number.back();
     const bool teen = number.size() >= 2 && number[number.size() - 2] == '1';
     if (!teen && last == '1') return text + "st " + card.meaning;

@@ -6,12 +6,13 @@
 #include <string_view>
 
 #include "document/CCounterCard.h"
+#include "practice/CounterExpansion.h"
 #include "practice/FlashDeckEntry.h"
 #include "reference/CKanjiLibrary.h"
 
-// Numbers with counters: the number words the program knows (1 to 12, 100, 1000, 10000),
-// their kanji numerals, the counter editor's automatic forms and the Flash View's counter
-// entries. Numbers are decimal text ("3"); readings are romaji; numerals Shift-JIS.
+// Numbers with counters: the number words the program knows (1 to 12, 14, 20, 24, 100, 1000,
+// 10000), their kanji numerals, the counter editor's automatic forms and the Flash View's
+// counter entries. Numbers are decimal text ("3"); readings are romaji; numerals Shift-JIS.
 namespace brushly {
 
 inline constexpr const char* kNoCounterRootMessage = "Must first enter a romaji root";
@@ -29,11 +30,11 @@ struct CounterNumberWords {
 };
 std::optional<CounterNumberWords> NumberWordsOf(std::string_view number, std::string_view reading);
 
-// Replaces the card's forms by "1" to "10", each read as its number word + the lower-cased
-// root: Sino-Japanese words (ichi, ni, ...) or, with nativeWords, native ones (hito, futa,
-// ...). No sound change is made. Returns kNoCounterRootMessage for an empty root or
-// kNoCounterKanjiMessage when the card has no kanji, leaving the card unchanged; else "".
-std::string AutoExpandCounter(CCounterCard& card, std::string_view root, bool nativeWords);
+// Replaces the card's forms by those of ExpandedCounterForms for the lower-cased root and the
+// card's kanji ("1" to "10": ippon, nihon, sanbon, ...). Returns kNoCounterRootMessage for an
+// empty root or kNoCounterKanjiMessage when the card has no kanji, leaving the card
+// unchanged; else "".
+std::string AutoExpandCounter(CCounterCard& card, std::string_view root, CounterExpansion how);
 
 // The deck entry of form formIndex (< formNumbers.size()) of a counter card: number and
 // reading, the counter's reading kind (0 when its reading contains an ON reading of the
@@ -47,8 +48,9 @@ FlashDeckEntry MakeCounterEntry(CCounterCard& card, std::size_t formIndex,
 // onlyOne outside No Quiz mode (quizMode 2) the numeral is left out.
 std::string CounterQuestionText(const FlashDeckEntry& entry, bool onlyOne, int quizMode);
 
-// The English of a counted form: "3 books" for a Count counter (no "s" for "1"), "2nd
-// month" for a Name counter.
+// The English of a counted form: "3 books" for a Count counter (no "s" for "1", nor for a
+// meaning that ends in "s" or "o'clock": "2 small animals", "4 o'clock"), "2nd month" for a
+// Name counter.
 std::string CounterEnglish(const CCounterCard& card, std::string_view number);
 
 }  // namespace brushly

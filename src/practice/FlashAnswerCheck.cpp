@@ -60,19 +60,10 @@ bool IsKanjiAnswerRight(const CKanjiCard& card, std::string_view typed, int read
         if (asked != kReadingKun) AddTypableReadings(group->onReadings, readings);
         if (asked != kReadingOn) AddTypableReadings(group->kunReadings, readings);
     }
-    const std::string answer = NormalizeTypedRomaji(WithoutChars(typed, " "));
-    std::string longO = answer;
-    ReplaceAll(longO, "ou", "oo");
+    const std::string answer = ComparableRomaji(typed);
     return std::any_of(readings.begin(), readings.end(), [&](const std::string& reading) {
-        return reading == answer || reading == longO;
+        return ComparableRomaji(reading) == answer;
     });
-}
-
-// Compound readings compare without spaces and apostrophes, the long o folded to "ou".
-std::string ComparableCompoundReading(std::string_view reading) {
-    std::string text = NormalizeTypedRomaji(WithoutChars(reading, " '"));
-    ReplaceAll(text, "oo", "ou");
-    return text;
 }
 
 // Kana word romaji keep their case (upper case is katakana).
@@ -88,8 +79,8 @@ std::string ComparableKanaWordReading(std::string_view reading) {
 bool IsCounterAnswerRight(const FlashDeckEntry& entry, std::string_view typed,
                           bool onlyOneCounter) {
     const std::string& reading = onlyOneCounter ? entry.counter->romaji : entry.counterReading;
-    const std::string expected = NormalizeTypedRomaji(WithoutChars(reading, " @"));
-    return !expected.empty() && expected == NormalizeTypedRomaji(WithoutChars(typed, " "));
+    const std::string expected = ComparableRomaji(WithoutChars(reading, "@"));
+    return !expected.empty() && expected == ComparableRomaji(typed);
 }
 
 }  // namespace
@@ -134,8 +125,7 @@ bool IsFillInAnswerRight(const FlashDeckEntry& entry, FlashQuestionForm form,
     if (WithoutChars(typed, " ").empty()) return false;
     switch (entry.kind) {
         case FlashKind::kCompound:
-            return ComparableCompoundReading(typed) ==
-                   ComparableCompoundReading(entry.compound->romaji);
+            return ComparableRomaji(typed) == ComparableRomaji(entry.compound->romaji);
         case FlashKind::kKanaWord:
             return ComparableKanaWordReading(typed) ==
                    ComparableKanaWordReading(entry.kanaWord->romaji);
@@ -145,8 +135,7 @@ bool IsFillInAnswerRight(const FlashDeckEntry& entry, FlashQuestionForm form,
             break;
     }
     if (form == FlashQuestionForm::kCompound)
-        return ComparableCompoundReading(typed) ==
-               ComparableCompoundReading(entry.randomCompoundReading);
+        return ComparableRomaji(typed) == ComparableRomaji(entry.randomCompoundReading);
     if (form == FlashQuestionForm::kInflection) return IsVerbAnswerRight(entry, typed);
     return IsKanjiAnswerRight(*entry.kanji, typed, readingKind);
 }

@@ -34,17 +34,18 @@ std::string FillInPrompt(const FlashDeckEntry& entry, FlashQuestionForm form, in
 // Typed romaji as it is compared: lower case, Kunrei/Nihon spellings made Hepburn.
 std::string NormalizeTypedRomaji(std::string_view typed);
 
-// Whether a typed answer is right for the entry shown in `form`:
+// Whether a typed answer is right for the entry shown in `form`. Romaji compares as
+// ComparableRomaji gives it (case, blanks, apostrophes, Kunrei spellings and the spelling of
+// the long o do not count) except for kana words:
 //   kanji: any ON (asked kind ON or Either) or Kun (Kun or Either) reading of any group,
-//     without its markers, parentheses and brackets, equals the answer or the answer with
-//     "ou" written "oo" (both sides normalized);
-//   compound (card, or kanji shown as one): the normalized answer and reading, without
-//     spaces and apostrophes and with "oo" written "ou", are equal;
+//     without its markers, parentheses and brackets, equals the answer;
+//   compound (card, or kanji shown as one): the reading equals the answer;
 //   inflected verb: IsVerbAnswerRight;
 //   kana word: the answer as typed and the card's romaji, normalized in both cases (upper
-//     case is katakana), without spaces and with the long o folded, are equal, case included;
+//     case is katakana), without spaces and apostrophes and with the long o folded, are
+//     equal, case included;
 //   counter: the form's reading ("All") or the counter's reading ("Only One", onlyOneCounter)
-//     equals the answer, both normalized.
+//     equals the answer.
 bool IsFillInAnswerRight(const FlashDeckEntry& entry, FlashQuestionForm form,
                          std::string_view typed, int readingKind, bool onlyOneCounter);
 

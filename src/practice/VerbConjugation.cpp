@@ -150,8 +150,9 @@ void GodanParts(VerbParts& verb) {
                 break;
         }
     }
-    // The two irregular godan verbs (see the header).
+    // The irregular godan verbs (see the header).
     if ((p[kP0] == "i" || p[kP0] == "yu") && p[kP1] == "ku") p[kP4] = "tte";
+    if ((p[kP0] == "to" || p[kP0] == "ko") && p[kP1] == "u") p[kP4] = "ute";
     if (p[kP0] == "a" && p[kP1] == "ru") {
         verb.plainNegative = true;
         p[kP2] = "nai";
@@ -161,7 +162,9 @@ void GodanParts(VerbParts& verb) {
 
 void IchidanParts(VerbParts& verb) {
     auto& p = verb.part;
-    const std::string stem = Chopped(Chopped(p[kP1]));
+    // A -zuru verb conjugates as -jiru: kunzuru, kunjinai, kunjita.
+    const std::string stem = p[kP1].ends_with("zuru") ? p[kP1].substr(0, p[kP1].size() - 4) + "ji"
+                                                      : Chopped(Chopped(p[kP1]));
     p[kP3] = stem;
     p[kP4] = stem + "te";
     p[kP2] = stem + "nai";
@@ -178,11 +181,14 @@ void IchidanParts(VerbParts& verb) {
 
 void SuruParts(VerbParts& verb, int verbClass) {
     auto& p = verb.part;
-    std::string prefix;
+    // What the okurigana hold before "suru": "s" in ho(ssuru) (hosshimasu), "to" in
+    // yoshi(tosuru).
+    std::string prefix =
+        p[kP1].ends_with("suru") ? p[kP1].substr(0, p[kP1].size() - 4) : std::string();
     if (p[kP0] + p[kP1] == "suru") {
         p[kP0] = kSuruPlaceholder;
         p[kP1] = "suru";
-    } else if (!p[kP0].empty() && p[kP0].back() == 's') {
+    } else if (prefix.empty() && !p[kP0].empty() && p[kP0].back() == 's') {
         prefix = verbClass == kVerbSuru ? "s" : "x";
     }
     p[kP3] = prefix + "shi";
@@ -225,8 +231,8 @@ std::string_view KuruSyllable(int form) {
     return "ko";
 }
 
-// The romaji a student types for the form of one reading: stem + form text, the small-tsu
-// marker, "@" and spaces removed, normalized, long o folded to "ou".
+// The romaji a student types for the form of one reading: stem + form text without the
+// small-tsu marker and "@", as ComparableRomaji compares it.
 std::string TypedForm(const VerbParts& parts, int form) {
     std::string stem = parts.part[kP0];
     if (stem == kKuruPlaceholder) {
@@ -236,10 +242,9 @@ std::string TypedForm(const VerbParts& parts, int form) {
     }
     std::string text;
     for (const char letter : stem + VerbFormText(parts, form)) {
-        if (letter != 'x' && letter != '@' && letter != ' ') text += letter;
+        if (letter != 'x' && letter != '@') text += letter;
     }
-    NormalizeRomaji(text);
-    return ReplaceAll(std::move(text), "oo", "ou");
+    return ComparableRomaji(text);
 }
 
 bool IsVerbReading(const CKanjiCard& card, const FlashDeckEntry& entry) {
@@ -438,12 +443,7 @@ bool IsVerbAnswerRight(const FlashDeckEntry& entry, std::string_view typed) {
     if (!InflectedParts(entry, shown)) return false;
     const int form = entry.inflectionForm;
     const std::string shownText = VerbFormText(shown, form);
-    std::string answer;
-    for (const char letter : sjis::AsciiLower(typed)) {
-        if (letter != ' ') answer += letter;
-    }
-    NormalizeRomaji(answer);
-    answer = ReplaceAll(std::move(answer), "oo", "ou");
+    const std::string answer = ComparableRomaji(typed);
     for (const VerbReadingIndex index : VerbReadingsOf(*entry.kanji)) {
         const VerbParts parts = ComputeVerbParts(VerbReadingText(*entry.kanji, index),
                                                  VerbReadingClass(*entry.kanji, index));

@@ -15,9 +15,11 @@
 // the judging of a typed inflection. All texts are lower-case romaji unless said otherwise;
 // kana come from RomajiToKana.
 //
-// Two irregular verbs get the forms a teacher would give them:
+// The irregular verbs get the forms a teacher would give them:
 //   - i(ku) and yu(ku) (行く): the gerund is "tte" (itte), hence past "tta", conditional
 //     "ttara" and representative "ttari", where the general rule gives iite.
+//   - to(u) and ko(u) (問う, 請う, 乞う, 恋う): the gerund is "ute" (toute, touta), where the
+//     general rule gives totte.
 //   - a(ru) (有る, 在る): the informal negatives are ない itself (nai, nakatta, nakereba,
 //     nai daroo, ...) written without the kanji, and the negative gerund is nakute; the
 //     general rule gives aranai. The formal negatives stay regular (arimasen).
@@ -39,7 +41,9 @@ inline constexpr std::string_view kSuruPlaceholder = "verb_suru";
 inline constexpr std::string_view kKuruPlaceholder = "verb_kuru";
 
 // The parts of a Kun reading ("ka(ku)", markers allowed after the ")") of verb class 1 to
-// 7 (VerbClassCode). Any other class gives P0 and P1 only.
+// 7 (VerbClassCode). Any other class gives P0 and P1 only. Okurigana ending in "zuru"
+// conjugate as "jiru" (kun(zuru): kunjinai); okurigana ending in "suru" keep what stands
+// before it (ho(ssuru): hosshimasu).
 VerbParts ComputeVerbParts(std::string_view reading, int verbClass);
 
 // The romaji following the stem for form 1 to 30; empty for other numbers and for forms

@@ -161,7 +161,9 @@ int CKanjiReading::VerbClass(std::size_t kunIndex) const {
     if (last == "*") return kVerbSuruOn;
     if (last == "i") return kVerbAdjective;
     if (plain == "kuru") return kVerbKuru;
-    if (CutKunReading(reading).okurigana == "suru") return kVerbSuru;
+    const std::string_view okurigana = CutKunReading(reading).okurigana;
+    if (plain == "suru" || okurigana.ends_with("suru")) return kVerbSuru;
+    if (okurigana.ends_with("zuru")) return kVerbIchidan;
     for (const std::string_view honorific : kHonorificVerbs) {
         if (plain == honorific) return kVerbHonorific;
     }

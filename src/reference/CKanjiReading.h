@@ -13,10 +13,10 @@ namespace brushly {
 enum VerbClassCode : int {
     kVerbNone = 0,       // not a verb or adjective
     kVerbRu = 1,         // shown as "-ru", never derived
-    kVerbIchidan = 2,    // -eru / -iru verbs
+    kVerbIchidan = 2,    // -eru / -iru verbs, and -zuru verbs (conjugated as -jiru)
     kVerbGodan = 3,      // -u verbs
     kVerbHonorific = 4,  // gozaru, kudasaru, irassharu, ossharu, nasaru
-    kVerbSuru = 5,       // okurigana "suru"
+    kVerbSuru = 5,       // suru, and okurigana ending in "suru" (ho(ssuru))
     kVerbSuruOn = 6,     // suru verb on an ON stem (marker "*")
     kVerbKuru = 7,       // kuru
     kVerbAdjective = 8,  // adjective in "i"
@@ -52,9 +52,11 @@ public:
     //   3 "-u"         godan                       8 "adj"        adjective ending in "i"
     //   4 "-aru"       gozaru, kudasaru, irassharu, ossharu, nasaru
     // 0 for a reading without parentheses and for an index out of range. A marker decides
-    // first ("%" "#" 3, "$" 0, "*" 6), then a final "i", kuru, suru, the five -aru verbs and
-    // last the ending: -Xu is godan for X in a b g i k m n o s u, -aru/-oru/-uru godan,
-    // -eru/-iru ichidan, anything else 0.
+    // first ("%" "#" 3, "$" 0, "*" 6), then a final "i", kuru, suru (the whole reading, as
+    // su(ru), or okurigana ending in "suru", as ho(ssuru)), okurigana ending in "zuru" (2,
+    // kun(zuru) conjugates as kunjiru), the five -aru verbs and last the ending: -Xu is godan
+    // for X in a b g i k m n o s u, -aru/-oru/-uru godan, -eru/-iru ichidan, anything else 0.
+    // So kosu(ru) stays godan: its "su" belongs to the stem.
     int VerbClass(std::size_t kunIndex) const;
 
     // The name of a verb class code as listed above; empty for any other code.

@@ -378,8 +378,20 @@ TEST(KanaToRomaji, WritesHepburnWithApostrophesWhereNeeded) {
     EXPECT_EQ(Romaji("ほんお"), "hon'o");
     EXPECT_EQ(Romaji("ぢづふ"), "didzufu");
     EXPECT_EQ(Romaji("ンア"), "N'A");
-    EXPECT_EQ(Romaji("オオ"), "OO");
-    EXPECT_EQ(Romaji("エエ"), "EE");
+    EXPECT_EQ(Romaji("オオ"), "O'O");
+    EXPECT_EQ(Romaji("エエ"), "E'E");
+    EXPECT_EQ(Romaji("バレエ"), "BARE'E");
+    EXPECT_EQ(Romaji("ジュウ"), "JUU");
+    EXPECT_EQ(Romaji("コーオ"), "KOO'O");
+    EXPECT_EQ(Romaji("ウェエ"), "We'E");
+    EXPECT_EQ(Romaji("オウ"), "OU");
+    EXPECT_EQ(Romaji("きんよう"), "kin'you");
+    EXPECT_EQ(Romaji("ほんや"), "hon'ya");
+    EXPECT_EQ(Romaji("こんにちわ"), "konnichiwa");
+    EXPECT_EQ(Romaji("トンネル"), "TON'NERU");
+    EXPECT_EQ(Romaji("ンヤ"), "N'YA");
+    EXPECT_EQ(Romaji("ッン"), "NN");
+    EXPECT_EQ(Romaji("んヤ"), "nYA");
     EXPECT_EQ(Romaji("ンあ"), "Na");
     EXPECT_EQ(Romaji("んア"), "nA");
 }

@@ -51,6 +51,11 @@ TEST(FlashAnswerCheckTest, KanjiReadingsAcceptKunreiSpellingsCaseAndBothLongOs) 
     EXPECT_FALSE(KanjiRight(card, "tsuku", kReadingOn));
     EXPECT_TRUE(KanjiRight(card, "shi", kReadingOn));
     EXPECT_FALSE(KanjiRight(card, "shi", kReadingKun));
+
+    CKanjiCard apart = KanjiCard({"KAN'I"}, {"hon'ya"});
+    EXPECT_TRUE(KanjiRight(apart, "kani"));
+    EXPECT_TRUE(KanjiRight(apart, "kan'i"));
+    EXPECT_TRUE(KanjiRight(apart, "honya"));
 }
 
 TEST(FlashAnswerCheckTest, PromptsFollowTheKindAndFallBackToTheReadingsThereAre) {
@@ -79,6 +84,13 @@ TEST(FlashAnswerCheckTest, CompoundsCompareWithoutSpacesWithTheLongOFolded) {
     EXPECT_TRUE(IsFillInAnswerRight(entry, Form::kPlain, "gak kou", kReadingEither, false));
     EXPECT_TRUE(IsFillInAnswerRight(entry, Form::kPlain, "GAKKOO", kReadingEither, false));
     EXPECT_FALSE(IsFillInAnswerRight(entry, Form::kPlain, "gako", kReadingEither, false));
+
+    // Libraries store ん before a vowel or y as "n" (older) or "n'"; either is typed.
+    for (const char* stored : {"kinyoubi", "kin'youbi"}) {
+        card.romaji = stored;
+        EXPECT_TRUE(IsFillInAnswerRight(entry, Form::kPlain, "kinyoubi", kReadingEither, false));
+        EXPECT_TRUE(IsFillInAnswerRight(entry, Form::kPlain, "kin'youbi", kReadingEither, false));
+    }
 
     // A kanji shown as a random compound is judged by the compound's reading.
     CKanjiCard kanji = KanjiCard({"SAN"}, {"yama"});
@@ -112,6 +124,10 @@ TEST(FlashAnswerCheckTest, CountersCompareTheFormOrWithOnlyOneTheCounterReading)
     EXPECT_FALSE(IsFillInAnswerRight(entry, Form::kPlain, "hon", kReadingEither, false));
     EXPECT_TRUE(IsFillInAnswerRight(entry, Form::kPlain, "hon", kReadingEither, true));
     EXPECT_FALSE(IsFillInAnswerRight(entry, Form::kPlain, "sanbon", kReadingEither, true));
+    entry.counterReading = "san'en";
+    EXPECT_TRUE(IsFillInAnswerRight(entry, Form::kPlain, "sanen", kReadingEither, false));
+    entry.counterReading = "sanen";
+    EXPECT_TRUE(IsFillInAnswerRight(entry, Form::kPlain, "san'en", kReadingEither, false));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "lookup/RomajiKana.h"
 #include "platform/CScriptedPrompter.h"
+#include "platform/ShiftJis.h"
 
 namespace brushly {
 namespace {
@@ -91,6 +92,68 @@ TEST(VerbConjugationTest, SuruAndKuruAnswersUseTheirStems) {
     EXPECT_TRUE(IsVerbAnswerRight(InflectedEntry(suru, 0, 4), "aishimashita"));
     EXPECT_TRUE(IsVerbAnswerRight(InflectedEntry(suru, 0, 16), "Ai Shimasen"));
     EXPECT_TRUE(IsVerbAnswerRight(InflectedEntry(suru, 0, 16), "aisimasen"));
+}
+
+// The forms of a reading as the verb table writes them: the kanji (or ない alone), then kana.
+Texts TableForms(const std::string& kanji, const std::string& reading,
+                 const std::vector<int>& forms) {
+    CKanjiCard card = VerbKanji(sjis::FromUtf8(kanji), {reading});
+    Texts shown;
+    for (const int form : forms)
+        shown.push_back(sjis::ToUtf8(InflectedVerbText(InflectedEntry(card, 0, form))));
+    return shown;
+}
+
+// Forms 1 indicative, 2 past, 3 -masu, 5 te, 6 volitional, 14 negative, 16 -masen.
+TEST(VerbConjugationTest, SuruVerbsOfEveryWritingConjugateAsSuru) {
+    EXPECT_EQ(TableForms("為", "su(ru)", {1, 2, 3, 5, 14}),
+              (Texts{"為する", "為した", "為します", "為して", "為しない"}));
+    EXPECT_EQ(TableForms("欲", "ho(ssuru)", {1, 2, 3, 5, 14}),
+              (Texts{"欲っする", "欲っした", "欲っします", "欲っして", "欲っしない"}));
+    EXPECT_EQ(TableForms("罰", "ba(ssuru)", {2, 14}), (Texts{"罰っした", "罰っしない"}));
+    EXPECT_EQ(
+        TableForms("訓", "kun(zuru)", {1, 2, 3, 5, 6, 14, 16}),
+        (Texts{"訓ずる", "訓じた", "訓じます", "訓じて", "訓じよう", "訓じない", "訓じません"}));
+    CKanjiCard hossuru = VerbKanji(sjis::FromUtf8("欲"), {"ho(ssuru)"});
+    EXPECT_TRUE(IsVerbAnswerRight(InflectedEntry(hossuru, 0, 3), "hosshimasu"));
+}
+
+TEST(VerbConjugationTest, ToUAndKoUTakeTheGerundInUte) {
+    EXPECT_EQ(TableForms("問", "to(u)", {2, 5, 3, 14}),
+              (Texts{"問うた", "問うて", "問います", "問わない"}));
+    EXPECT_EQ(TableForms("請", "ko(u)", {2, 5}), (Texts{"請うた", "請うて"}));
+    EXPECT_EQ(TableForms("乞", "ko(u)", {5}), (Texts{"乞うて"}));
+    // The other -ou verbs keep the small tsu.
+    EXPECT_EQ(TableForms("思", "omo(u)", {5}), (Texts{"思って"}));
+    EXPECT_EQ(TableForms("追", "o(u)", {5}), (Texts{"追って"}));
+}
+
+// 思おう is written "omoou" (or "omooo" with the long o doubled); "omooo" alone was taken
+// before, for the o of the stem met the o of the ending.
+TEST(VerbConjugationTest, VolitionalAfterAnOStemIsAcceptedInItsUsualSpellings) {
+    const struct {
+        const char* kanji;
+        const char* reading;
+        const char* written;
+    } verbs[] = {{"思", "omo(u)", "omoou"},
+                 {"追", "o(u)", "oou"},
+                 {"負", "o(u)", "oou"},
+                 {"酔", "yo(u)", "yoou"},
+                 {"揃", "soro(u)", "soroou"}};
+    for (const auto& verb : verbs) {
+        CKanjiCard card = VerbKanji(sjis::FromUtf8(verb.kanji), {verb.reading});
+        const FlashDeckEntry volitional = InflectedEntry(card, 0, 6);
+        const std::string written = verb.written;
+        EXPECT_TRUE(IsVerbAnswerRight(volitional, written)) << written;
+        std::string doubled = written;
+        doubled.back() = 'o';
+        EXPECT_TRUE(IsVerbAnswerRight(volitional, doubled)) << doubled;
+        EXPECT_FALSE(IsVerbAnswerRight(volitional, written.substr(0, written.size() - 1)))
+            << written;
+    }
+    CKanjiCard card = VerbKanji(sjis::FromUtf8("思"), {"omo(u)"});
+    EXPECT_FALSE(IsVerbAnswerRight(InflectedEntry(card, 0, 6), "omou"));
+    EXPECT_TRUE(IsVerbAnswerRight(InflectedEntry(card, 0, 7), "omoimashou"));
 }
 
 TEST(VerbConjugationTest, ReadingsSharingTheFormTextAreBothAccepted) {

@@ -78,7 +78,13 @@ TEST(KanjiReadingVerbClass, AdjectivesKuruSuruAndHonorificVerbs) {
     EXPECT_EQ(ClassOf("KU(RU)"), 7);  // the reading is read in lower case
     EXPECT_EQ(ClassOf("benkyou(suru)"), 5);
     EXPECT_EQ(ClassOf("(suru)"), 5);
-    EXPECT_EQ(ClassOf("su(ru)"), 3);  // okurigana "ru", not "suru": an -uru ending
+    EXPECT_EQ(ClassOf("su(ru)"), 5);  // 為る is suru itself
+    EXPECT_EQ(ClassOf("ho(ssuru)"), 5);
+    EXPECT_EQ(ClassOf("ba(ssuru)"), 5);
+    EXPECT_EQ(ClassOf("yoshi(tosuru)"), 5);
+    EXPECT_EQ(ClassOf("kosu(ru)"), 3);   // 擦る: the su is the stem's
+    EXPECT_EQ(ClassOf("kun(zuru)"), 2);  // conjugated as kunjiru
+    EXPECT_EQ(ClassOf("kezu(ru)"), 3);   // 削る: the zu is the stem's
     for (const char* verb : {"goza(ru)", "kudasa(ru)", "irassha(ru)", "ossha(ru)", "nasa(ru)"})
         EXPECT_EQ(ClassOf(verb), 4) << verb;
     EXPECT_EQ(ClassOf("kaka(ru)"), 3);  // -aru, but not one of the five

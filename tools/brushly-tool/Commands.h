@@ -18,5 +18,7 @@ extern const CToolCommand kWriteCommand;
 extern const CToolCommand kSearchStrokesCommand;
 extern const CToolCommand kDocCommand;
 extern const CToolCommand kEvaluateWritingCommand;
+extern const CToolCommand kVerbCommand;
+extern const CToolCommand kCounterCommand;
 
 }  // namespace brushly::tool

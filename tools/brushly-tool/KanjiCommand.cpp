@@ -102,11 +102,8 @@ int RunKanji(const CCommandLine& line, std::ostream& out, std::ostream& err) {
     CStreamPrompter prompter(err);
     const auto library = LoadKanjiLibrary(DataDirectory(line), prompter);
     if (!library) return 1;
-    const CKanjiRef kanji = library->FindByCharacter(sjis::FromUtf8(character));
-    if (!kanji) {
-        err << "brushly-tool kanji: '" << character << "' is not a kanji of the database\n";
-        return 1;
-    }
+    const CKanjiRef kanji = FindKanji(*library, character, "kanji", err);
+    if (!kanji) return 1;
     if (line.Has("--json")) {
         PrintJson(kanji, out);
     } else {

@@ -98,11 +98,8 @@ int RunRender(const CCommandLine& line, std::ostream&, std::ostream& err) {
     CStreamPrompter prompter(err);
     const auto library = LoadKanjiLibrary(DataDirectory(line), prompter);
     if (!library) return 1;
-    const CKanjiRef kanji = library->FindByCharacter(sjis::FromUtf8(character));
-    if (!kanji) {
-        err << "brushly-tool render: '" << character << "' is not a kanji of the database\n";
-        return 1;
-    }
+    const CKanjiRef kanji = FindKanji(*library, character, "render", err);
+    if (!kanji) return 1;
     const auto application = EnsureGuiApplication();
     CQtCanvas canvas(size, size);
     DrawCharacter(canvas, *kanji.record, {0, 0, size, size}, style);

@@ -2,6 +2,9 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <ostream>
+
+#include "platform/ShiftJis.h"
 
 namespace brushly::tool {
 
@@ -20,6 +23,16 @@ std::unique_ptr<CKanjiLibrary> LoadKanjiLibrary(const std::string& directory, CP
     const std::filesystem::path jlptList = folder / "blyjlptsjis.txt";
     if (std::filesystem::exists(jlptList)) library->LoadJlptList(jlptList.string(), prompter);
     return library;
+}
+
+CKanjiRef FindKanji(const CKanjiLibrary& library, const std::string& character,
+                    std::string_view command, std::ostream& err) {
+    const CKanjiRef kanji = library.FindByCharacter(sjis::FromUtf8(character));
+    if (!kanji) {
+        err << "brushly-tool " << command << ": '" << character
+            << "' is not a kanji of the database\n";
+    }
+    return kanji;
 }
 
 }  // namespace brushly::tool

@@ -301,7 +301,14 @@ CQuizTiming CFlashQuiz::Timing() const {
 }
 
 std::string CFlashQuiz::WrongFeedback(bool outOfTime) const {
-    return outOfTime ? kOutOfTime : kIncorrect;
+    std::string feedback = outOfTime ? kOutOfTime : kIncorrect;
+    if (QuizMode() != kFillInTheBlank || Current() == nullptr) return feedback;
+    // A typed answer that was wrong is followed by what was expected.
+    const CFlashOptions& options = Options();
+    const std::string expected = ExpectedFillInAnswer(*Current(), m_form, options.readingKind,
+                                                      options.counterForms == kCountersOnlyOne);
+    if (!expected.empty()) feedback += kExpectedSeparator + expected;
+    return feedback;
 }
 
 void CFlashQuiz::Record(bool right) {

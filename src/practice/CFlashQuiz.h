@@ -32,6 +32,8 @@ class CFlashQuiz final : public CQuizFlow {
 public:
     // Texts of the drill.
     static constexpr const char* kIncorrect = "INCORRECT";
+    // In Fill in the Blank the wrong feedback goes on with this and the expected answer.
+    static constexpr const char* kExpectedSeparator = " - ";
     static constexpr const char* kOutOfTime = "Out of Time";
     static constexpr const char* kDemonstrationCaption = "Stroke Demonstration";
     static constexpr const char* kFlashViewPrefix = "Flash View: ";

@@ -12,12 +12,6 @@ namespace brushly {
 
 namespace {
 
-void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
-    for (std::size_t pos = text.find(from); pos != std::string::npos;
-         pos = text.find(from, pos + to.size()))
-        text.replace(pos, from.size(), to);
-}
-
 std::string WithoutChars(std::string_view text, std::string_view dropped) {
     std::string kept;
     for (char c : text)
@@ -64,16 +58,6 @@ bool IsKanjiAnswerRight(const CKanjiCard& card, std::string_view typed, int read
     return std::any_of(readings.begin(), readings.end(), [&](const std::string& reading) {
         return ComparableRomaji(reading) == answer;
     });
-}
-
-// Kana word romaji keep their case (upper case is katakana).
-std::string ComparableKanaWordReading(std::string_view reading) {
-    std::string text = WithoutChars(reading, " '");
-    NormalizeRomaji(text);
-    NormalizeRomajiUpper(text);
-    ReplaceAll(text, "oo", "ou");
-    ReplaceAll(text, "OO", "OU");
-    return text;
 }
 
 bool IsCounterAnswerRight(const FlashDeckEntry& entry, std::string_view typed,
@@ -127,8 +111,8 @@ bool IsFillInAnswerRight(const FlashDeckEntry& entry, FlashQuestionForm form,
         case FlashKind::kCompound:
             return ComparableRomaji(typed) == ComparableRomaji(entry.compound->romaji);
         case FlashKind::kKanaWord:
-            return ComparableKanaWordReading(typed) ==
-                   ComparableKanaWordReading(entry.kanaWord->romaji);
+            // The case of the card's romaji writes the script; a student may type either.
+            return ComparableRomaji(typed) == ComparableRomaji(entry.kanaWord->romaji);
         case FlashKind::kCounter:
             return IsCounterAnswerRight(entry, typed, onlyOneCounter);
         case FlashKind::kKanji:
@@ -138,6 +122,34 @@ bool IsFillInAnswerRight(const FlashDeckEntry& entry, FlashQuestionForm form,
         return ComparableRomaji(typed) == ComparableRomaji(entry.randomCompoundReading);
     if (form == FlashQuestionForm::kInflection) return IsVerbAnswerRight(entry, typed);
     return IsKanjiAnswerRight(*entry.kanji, typed, readingKind);
+}
+
+std::string ExpectedFillInAnswer(const FlashDeckEntry& entry, FlashQuestionForm form,
+                                 int readingKind, bool onlyOneCounter) {
+    switch (entry.kind) {
+        case FlashKind::kCompound:
+            return entry.compound->romaji;
+        case FlashKind::kKanaWord:
+            return entry.kanaWord->romaji;
+        case FlashKind::kCounter:
+            return WithoutChars(onlyOneCounter ? entry.counter->romaji : entry.counterReading, "@");
+        case FlashKind::kKanji:
+            break;
+    }
+    if (form == FlashQuestionForm::kCompound) return entry.randomCompoundReading;
+    if (form == FlashQuestionForm::kInflection) return ExpectedVerbAnswer(entry);
+    const int asked = AskedReadingKind(*entry.kanji, readingKind);
+    std::vector<std::string> readings;
+    for (const auto& group : entry.kanji->readings) {
+        if (asked != kReadingKun) AddTypableReadings(group->onReadings, readings);
+        if (asked != kReadingOn) AddTypableReadings(group->kunReadings, readings);
+    }
+    std::string expected;
+    for (auto reading = readings.begin(); reading != readings.end(); ++reading) {
+        if (std::find(readings.begin(), reading, *reading) != reading) continue;  // shown once
+        expected += (expected.empty() ? "" : ", ") + *reading;
+    }
+    return expected;
 }
 
 }  // namespace brushly

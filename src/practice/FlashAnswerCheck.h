@@ -41,12 +41,17 @@ std::string NormalizeTypedRomaji(std::string_view typed);
 //     without its markers, parentheses and brackets, equals the answer;
 //   compound (card, or kanji shown as one): the reading equals the answer;
 //   inflected verb: IsVerbAnswerRight;
-//   kana word: the answer as typed and the card's romaji, normalized in both cases (upper
-//     case is katakana), without spaces and apostrophes and with the long o folded, are
-//     equal, case included;
+//   kana word: the card's romaji equals the answer (its case writes the script, and a
+//     student may type it in either case);
 //   counter: the form's reading ("All") or the counter's reading ("Only One", onlyOneCounter)
 //     equals the answer.
 bool IsFillInAnswerRight(const FlashDeckEntry& entry, FlashQuestionForm form,
                          std::string_view typed, int readingKind, bool onlyOneCounter);
+
+// What IsFillInAnswerRight takes as right, to show a student who answered wrong: the romaji
+// of a compound, kana word or counter form, the inflected verb as typed, or every reading of
+// the asked kind of a kanji (each once, joined by ", ").
+std::string ExpectedFillInAnswer(const FlashDeckEntry& entry, FlashQuestionForm form,
+                                 int readingKind, bool onlyOneCounter);
 
 }  // namespace brushly

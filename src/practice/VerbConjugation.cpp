@@ -452,4 +452,10 @@ bool IsVerbAnswerRight(const FlashDeckEntry& entry, std::string_view typed) {
     return false;
 }
 
+std::string ExpectedVerbAnswer(const FlashDeckEntry& entry) {
+    VerbParts shown;
+    if (!InflectedParts(entry, shown)) return {};
+    return TypedForm(shown, entry.inflectionForm);
+}
+
 }  // namespace brushly

@@ -100,5 +100,8 @@ std::string InflectedVerbText(const FlashDeckEntry& entry);
 // equals the shown one (kuru's stem is its syllable ku/ki/ko; "x", "@" and spaces are
 // dropped). The long o may be typed "oo" or "ou".
 bool IsVerbAnswerRight(const FlashDeckEntry& entry, std::string_view typed);
+// The romaji a student types for the shown inflection (one right answer of
+// IsVerbAnswerRight); empty when the entry has no valid inflection.
+std::string ExpectedVerbAnswer(const FlashDeckEntry& entry);
 
 }  // namespace brushly

@@ -100,17 +100,39 @@ TEST(FlashAnswerCheckTest, CompoundsCompareWithoutSpacesWithTheLongOFolded) {
     EXPECT_FALSE(IsFillInAnswerRight(shown, Form::kCompound, "yama", kReadingEither, false));
 }
 
-TEST(FlashAnswerCheckTest, KanaWordsKeepTheirCaseAndNormalizeBothTables) {
+// A kana word's romaji writes katakana in upper case; the student may type either case.
+TEST(FlashAnswerCheckTest, KanaWordsAcceptEitherCaseAndNormalizeKunrei) {
     CKanaWord word;
-    word.romaji = "TSUNAMI";
+    word.romaji = "RAION";  // ライオン
     FlashDeckEntry entry;
     entry.kind = FlashKind::kKanaWord;
     entry.kanaWord = &word;
-    EXPECT_TRUE(IsFillInAnswerRight(entry, Form::kPlain, "TUNAMI", kReadingEither, false));
-    EXPECT_FALSE(IsFillInAnswerRight(entry, Form::kPlain, "tsunami", kReadingEither, false));
+    EXPECT_TRUE(IsFillInAnswerRight(entry, Form::kPlain, "raion", kReadingEither, false));
+    EXPECT_TRUE(IsFillInAnswerRight(entry, Form::kPlain, "RAION", kReadingEither, false));
+    EXPECT_FALSE(IsFillInAnswerRight(entry, Form::kPlain, "raon", kReadingEither, false));
+    word.romaji = "TSUNAMI";
+    EXPECT_TRUE(IsFillInAnswerRight(entry, Form::kPlain, "tunami", kReadingEither, false));
     word.romaji = "hune";
-    EXPECT_TRUE(IsFillInAnswerRight(entry, Form::kPlain, "fune", kReadingEither, false));
-    EXPECT_FALSE(IsFillInAnswerRight(entry, Form::kPlain, "FUNE", kReadingEither, false));
+    EXPECT_TRUE(IsFillInAnswerRight(entry, Form::kPlain, "FUNE", kReadingEither, false));
+    EXPECT_EQ(ExpectedFillInAnswer(entry, Form::kPlain, kReadingEither, false), "hune");
+}
+
+TEST(FlashAnswerCheckTest, TheExpectedAnswerIsWhatWouldHaveBeenRight) {
+    CKanjiCard card = KanjiCard({"SAN", "SEN"}, {"yama", "SAN"});
+    const FlashDeckEntry entry = KanjiEntry(card);
+    EXPECT_EQ(ExpectedFillInAnswer(entry, Form::kPlain, kReadingEither, false), "san, sen, yama");
+    EXPECT_EQ(ExpectedFillInAnswer(entry, Form::kPlain, kReadingKun, false), "yama, san");
+    for (const char* answer : {"san", "sen", "yama"})
+        EXPECT_TRUE(KanjiRight(card, answer));
+
+    CCounterCard counter;
+    counter.romaji = "hon";
+    FlashDeckEntry counted;
+    counted.kind = FlashKind::kCounter;
+    counted.counter = &counter;
+    counted.counterReading = "to@oka";
+    EXPECT_EQ(ExpectedFillInAnswer(counted, Form::kPlain, kReadingEither, false), "tooka");
+    EXPECT_EQ(ExpectedFillInAnswer(counted, Form::kPlain, kReadingEither, true), "hon");
 }
 
 TEST(FlashAnswerCheckTest, CountersCompareTheFormOrWithOnlyOneTheCounterReading) {

@@ -160,7 +160,8 @@ TEST_F(FlashViewTest, FillInTheBlankThroughTheAnswerWindow) {
     EXPECT_TRUE(edit->text().isEmpty());
     edit->setText(QStringLiteral("ichi"));
     enter->click();
-    EXPECT_EQ(Label("feedback"), QStringLiteral("INCORRECT"));
+    // A wrong answer is followed by the readings that were expected.
+    EXPECT_EQ(Label("feedback"), QStringLiteral("INCORRECT - ni, futatsu"));
     EXPECT_EQ(second->wrongCount, 1);
 
     // Details closes the window; it comes back where it was.

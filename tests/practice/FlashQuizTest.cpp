@@ -222,7 +222,7 @@ TEST_F(FlashQuizTest, FillInJudgesOnEnterOrAtTheTimeLimit) {
     quiz.SetTypedText("ichi");
     quiz.TimerExpired(CFlashQuiz::kTimeLimitTimer, true);
     EXPECT_EQ(quiz.State(), State::kWrong);
-    EXPECT_EQ(quiz.Feedback(), "Out of Time");
+    EXPECT_EQ(quiz.Feedback(), "Out of Time - san, mitsu");  // with what was expected
     EXPECT_EQ(Card(2).wrongCount, 1);
 }
 
@@ -296,8 +296,11 @@ TEST_F(FlashQuizTest, AKanaWordAsksForItsRomaji) {
     fixture.AddKanaWord("G", "TSUNAMI");
     Start(CFlashQuiz::kFillInTheBlank);
     EXPECT_EQ(quiz.Prompt(), "Enter the romaji for this word");
-    quiz.EnterAnswer("tsunami");  // lower case is hiragana: wrong
-    EXPECT_EQ(quiz.Feedback(), "INCORRECT");
+    quiz.EnterAnswer("tsunami");  // the case need not write the script
+    EXPECT_EQ(quiz.Feedback(), "CORRECT");
+    Start(CFlashQuiz::kFillInTheBlank);
+    quiz.EnterAnswer("tunamu");
+    EXPECT_EQ(quiz.Feedback(), "INCORRECT - TSUNAMI");
 }
 
 }  // namespace

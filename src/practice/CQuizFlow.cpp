@@ -41,6 +41,17 @@ void CQuizFlow::ClickCard() {
     if (QuizMode() == kNoQuiz || m_state != AnswerState::kUnanswered) Next();
 }
 
+void CQuizFlow::PressSpace() {
+    if (!HasCard()) return;
+    if (QuizMode() == kNoQuiz && !m_flipped) {
+        More();
+    } else if (m_details != DetailsButton::kHidden) {
+        PressDetails();
+    } else {
+        ClickCard();
+    }
+}
+
 void CQuizFlow::PressDetails() {
     if (m_details == DetailsButton::kContinue) {
         Next();

@@ -43,6 +43,7 @@ public:
     void ClickCard() final;
     // The Details button: first flips the card and closes the answer window, then is Next.
     void PressDetails() final;
+    void PressSpace() final;
     void SetTypedText(const std::string& typed) final;
     // The answer window's Enter: judges the typed answer, or Next when already answered.
     void EnterAnswer(const std::string& typed) final;

@@ -55,6 +55,9 @@ public:
     virtual void ClickSlot(int slot) = 0;  // slot 1 to 4
     virtual void ClickCard() = 0;
     virtual void PressDetails() = 0;
+    // Space (also Return and Enter): in No Quiz an unflipped card shows its data first (as
+    // More does); otherwise the Details button's step when it is shown, else a card click.
+    virtual void PressSpace() = 0;
     virtual void SetTypedText(const std::string& typed) = 0;
     virtual void EnterAnswer(const std::string& typed) = 0;
     virtual void SkipAnswer() = 0;

@@ -216,10 +216,7 @@ void CReadingView::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Space:
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            if (m_quiz->Details() != CReadingQuiz::DetailsButton::kHidden)
-                Run([this] { m_quiz->PressDetails(); });
-            else
-                Run([this] { m_quiz->ClickCard(); });
+            Run([this] { m_quiz->PressSpace(); });
             return;
         case Qt::Key_Right:
             Next();

@@ -158,6 +158,24 @@ TEST_F(FlashQuizTest, ReviewKeepsTheMissingOrderWithRecognitionOrder) {
     EXPECT_EQ(ListCharacters(), (Texts{kOne, kTwo}));
 }
 
+// In No Quiz, Space first shows an unflipped card's data; the next Space goes on.
+TEST_F(FlashQuizTest, NoQuizSpaceShowsTheDataBeforeGoingOn) {
+    fixture.AddKanji("G", kOne, {"ICHI"}, {});
+    fixture.AddKanji("G", kTwo, {"NI"}, {});
+    fixture.Flash().shuffleOrder = 0;
+    Start(CFlashQuiz::kNoQuiz);
+    const FlashDeckEntry* first = quiz.Current();
+    ASSERT_NE(first, nullptr);
+    EXPECT_FALSE(quiz.Flipped());
+    quiz.PressSpace();
+    EXPECT_EQ(quiz.Current(), first);
+    EXPECT_TRUE(quiz.Flipped());
+    EXPECT_EQ(quiz.SkippedCount(), 0);
+    quiz.PressSpace();
+    EXPECT_NE(quiz.Current(), first);
+    EXPECT_FALSE(quiz.Flipped());
+}
+
 TEST_F(FlashQuizTest, ShowMissedShufflesTheReviewWithRandomOrder) {
     for (int i = 0; i < 6; ++i)
         fixture.AddKanji("G", std::string("\x88") + static_cast<char>(0xa0 + i), {"ON"}, {});

@@ -36,6 +36,8 @@ CReadingView::CReadingView(CBrushly2Doc& document, const CJapaneseTextStyle& sty
     : QWidget(parent),
       m_document(document),
       m_quiz(makeQuiz(*this)),
+      m_autoFlipTimer([this] { TimerExpired(CReadingQuiz::kAutoFlipTimer); }),
+      m_timeLimitTimer([this] { TimerExpired(CReadingQuiz::kTimeLimitTimer); }),
       m_card(new CFlashCardWidget(style, this)),
       m_details(new QPushButton(QString::fromLatin1(CReadingQuiz::kDetailsText), this)),
       m_answerWindow(new CFlashAnswerWindow(this)),
@@ -45,13 +47,6 @@ CReadingView::CReadingView(CBrushly2Doc& document, const CJapaneseTextStyle& sty
     QPalette background = palette();
     background.setColor(QPalette::Window, Qt::white);
     setPalette(background);
-
-    for (QTimer* timer : {&m_autoFlipTimer, &m_timeLimitTimer})
-        timer->setSingleShot(true);
-    connect(&m_autoFlipTimer, &QTimer::timeout, this,
-            [this] { TimerExpired(CReadingQuiz::kAutoFlipTimer); });
-    connect(&m_timeLimitTimer, &QTimer::timeout, this,
-            [this] { TimerExpired(CReadingQuiz::kTimeLimitTimer); });
 
     m_card->setObjectName(QStringLiteral("flashCard"));
     m_card->SetClickHandlers([this](int slot) { Run([this, slot] { m_quiz->ClickSlot(slot); }); },
@@ -233,12 +228,13 @@ void CReadingView::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void CReadingView::StartTimer(int timer, double seconds) {
-    QTimer& qtTimer = timer == CReadingQuiz::kAutoFlipTimer ? m_autoFlipTimer : m_timeLimitTimer;
-    qtTimer.start(static_cast<int>(std::lround(seconds * 1000.0)));
+    CPausableTimer& countdown =
+        timer == CReadingQuiz::kAutoFlipTimer ? m_autoFlipTimer : m_timeLimitTimer;
+    countdown.Start(static_cast<int>(std::lround(seconds * 1000.0)));
 }
 
 void CReadingView::StopTimer(int timer) {
-    (timer == CReadingQuiz::kAutoFlipTimer ? m_autoFlipTimer : m_timeLimitTimer).stop();
+    (timer == CReadingQuiz::kAutoFlipTimer ? m_autoFlipTimer : m_timeLimitTimer).Stop();
 }
 
 void CReadingView::ShowShuffling(bool shown) {

@@ -2,10 +2,12 @@
 
 #include <QList>
 #include <QTimer>
+
 #include <QWidget>
 #include <functional>
 #include <memory>
 #include <optional>
+#include "platform/CPausableTimer.h"
 
 #include "document/CBrushly2Doc.h"
 #include "handwriting/JapaneseText.h"
@@ -152,8 +154,9 @@ private:
     // Made by the derived view's factory; never null. Declared before the timers, which
     // are thus stopped before it goes.
     std::unique_ptr<CReadingQuiz> m_quiz;
-    QTimer m_autoFlipTimer;
-    QTimer m_timeLimitTimer;
+    // Both stand still while a modal dialog or a menu is open.
+    CPausableTimer m_autoFlipTimer;
+    CPausableTimer m_timeLimitTimer;
     Handler m_returnHandler;
     Handler m_optionsHandler;
     Handler m_quizModeHandler;

@@ -210,25 +210,62 @@ void CFlashCardWidget::DrawSlot(CCanvas& canvas, const FlashSlot& slot, int numb
 }
 
 void CFlashCardWidget::DrawPanels(CCanvas& canvas) const {
+    // Placed first, column by column, so that each panel's text can be cut where the next
+    // column begins (or, in the last column, at the window's edge).
+    struct CPlacedPanel {
+        const FlashDataPanel* panel;
+        QPoint origin;
+        std::size_t column;
+    };
+    std::vector<CPlacedPanel> placed;
+    std::vector<int> columnLefts{m_panelsOrigin.x()};
     QPoint origin = m_panelsOrigin;
     int columnWidth = 0;
     for (const FlashDataPanel& panel : m_content.panels) {
         const int panelWidth =
             panel.kind == FlashPanelKind::kVerbForms ? panel.tableWidth : kPanelWidth;
-        const int lines = static_cast<int>(panel.lines.size()) + (panel.columns.empty() ? 1 : 2);
         // A panel that would run off the bottom starts a further column, if there is room.
         const int nextColumn = origin.x() + columnWidth + kMargin;
-        if (origin.y() > m_panelsOrigin.y() && origin.y() + lines * kLineHeight > height() &&
+        if (origin.y() > m_panelsOrigin.y() && origin.y() + PanelHeight(panel) > height() &&
             nextColumn + panelWidth <= width()) {
             origin = QPoint(nextColumn, m_panelsOrigin.y());
+            columnLefts.push_back(nextColumn);
             columnWidth = 0;
         }
         columnWidth = std::max(columnWidth, panelWidth);
-        origin.setY(DrawPanel(canvas, panel, origin));
+        placed.push_back({&panel, origin, columnLefts.size() - 1});
+        origin.setY(origin.y() + PanelHeight(panel));
+    }
+    for (const CPlacedPanel& entry : placed) {
+        const int right = entry.column + 1 < columnLefts.size()
+                              ? columnLefts[entry.column + 1] - kMargin
+                              : width() - kMargin;
+        DrawPanel(canvas, *entry.panel, entry.origin, right - entry.origin.x());
     }
 }
 
-int CFlashCardWidget::DrawPanel(CCanvas& canvas, const FlashDataPanel& panel, QPoint origin) const {
+int CFlashCardWidget::PanelHeight(const FlashDataPanel& panel) const {
+    const int lines = static_cast<int>(panel.lines.size());
+    if (panel.kind != FlashPanelKind::kVerbForms) return (1 + lines) * kLineHeight + kPanelGap;
+    const bool headings = std::any_of(panel.lines.begin(), panel.lines.end(),
+                                      [](const FlashDataLine& line) { return line.tableRow; });
+    return kLineHeight + (lines + (headings ? 1 : 0)) * kVerbRowSpacing + kPanelGap;
+}
+
+std::string CFlashCardWidget::Fitted(const std::string& text, int width) const {
+    if (SlotTextWidth(text, kTextSize) <= width) return text;
+    constexpr std::string_view kCut = "..";
+    std::string fitted;
+    for (const std::string_view character : sjis::Characters(text)) {
+        std::string longer = fitted + std::string(character);
+        if (SlotTextWidth(longer + std::string(kCut), kTextSize) > width) break;
+        fitted = std::move(longer);
+    }
+    return fitted + std::string(kCut);
+}
+
+void CFlashCardWidget::DrawPanel(CCanvas& canvas, const FlashDataPanel& panel, QPoint origin,
+                                 int width) const {
     int x = origin.x();
     for (const auto& [text, color] :
          {std::pair{&panel.heading, kHeadingColor}, std::pair{&panel.headingFormal, kFormalColor},
@@ -237,20 +274,26 @@ int CFlashCardWidget::DrawPanel(CCanvas& canvas, const FlashDataPanel& panel, QP
         DrawText(canvas, *text, kTextSize, QPoint(x, origin.y()), color);
         x += SlotTextWidth(*text, kTextSize);
     }
-    if (panel.kind == FlashPanelKind::kVerbForms)
-        return DrawVerbTable(canvas, panel, origin + QPoint(0, kLineHeight));
+    if (panel.kind == FlashPanelKind::kVerbForms) {
+        DrawVerbTable(canvas, panel, origin + QPoint(0, kLineHeight));
+        return;
+    }
     int y = origin.y() + kLineHeight;
     for (const FlashDataLine& line : panel.lines) {
-        DrawText(canvas, line.text, kTextSize, QPoint(origin.x(), y), kBlack);
-        if (!line.value.empty())
-            DrawText(canvas, line.value, kTextSize, QPoint(origin.x() + kValueColumn, y), kBlack);
+        if (line.value.empty()) {
+            DrawText(canvas, Fitted(line.text, width), kTextSize, QPoint(origin.x(), y), kBlack);
+        } else {
+            DrawText(canvas, Fitted(line.text, kValueColumn), kTextSize, QPoint(origin.x(), y),
+                     kBlack);
+            DrawText(canvas, Fitted(line.value, width - kValueColumn), kTextSize,
+                     QPoint(origin.x() + kValueColumn, y), kBlack);
+        }
         y += kLineHeight;
     }
-    return y + kPanelGap;
 }
 
-int CFlashCardWidget::DrawVerbTable(CCanvas& canvas, const FlashDataPanel& panel,
-                                    QPoint origin) const {
+void CFlashCardWidget::DrawVerbTable(CCanvas& canvas, const FlashDataPanel& panel,
+                                     QPoint origin) const {
     const int columns = std::max<int>(1, static_cast<int>(panel.columns.size()));
     const int columnWidth = std::max(0, panel.tableWidth - kVerbLabelWidth) / columns;
     const auto columnX = [&](std::size_t column) {
@@ -274,7 +317,6 @@ int CFlashCardWidget::DrawVerbTable(CCanvas& canvas, const FlashDataPanel& panel
         }
         y += kVerbRowSpacing;
     }
-    return y + kPanelGap;
 }
 
 void CFlashCardWidget::DrawShuffling(CCanvas& canvas) const {

@@ -98,10 +98,15 @@ private:
     void DrawQuestion(CCanvas& canvas) const;
     void DrawSlots(CCanvas& canvas) const;
     void DrawSlot(CCanvas& canvas, const FlashSlot& slot, int number) const;
-    // Draws the panels from the layout's origin; each returns the y below it.
+    // Draws the panels from the layout's origin, flowing into further columns.
     void DrawPanels(CCanvas& canvas) const;
-    int DrawPanel(CCanvas& canvas, const FlashDataPanel& panel, QPoint origin) const;
-    int DrawVerbTable(CCanvas& canvas, const FlashDataPanel& panel, QPoint origin) const;
+    // The pixels a panel takes from top to the next panel's top.
+    int PanelHeight(const FlashDataPanel& panel) const;
+    // text, cut with ".." to at most width pixels in the panels' text size.
+    std::string Fitted(const std::string& text, int width) const;
+    // A panel at origin whose text lines are cut to width pixels.
+    void DrawPanel(CCanvas& canvas, const FlashDataPanel& panel, QPoint origin, int width) const;
+    void DrawVerbTable(CCanvas& canvas, const FlashDataPanel& panel, QPoint origin) const;
     void DrawShuffling(CCanvas& canvas) const;
 
     CJapaneseTextStyle m_style;

@@ -256,28 +256,27 @@ void CKanjiDrawBox::Check() {
                 bestComparison = std::move(comparison);
             }
         }
-        // With the order enforced, the stroke due next wins over a nearer one when it lies
-        // nearer still in the character as the writer places it, judged by the strokes
-        // already recognised around it.
-        // A whole match of the stroke due next always beats a partial one of another.
-        if (m_enforceOrder && bestStroke >= 0 && due != bestStroke &&
-            dueComparison.result == CStrokeMatch::Full &&
-            bestComparison.result == CStrokeMatch::Partial) {
-            bestStroke = due;
-            bestComparison = std::move(dueComparison);
-        } else if (m_enforceOrder && bestStroke >= 0 && due != bestStroke &&
-                   dueComparison.result == bestComparison.result) {
-            const auto k = static_cast<std::size_t>(due);
-            const auto [from, to] = databaseEnds(due);
-            const CPoint drift = m_placement.Drift(recognised, from, to);
-            const CStrokeComparison placed = CompareDrawnStroke(
-                Shifted(m_userStrokes, {-drift.x, -drift.y}),
-                static_cast<std::size_t>(user.firstSegment[stroke]),
-                static_cast<std::size_t>(user.segmentCount[stroke]),
-                Shifted(m_userPaths[stroke], {-drift.x, -drift.y}), *m_target,
-                static_cast<std::size_t>(database.firstSegment[k]),
-                static_cast<std::size_t>(database.segmentCount[k]), m_typeMode, Threshold());
-            if (placed.result == dueComparison.result && RankDistance(placed) < best) {
+        // With the order enforced, the stroke due next wins over another that the stroke
+        // matches: always when it matches whole and the other only in part; for a match of the
+        // same kind, when it lies nearer still in the character as the writer places it, judged
+        // by the strokes already recognised around it.
+        if (m_enforceOrder && bestStroke >= 0 && due != bestStroke) {
+            bool dueWins = dueComparison.result == CStrokeMatch::Full &&
+                           bestComparison.result == CStrokeMatch::Partial;
+            if (!dueWins && dueComparison.result == bestComparison.result) {
+                const auto k = static_cast<std::size_t>(due);
+                const auto [from, to] = databaseEnds(due);
+                const CPoint drift = m_placement.Drift(recognised, from, to);
+                const CStrokeComparison placed = CompareDrawnStroke(
+                    Shifted(m_userStrokes, {-drift.x, -drift.y}),
+                    static_cast<std::size_t>(user.firstSegment[stroke]),
+                    static_cast<std::size_t>(user.segmentCount[stroke]),
+                    Shifted(m_userPaths[stroke], {-drift.x, -drift.y}), *m_target,
+                    static_cast<std::size_t>(database.firstSegment[k]),
+                    static_cast<std::size_t>(database.segmentCount[k]), m_typeMode, Threshold());
+                dueWins = placed.result == dueComparison.result && RankDistance(placed) < best;
+            }
+            if (dueWins) {
                 bestStroke = due;
                 bestComparison = std::move(dueComparison);
             }

@@ -1,25 +1,16 @@
 #include "handwriting/DrawnStrokes.h"
 
-#include <utility>
-
 namespace brushly {
-
-CRecognisedStroke RecogniseStrokeAndPath(const std::vector<CPoint>& points) {
-    CStrokeRecogniser recogniser;
-    recogniser.AddPoints(points);
-    CRecognisedStroke stroke;
-    stroke.segments = recogniser.Release();
-    stroke.path = recogniser.Samples();
-    return stroke;
-}
 
 CDrawnStrokes RecogniseStrokes(const std::vector<std::vector<CPoint>>& pointerStrokes) {
     CDrawnStrokes drawn;
     for (const std::vector<CPoint>& points : pointerStrokes) {
-        CRecognisedStroke stroke = RecogniseStrokeAndPath(points);
-        if (stroke.segments.empty()) continue;
-        AppendStroke(stroke.segments, drawn.segments);
-        drawn.paths.push_back(std::move(stroke.path));
+        CStrokeRecogniser recogniser;
+        recogniser.AddPoints(points);
+        const std::vector<CTypedSegment> segments = recogniser.Release();
+        if (segments.empty()) continue;
+        AppendStroke(segments, drawn.segments);
+        drawn.paths.push_back(recogniser.Samples());
     }
     return drawn;
 }

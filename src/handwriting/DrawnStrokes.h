@@ -10,13 +10,6 @@
 // the pen took. Draw-box pixels (x right, y down).
 namespace brushly {
 
-// One stroke: its segments (RecogniseStroke) and its path (CStrokeRecogniser::Samples).
-struct CRecognisedStroke {
-    std::vector<CTypedSegment> segments;
-    std::vector<CPoint> path;
-};
-CRecognisedStroke RecogniseStrokeAndPath(const std::vector<CPoint>& points);
-
 // Several strokes: their segments in one list and, per stroke, its path (empty for a stroke
 // not drawn by hand).
 struct CDrawnStrokes {

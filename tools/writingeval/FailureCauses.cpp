@@ -1,9 +1,7 @@
 #include "writingeval/FailureCauses.h"
 
 #include <algorithm>
-#include <utility>
 
-#include "handwriting/CStrokeRecogniser.h"
 #include "handwriting/DrawnStrokes.h"
 #include "handwriting/PathComparison.h"
 #include "handwriting/StrokeComparison.h"
@@ -29,26 +27,6 @@ std::string Codes(const CKanjiStrokes& list, CStrokeRange range) {
     for (std::size_t i = range.first; i < range.first + range.count; ++i)
         codes += (codes.empty() ? "" : " ") + std::to_string(list[i].type);
     return codes;
-}
-
-// The rejected stroke as the box holds it: its segments and its drawn path.
-struct CDrawnStroke {
-    CKanjiStrokes segments;
-    std::vector<CPoint> path;
-
-    CStrokeComparison Against(const CKanjiStrokes& target, CStrokeRange stroke, int typeMode,
-                              double threshold) const {
-        return CompareDrawnStroke(segments, 0, segments.Size(), path, target, stroke.first,
-                                  stroke.count, typeMode, threshold);
-    }
-};
-
-CDrawnStroke Drawn(const std::vector<CPoint>& points) {
-    CRecognisedStroke recognised = RecogniseStrokeAndPath(points);
-    CDrawnStroke drawn;
-    AppendStroke(recognised.segments, drawn.segments);
-    drawn.path = std::move(recognised.path);
-    return drawn;
 }
 
 // "label n vs m".
@@ -100,8 +78,15 @@ CFailureCause ClassifyFailure(const CKanjiStrokes& target, const CWriting& writi
         return {"too many strokes", "stroke " + std::to_string(rejected + 1)};
     }
 
-    const CDrawnStroke drawn = Drawn(writing[rejected]);
+    // The rejected stroke as the box holds it: its segments and its drawn path.
+    const CDrawnStrokes drawn = RecogniseStrokes({writing[rejected]});
     const CKanjiStrokes& user = drawn.segments;
+    const std::vector<CPoint> noPath;
+    const std::vector<CPoint>& path = drawn.paths.empty() ? noPath : drawn.paths.front();
+    const auto against = [&](CStrokeRange stroke, int mode) {
+        return CompareDrawnStroke(user, 0, user.Size(), path, target, stroke.first, stroke.count,
+                                  mode, threshold);
+    };
     const CStrokeRange stroke = StrokeAt(index, rejected);
     const std::string detail = "stroke " + std::to_string(rejected + 1) + ": " +
                                Codes(user, {0, user.Size()}) + " vs " + Codes(target, stroke);
@@ -109,15 +94,14 @@ CFailureCause ClassifyFailure(const CKanjiStrokes& target, const CWriting& writi
     // A later stroke that the comparison takes at a smaller mean distance than limit.
     const auto laterMatch = [&](double limit) {
         for (std::size_t other = rejected + 1; other < databaseCount; ++other) {
-            const CStrokeComparison comparison =
-                drawn.Against(target, StrokeAt(index, other), typeMode, threshold);
+            const CStrokeComparison comparison = against(StrokeAt(index, other), typeMode);
             if (comparison.result == CStrokeMatch::Full && comparison.averageDistance < limit) {
                 return true;
             }
         }
         return false;
     };
-    const CStrokeComparison own = drawn.Against(target, stroke, typeMode, threshold);
+    const CStrokeComparison own = against(stroke, typeMode);
     if (own.result == CStrokeMatch::Full) {
         // Matched alone, yet the box took another stroke for it.
         return {laterMatch(own.averageDistance) ? "order (a later stroke matches closer)"
@@ -125,7 +109,7 @@ CFailureCause ClassifyFailure(const CKanjiStrokes& target, const CWriting& writi
                 detail};
     }
     const auto matches = [&](int mode) {
-        return drawn.Against(target, stroke, mode, threshold).result == CStrokeMatch::Full;
+        return against(stroke, mode).result == CStrokeMatch::Full;
     };
     if (matches(kTypeModeAny)) {
         const bool similar = typeMode == kTypeModeExact && matches(kTypeModeSimilar);

@@ -14,6 +14,7 @@
 #include "handwriting/CStrokeDemonstration.h"
 #include "handwriting/RenderTestUtil.h"
 #include "platform/CRecordingCanvas.h"
+#include "support/FakeDemonstrationTimers.h"
 
 namespace brushly::demotest {
 
@@ -25,31 +26,6 @@ using Style = CStrokeCanvas::Style;
 constexpr CColor kWhite{255, 255, 255};
 constexpr CColor kBlack{0, 0, 0};
 constexpr int kSize = 200;
-
-// Timers that only record what is asked of them; the test lets them expire and moves the
-// clock on by the delay asked for.
-class CFakeTimers final : public CDemonstrationTimers {
-public:
-    void StartStrokeTimer(int milliseconds) override {
-        strokeDelay = milliseconds;
-        strokeRequests.push_back(milliseconds);
-    }
-    void StartRevealTimer(int milliseconds) override {
-        revealDelay = milliseconds;
-        revealRequests.push_back(milliseconds);
-    }
-    void StopTimers() override {
-        strokeDelay.reset();
-        revealDelay.reset();
-    }
-    std::chrono::microseconds Now() const override { return now; }
-
-    std::optional<int> strokeDelay;
-    std::optional<int> revealDelay;
-    std::vector<int> strokeRequests;
-    std::vector<int> revealRequests;
-    std::chrono::microseconds now{5s};
-};
 
 // The drawn shapes of a recording, without copies and fills: kind and points.
 using Shapes = std::vector<std::pair<Kind, Points>>;

@@ -56,6 +56,18 @@ protected:
         m_window = std::make_unique<CMainWindow>(m_application);
     }
 
+    // A group "Numbers" holding one kanji card, 一 (the small database's first kanji).
+    void AddNumbersGroup() {
+        CFlashcardSet& cards = m_application.Document().Cards();
+        ASSERT_TRUE(cards.AddGroup("Numbers"));
+        auto card = std::make_unique<CKanjiCard>();
+        card->groupName = "Numbers";
+        card->character = "\x88\xea";
+        card->dbGroup = 1;
+        card->dbIndex = 0;
+        cards.AddCard(std::move(card));
+    }
+
     QAction* Action(const char* name) {
         return m_window->findChild<QAction*>(QString::fromLatin1(name));
     }
@@ -120,14 +132,7 @@ TEST_F(MainWindowTest, FlashOverGroupsWithoutActiveCardsSaysSo) {
 }
 
 TEST_F(MainWindowTest, DrawKanaDrillsAndTheKanaTableOpenFromTheMainView) {
-    CBrushly2Doc& document = m_application.Document();
-    ASSERT_TRUE(document.Cards().AddGroup("Numbers"));
-    auto card = std::make_unique<CKanjiCard>();
-    card->groupName = "Numbers";
-    card->character = "\x88\xea";  // 一, the small database's first kanji
-    card->dbGroup = 1;
-    card->dbIndex = 0;
-    document.Cards().AddCard(std::move(card));
+    AddNumbersGroup();
     m_window->show();
     m_window->MainView().Commands().SetSelection({"Numbers"});
     auto* toolBar = m_window->findChild<QToolBar*>(QStringLiteral("practiceToolBar"));
@@ -176,13 +181,7 @@ TEST_F(MainWindowTest, DrawKanaDrillsAndTheKanaTableOpenFromTheMainView) {
 TEST_F(MainWindowTest, GroupCommandsWaitWhileAPracticeViewIsShown) {
     CBrushly2Doc& document = m_application.Document();
     m_settings.WriteInt(CDrawBoxPracticeDialog::kPracticeKey, 1);
-    ASSERT_TRUE(document.Cards().AddGroup("Numbers"));
-    auto card = std::make_unique<CKanjiCard>();
-    card->groupName = "Numbers";
-    card->character = "\x88\xea";  // 一
-    card->dbGroup = 1;
-    card->dbIndex = 0;
-    document.Cards().AddCard(std::move(card));
+    AddNumbersGroup();
     m_window->show();
     m_window->MainView().Commands().SetSelection({"Numbers"});
     const char* const changing[] = {"newGroupAction",     "renameGroupAction",
@@ -220,13 +219,7 @@ TEST_F(MainWindowTest, GroupCommandsWaitWhileAPracticeViewIsShown) {
 TEST_F(MainWindowTest, TheDrawBoxPracticeComesWhenADeckFirstStarts) {
     CBrushly2Doc& document = m_application.Document();
     ASSERT_TRUE(document.Cards().AddGroup("Empty"));
-    ASSERT_TRUE(document.Cards().AddGroup("Numbers"));
-    auto card = std::make_unique<CKanjiCard>();
-    card->groupName = "Numbers";
-    card->character = "\x88\xea";  // 一
-    card->dbGroup = 1;
-    card->dbIndex = 0;
-    document.Cards().AddCard(std::move(card));
+    AddNumbersGroup();
     m_window->show();
     int dialogs = 0;
     const auto acceptPractice = [&dialogs] {

@@ -48,6 +48,18 @@ protected:
         entry.kanji = &card;
     }
 
+    // The entry becomes the compound card, or the kana word card.
+    void Show(CKanjiCompound& compound) {
+        entry = FlashDeckEntry{};
+        entry.kind = FlashKind::kCompound;
+        entry.compound = &compound;
+    }
+    void Show(CKanaWord& word) {
+        entry = FlashDeckEntry{};
+        entry.kind = FlashKind::kKanaWord;
+        entry.kanaWord = &word;
+    }
+
     std::vector<FlashDataPanel> Panels() {
         return BuildFlashCardData(entry, document, abbreviations);
     }
@@ -153,9 +165,7 @@ TEST_F(FlashCardDataTest, CompoundMeaningStrippedAndLongLinesCut) {
     CKanjiCompound compound;
     compound.romaji = "gakkoo";
     compound.meaning = "(n,vs) school/(P)";
-    entry = FlashDeckEntry{};
-    entry.kind = FlashKind::kCompound;
-    entry.compound = &compound;
+    Show(compound);
     auto panels = Panels();
     EXPECT_EQ(panels.at(0).lines.at(0).text, "gakkou");
     EXPECT_EQ(panels.at(1).heading, "Meaning");
@@ -171,9 +181,7 @@ TEST_F(FlashCardDataTest, KanaModeShowsAWordsReadingInKana) {
     CKanjiCompound compound;
     compound.romaji = "gakkoo";
     compound.meaning = "school";
-    entry = FlashDeckEntry{};
-    entry.kind = FlashKind::kCompound;
-    entry.compound = &compound;
+    Show(compound);
     document.SetRomajiMode(0);
     EXPECT_EQ(Panels().at(0).lines.at(0).text, sjis::FromUtf8("がっこう"));
     document.SetRomajiMode(1);
@@ -183,9 +191,7 @@ TEST_F(FlashCardDataTest, KanaModeShowsAWordsReadingInKana) {
     word.kana = sjis::FromUtf8("ライオン");
     word.romaji = "RAION";
     word.meaning = "lion";
-    entry = FlashDeckEntry{};
-    entry.kind = FlashKind::kKanaWord;
-    entry.kanaWord = &word;
+    Show(word);
     document.SetRomajiMode(0);
     EXPECT_EQ(Panels().at(0).lines.at(0).text, word.kana);
     document.SetRomajiMode(1);

@@ -13,6 +13,7 @@
 #include "document/CBrushlyOptions.h"
 #include "document/CFlashcardSet.h"
 #include "document/KanaStatistics.h"
+#include "lookup/KanjiSearchState.h"
 #include "platform/CPrompter.h"
 #include "platform/CRandom.h"
 #include "platform/CSettingsStore.h"
@@ -162,6 +163,9 @@ public:
     const CObject* ClipboardCard() const { return m_clipboardCard.get(); }
     // Takes the card; kClipboardEmpty with a null card empties the clipboard.
     void SetClipboard(ClipboardKind kind, std::unique_ptr<CObject> card);
+    // The kanji search's inputs, results and selection, kept for the whole run (New and
+    // Open leave them, as they only refer to the kanji database).
+    CKanjiSearchState& KanjiSearch() { return m_kanjiSearch; }
 
 private:
     // What a file holds apart from commonWordsOnly; read into a fresh one, then taken over.
@@ -203,6 +207,7 @@ private:
 
     ClipboardKind m_clipboardKind = kClipboardEmpty;
     std::unique_ptr<CObject> m_clipboardCard;
+    CKanjiSearchState m_kanjiSearch;
 
     std::string m_path;
     std::int32_t m_conversionPending = 0;

@@ -37,7 +37,9 @@ void SearchGroup(const CKanjiLibrary& library, CSimilarityScorer& scorer, int gr
 
 void RunPass(const CKanjiLibrary& library, CSimilarityScorer& scorer, int strokeCount,
              const CSearchPass& pass, std::size_t maximum, std::vector<CCandidate>& result) {
+    // A full list from an earlier pass only takes kanji that beat its last entry.
     int minimumScore = pass.minimumScore;
+    if (result.size() >= maximum) minimumScore = std::max(minimumScore, result.back().score);
     int skippedInRow = 0;
     // Offsets 0, +1, -1, +2, -2, ... from the drawn stroke count.
     for (int step = 0; skippedInRow < 2; ++step) {

@@ -39,10 +39,10 @@ inline constexpr CSearchPass kSearchPasses[] = {{1, 40.0, 800}, {5, 30.0, 400}};
 // skipped, and the pass ends at the second skipped group in a row. Every kanji of a visited
 // group is scored with the pass's tolerance and becomes a candidate when its score exceeds the
 // pass's current minimum and it is not in the list yet: into a full list it comes by dropping
-// the list's last entry. It is inserted after every entry of an equal or higher score. Each
-// pass starts from its own minimum; after an insertion into a list now full, the minimum
-// becomes the score of the last entry. So the second pass's first candidate above 400 takes
-// the place of a full list's last entry even when it scores lower than that entry.
+// the list's last entry. It is inserted after every entry of an equal or higher score. A pass
+// starts from its own minimum, or from the score of the last entry when the list is already
+// full and that is higher; after an insertion into a list now full, the minimum becomes the
+// score of the last entry. So no kanji ever displaces one that scored higher.
 //
 // A drawn list without segments, or a maximum of 0, gives no candidates. n is clamped into 1 to 24:
 // segments that begin no stroke still search from group 1, and more than 24 strokes search from

@@ -11,7 +11,7 @@ KanaCell KanaTableCell(const CKanaStats& stats, int lowerLevel, int upperLevel) 
     cell.romaji = stats.romaji;
     cell.percent = FormatPercent(stats.rightCount, stats.wrongCount, true) + " %";
     const int answers = stats.rightCount + stats.wrongCount;
-    cell.counts = FormatRunText("(%d/%d)", stats.rightCount, answers);
+    cell.counts = FormatText("(%d/%d)", stats.rightCount, answers);
     if (answers == 0) return cell;
     const int percent = stats.rightCount * 100 / answers;
     if (percent < lowerLevel)

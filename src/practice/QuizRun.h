@@ -8,6 +8,7 @@
 
 #include "platform/CPrompter.h"
 #include "platform/CRandom.h"
+#include "platform/FormatText.h"
 
 // What the reading drills (the Flash View and the kana quiz) share about one run through a
 // list of cards: the caption, the orders a deck is shuffled in, and the score and questions
@@ -26,9 +27,6 @@ inline constexpr const char* kRunReshuffleQuestion =
     "Finished - would you like to re-shuffle (YES) \nand review these cards again?";
 inline constexpr const char* kResetStatQuestion = "Reset this stat?";
 inline constexpr const char* kCorrectFeedback = "CORRECT";
-
-// printf into a string (texts of the drills are short: cut at 511 bytes).
-std::string FormatRunText(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 // "<prefix> 3 of 10 cards   (1 missed)" for the entry at index `position` (0-based); the
 // number shown never exceeds the total.

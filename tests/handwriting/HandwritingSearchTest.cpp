@@ -105,9 +105,9 @@ TEST(HandwritingSearch, HonoursTheMaximum) {
     const auto library = AlikeInEveryGroup(drawn);
     std::vector<CCandidate> result{{9, 9, 9}};
     BestMatchesByStrokes(*library, drawn, 3, result);
-    // Pass one fills the list with 3, 4, 2; pass two, from its own minimum, lets group 5 take
-    // the last place, after which nothing scores above the full list's 999.
-    EXPECT_EQ(Groups(result), (std::vector<int>{3, 4, 5}));
+    // Pass one fills the list with 3, 4, 2; pass two starts from the full list's 999, which
+    // none of the other groups beats.
+    EXPECT_EQ(Groups(result), (std::vector<int>{3, 4, 2}));
     BestMatchesByStrokes(*library, drawn, 0, result);
     EXPECT_TRUE(result.empty());
 }
@@ -123,14 +123,18 @@ TEST(HandwritingSearch, ABetterCandidateDisplacesTheLastOfAFullList) {
     EXPECT_EQ(result, (std::vector<CCandidate>{{2, 0, 1000}, {1, 1, 850}}));
 }
 
-TEST(HandwritingSearch, TheSecondPassStartsAgainFromItsOwnMinimum) {
+TEST(HandwritingSearch, TheSecondPassNeverDisplacesABetterEntryOfAFullList) {
     const CKanjiStrokes drawn = Line(100, kStraight);
     CKanjiLibrary library;
-    AddStrokes(library, 1, Line(100, kStraight));  // 1000 in pass one, fills the list
-    AddStrokes(library, 3, Line(100, 21));         // 600 in pass two: above 400
+    AddStrokes(library, 1, Line(135, kStraight));  // 825 in pass one, fills the list
+    AddStrokes(library, 3, Line(100, 21));         // 600 in pass two: above 400, below 825
+    AddStrokes(library, 4, Line(100, kStraight));  // 1000 in pass two
     std::vector<CCandidate> result;
     BestMatchesByStrokes(library, drawn, 1, result);
-    EXPECT_EQ(result, (std::vector<CCandidate>{{3, 0, 600}}));
+    EXPECT_EQ(result, (std::vector<CCandidate>{{4, 0, 1000}}));
+    // With room to spare the second pass still takes what scores above its own minimum.
+    BestMatchesByStrokes(library, drawn, 3, result);
+    EXPECT_EQ(result, (std::vector<CCandidate>{{4, 0, 1000}, {1, 0, 825}, {3, 0, 600}}));
 }
 
 TEST(HandwritingSearch, EmptyAndOverlongDrawings) {

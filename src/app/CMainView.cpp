@@ -16,10 +16,10 @@
 #include <algorithm>
 
 #include "app/CGroupConfirmDialog.h"
-#include "app/CJapaneseTextDelegate.h"
 #include "app/CNameDialog.h"
 #include "app/CWordGroupRows.h"
 #include "app/GroupIcons.h"
+#include "handwriting/CJapaneseTextDelegate.h"
 #include "platform/ShiftJis.h"
 
 namespace brushly {
@@ -94,7 +94,11 @@ QWidget* CMainView::BuildToolArea() {
     flashcardTools->addStretch();
     auto* dictionaryTools = new QHBoxLayout;
     dictionaryTools->addWidget(Heading("Dictionary Tools:", area));
-    dictionaryTools->addWidget(AddButton("Kanji Search", "kanjiSearchButton"));
+    m_kanjiSearch = AddButton("Kanji Search", "kanjiSearchButton");
+    connect(m_kanjiSearch, &QPushButton::clicked, this, [this] {
+        if (m_kanjiSearchHandler) m_kanjiSearchHandler();
+    });
+    dictionaryTools->addWidget(m_kanjiSearch);
     dictionaryTools->addWidget(AddButton("Compound Search", "compoundSearchButton"));
     dictionaryTools->addStretch();
     m_toolsLayout->addLayout(flashcardTools);
@@ -403,6 +407,11 @@ void CMainView::SetPracticeHandlers(PracticeHandler reading, PracticeHandler wri
     m_practiceWriting->setEnabled(static_cast<bool>(m_writingHandler));
     m_flashAction->setEnabled(static_cast<bool>(m_readingHandler));
     m_drawAction->setEnabled(static_cast<bool>(m_writingHandler));
+}
+
+void CMainView::SetKanjiSearchHandler(PracticeHandler handler) {
+    m_kanjiSearchHandler = std::move(handler);
+    m_kanjiSearch->setEnabled(static_cast<bool>(m_kanjiSearchHandler));
 }
 
 void CMainView::SetEditHandler(EditHandler handler) {

@@ -33,9 +33,9 @@ namespace brushly {
 // itself after its own commands and whenever it is shown.
 //
 // The buttons of tools and views that do not exist yet are disabled: "Flashcard Builder",
-// "Kanji Search", "Compound Search"; "Practice Reading" / "Practice Writing" and the kana
-// "Read", "Write" and "View" buttons until SetPracticeHandlers and SetKanaHandlers give
-// them a target.
+// "Compound Search"; "Kanji Search", "Practice Reading" / "Practice Writing" and the kana
+// "Read", "Write" and "View" buttons until SetKanjiSearchHandler, SetPracticeHandlers and
+// SetKanaHandlers give them a target.
 //
 // The document and prompter must outlive the view.
 class CMainView final : public QWidget, private CWordGroupDialogs {
@@ -94,6 +94,9 @@ public:
     // Enables the "Practice Reading" and "Practice Writing" buttons for non-null handlers.
     void SetPracticeHandlers(PracticeHandler reading, PracticeHandler writing);
 
+    // The "Kanji Search" button's dialog; the button is enabled for a non-null handler.
+    void SetKanjiSearchHandler(PracticeHandler handler);
+
     // The kana drills, for script 0 (hiragana) or 1 (katakana): the "Read" and "Write"
     // buttons of the kana rows (which also mark their row) and the Kana Table "View"
     // button, each enabled when its handler is not null.
@@ -142,6 +145,7 @@ private:
     KanaHandler m_kanaReadHandler;
     KanaHandler m_kanaWriteHandler;
     PracticeHandler m_kanaTableHandler;
+    PracticeHandler m_kanjiSearchHandler;
     int m_kanaRow = 0;
     bool m_refreshing = false;
 
@@ -153,6 +157,7 @@ private:
     QLabel* m_guidedTour;
     QTreeWidget* m_kana;
     QBoxLayout* m_toolsLayout;
+    QPushButton* m_kanjiSearch = nullptr;
     QPushButton* m_practiceReading;
     QPushButton* m_practiceWriting;
     QPushButton* m_kanaRead[2] = {};

@@ -20,6 +20,7 @@
 #include "app/DatabaseInfo.h"
 #include "app/HelpTopics.h"
 #include "document/CBrushly2Doc.h"
+#include "lookup/qt/CKanjiSearchDialog.h"
 
 namespace brushly {
 
@@ -66,6 +67,7 @@ CMainWindow::CMainWindow(CBrushlyApplication& application, QWidget* parent)
     m_mainView->SetKanaHandlers([this](int script) { m_practice->StartKanaReading(script); },
                                 [this](int script) { m_practice->StartKanaDrawing(script); },
                                 [this] { m_practice->ShowKanaTable(m_mainView->KanaRow()); });
+    m_mainView->SetKanjiSearchHandler([this] { OpenKanjiSearch(); });
     connect(m_views, &QStackedWidget::currentChanged, this, [this] {
         m_practice->ViewShown();
         m_mainView->SetGroupCommandsEnabled(m_views->MainViewShown());
@@ -225,6 +227,7 @@ CFlashView* CMainWindow::FlashView() const {
 }
 
 void CMainWindow::SetJapaneseTextStyle(const CJapaneseTextStyle& style) {
+    m_textStyle = style;
     m_practice->SetJapaneseTextStyle(style);
     m_mainView->SetJapaneseTextStyle(style);
 }
@@ -348,6 +351,21 @@ void CMainWindow::dropEvent(QDropEvent* event) {
     if (path.isEmpty()) return;
     event->acceptProposedAction();
     OpenDocument(path.toStdString());
+}
+
+void CMainWindow::OpenKanjiSearch() {
+    CBrushly2Doc& document = m_application.Document();
+    if (!document.DatabasesLoaded()) return;
+    CKanjiSearchRequest request;
+    const std::vector<std::string>& selection = m_mainView->Commands().Selection();
+    if (!selection.empty()) request.wordGroup = selection.front();
+    CKanjiSearchDialog dialog(document, m_application.Prompter(), m_textStyle, request, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        const CKanjiSearchResult& result = dialog.Result();
+        AddKanjiCard(document, *document.KanjiLibrary(), result.kanji, result.wordGroup);
+    }
+    m_mainView->Refresh();
+    Refresh();
 }
 
 }  // namespace brushly

@@ -79,6 +79,9 @@ private:
     void CreateToolBar();
     // After View - Vertical Mode or Romaji Mode.
     void DisplayModesChanged();
+    // The main view's "Kanji Search": the search dialog over the first selected Word Group;
+    // "Add and Exit" adds the selected kanji's card to the chosen group.
+    void OpenKanjiSearch();
     void FillRecentFiles();
     QAction* AddAction(QMenu* menu, const QString& text, const char* objectName,
                        std::function<void()> command);
@@ -108,6 +111,7 @@ private:
     QAction* m_brushlyFontAction = nullptr;
     std::vector<QAction*> m_recentActions;
     std::unique_ptr<CPracticeViews> m_practice;
+    CJapaneseTextStyle m_textStyle;
     std::function<void()> m_japaneseFont;
     std::function<void()> m_brushlyFont;
     QTimer m_autosaveTimer;

@@ -29,6 +29,12 @@ CDemonstrationWidget::CDemonstrationWidget(const QString& caption, QWidget* pare
             &QPushButton::clicked, this, [this] { m_demonstration.Restart(); });
 }
 
+void CDemonstrationWidget::Run(const CKanjiStrokes* strokes, int speed, CStrokeCanvas::Style style,
+                               bool* ownerBusy) {
+    m_demonstration.Start(strokes, speed, style, ownerBusy);
+    if (strokes != nullptr) m_demonstration.Play();
+}
+
 void CDemonstrationWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.drawImage(event->rect().topLeft(), m_picture.Image(), event->rect());

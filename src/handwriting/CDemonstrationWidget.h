@@ -32,6 +32,9 @@ public:
 
     // The demonstration shown, for the host to Start and Play.
     CStrokeDemonstration& Demonstration() { return m_demonstration; }
+    // Starts the demonstration of strokes (null for none; see CStrokeDemonstration::Start)
+    // and plays it when there are strokes.
+    void Run(const CKanjiStrokes* strokes, int speed, CStrokeCanvas::Style style, bool* ownerBusy);
     // The picture shown over the drawing area (kWidth x (kHeight - kButtonRise)).
     const CQtCanvas& Picture() const { return m_picture; }
 

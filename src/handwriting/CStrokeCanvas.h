@@ -51,6 +51,11 @@ public:
     // The selected target.
     CCanvas& Surface();
 
+    // The style a drawing-style option value names: 1 the simple strokes, any other the brush.
+    static Style StyleOption(int drawingStyle) {
+        return drawingStyle == 1 ? Style::Simple : Style::Brush;
+    }
+
     Style GetStyle() const { return m_style; }
     // Sets the style and recreates the role pens (1 px for the brush style, 8 px for the
     // simple style).

@@ -49,10 +49,6 @@ bool IsAscii(std::string_view text) {
                        [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
 }
 
-CStrokeCanvas::Style DrawingStyle(const CDrawOptions& options) {
-    return options.drawingStyle == 1 ? CStrokeCanvas::Style::Simple : CStrokeCanvas::Style::Brush;
-}
-
 // The Shift-JIS character an entry practises.
 std::string EntryCharacter(const DrawDeckEntry* entry) {
     if (entry == nullptr) return {};
@@ -262,7 +258,7 @@ void CDrawView::ClearKanaBox() {
 }
 
 void CDrawView::PrepareBox(CDrawBoxFrame& box) const {
-    box.SetStyle(DrawingStyle(m_document.Options().draw));
+    box.SetStyle(CStrokeCanvas::StyleOption(m_document.Options().draw.drawingStyle));
     box.SetGhostCharacter(sjis::ToUtf8(EntryCharacter(m_practice.Current())));
 }
 
@@ -283,10 +279,8 @@ void CDrawView::ToggleDemonstration() {
 void CDrawView::StartDemonstration() {
     m_demonstration->setWindowTitle(QString::fromStdString(m_practice.DemonstrationCaption()));
     const CDrawOptions& draw = m_document.Options().draw;
-    const CKanjiStrokes* strokes = m_practice.CurrentStrokes();
-    CStrokeDemonstration& demonstration = m_demonstration->Demonstration();
-    demonstration.Start(strokes, draw.demoSpeed, DrawingStyle(draw), &m_demonstrationBusy);
-    if (strokes != nullptr) demonstration.Play();
+    m_demonstration->Run(m_practice.CurrentStrokes(), draw.demoSpeed,
+                         CStrokeCanvas::StyleOption(draw.drawingStyle), &m_demonstrationBusy);
 }
 
 void CDrawView::ToggleKey() {

@@ -318,11 +318,8 @@ void CReadingView::SyncDemonstration() {
 void CReadingView::StartDemonstration() {
     m_demonstrated = m_quiz->DemonstrationStrokes();
     const CDrawOptions& draw = m_document.Options().draw;
-    const CStrokeCanvas::Style style =
-        draw.drawingStyle == 1 ? CStrokeCanvas::Style::Simple : CStrokeCanvas::Style::Brush;
-    CStrokeDemonstration& demonstration = m_demonstration->Demonstration();
-    demonstration.Start(m_demonstrated, draw.demoSpeed, style, &m_demonstrationBusy);
-    if (m_demonstrated != nullptr) demonstration.Play();
+    m_demonstration->Run(m_demonstrated, draw.demoSpeed,
+                         CStrokeCanvas::StyleOption(draw.drawingStyle), &m_demonstrationBusy);
 }
 
 }  // namespace brushly

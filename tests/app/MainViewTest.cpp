@@ -176,12 +176,18 @@ TEST_F(MainViewTest, ToolHeadingsStandSideBySideOnlyWhenWide) {
 TEST_F(MainViewTest, ButtonsOfMissingViewsAreDisabled) {
     const auto view = SampleView();
     for (const char* name :
-         {"flashcardBuilderButton", "kanjiSearchButton", "compoundSearchButton",
+         {"flashcardBuilderButton", "compoundSearchButton", "kanjiSearchButton",
           "hiraganaReadButton", "hiraganaWriteButton", "katakanaReadButton", "katakanaWriteButton",
           "kanaTableButton", "practiceReadingButton", "practiceWritingButton"})
         EXPECT_FALSE(Child<QPushButton>(*view, name)->isEnabled()) << name;
     EXPECT_EQ(Child<QPushButton>(*view, "compoundSearchButton")->text(),
               QStringLiteral("Compound Search"));
+    int searches = 0;
+    view->SetKanjiSearchHandler([&searches] { ++searches; });
+    auto* kanjiSearch = Child<QPushButton>(*view, "kanjiSearchButton");
+    EXPECT_TRUE(kanjiSearch->isEnabled());
+    kanjiSearch->click();
+    EXPECT_EQ(searches, 1);
     auto* flash = view->findChild<QAction*>(QStringLiteral("flashAction"));
     ASSERT_NE(flash, nullptr);
     EXPECT_FALSE(flash->isEnabled());

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QDropEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -11,6 +12,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QTreeWidget>
 #include <QUrl>
 #include <filesystem>
 #include <iostream>
@@ -22,6 +24,7 @@
 #include "app/CPracticeViews.h"
 #include "app/CViewSwitcher.h"
 #include "document/CBrushly2Doc.h"
+#include "lookup/qt/CKanjiSearchDialog.h"
 #include "platform/CMemorySettingsStore.h"
 #include "platform/CScriptedPrompter.h"
 #include "practice/CDrawBoxPracticeDialog.h"
@@ -245,6 +248,32 @@ TEST_F(MainWindowTest, TheDrawBoxPracticeComesWhenADeckFirstStarts) {
     Action("drawAction")->trigger();
     EXPECT_EQ(dialogs, 1);
     EXPECT_NE(m_window->Practice().Draw(), nullptr);
+}
+
+TEST_F(MainWindowTest, KanjiSearchAddsTheKanjiToTheSelectedGroupOnAddAndExit) {
+    AddNumbersGroup();
+    m_window->show();
+    m_window->MainView().Commands().SetSelection({"Numbers"});
+    QString okText;
+    QTimer::singleShot(0, [&okText] {
+        auto* dialog = dynamic_cast<CKanjiSearchDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        okText = dialog->findChild<QPushButton*>(QStringLiteral("okButton"))->text();
+        dialog->findChild<QLineEdit*>(QStringLiteral("readingEdit"))
+            ->setText(QStringLiteral("ichi"));
+        dialog->findChild<QPushButton*>(QStringLiteral("searchButton"))->click();
+        auto* list = dialog->findChild<QTreeWidget*>(QStringLiteral("resultList"));
+        list->setCurrentItem(list->topLevelItem(0));
+        dialog->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+    });
+    m_window->findChild<QPushButton*>(QStringLiteral("kanjiSearchButton"))->click();
+    EXPECT_EQ(okText, QStringLiteral("Add and E&xit"));
+    const CWordGroup* numbers = m_application.Document().Cards().FindGroup("Numbers");
+    ASSERT_EQ(numbers->kanjiCards.size(), 2u);
+    EXPECT_EQ(numbers->kanjiCards[1]->character, "\x88\xea");
+    EXPECT_EQ(numbers->kanjiCards[1]->readings.size(), 1u);
+    EXPECT_TRUE(m_application.Document().IsModified());
+    EXPECT_TRUE(m_prompter.Texts().empty());
 }
 
 // Within one menu no two commands share a mnemonic letter.

@@ -1,4 +1,4 @@
-#include "app/CJapaneseTextDelegate.h"
+#include "handwriting/CJapaneseTextDelegate.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -212,9 +212,10 @@ void CKanjiSearch::ShowResults(bool strokeHint) {
     const int count = static_cast<int>(m_state.results.size());
     m_state.pageCount = count == 0 ? 1 : (count - 1) / kPageSize + 1;
     m_state.page = std::clamp(m_state.page, 1, m_state.pageCount);
-    if (count > 0 || m_state.caption == kShiftJisMissingCaption) return;
-    m_state.caption = kNoMatchesCaption;
-    m_prompter.Information(strokeHint ? kNoMatchesStrokesMessage : kNoMatchesMessage);
+    const bool report = count == 0 && m_state.caption != kShiftJisMissingCaption;
+    if (report) m_state.caption = kNoMatchesCaption;
+    if (m_listener) m_listener();
+    if (report) m_prompter.Information(strokeHint ? kNoMatchesStrokesMessage : kNoMatchesMessage);
 }
 
 void CKanjiSearch::NextPage() {

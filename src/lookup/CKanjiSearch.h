@@ -1,8 +1,10 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "handwriting/DrawnStrokes.h"
@@ -111,9 +113,12 @@ public:
     void SearchHandwriting(const CDrawnStrokes& drawn);
 
     // Recomputes the page count and, with no results, sets kNoMatchesCaption (unless the
-    // caption is kShiftJisMissingCaption) and shows kNoMatchesMessage, or
-    // kNoMatchesStrokesMessage when strokeHint holds.
+    // caption is kShiftJisMissingCaption); then calls the results listener, and with no
+    // results shows kNoMatchesMessage, or kNoMatchesStrokesMessage when strokeHint holds.
     void ShowResults(bool strokeHint);
+    // Called whenever new results are shown, before a message about them, so that a window
+    // shows the emptied list behind the message.
+    void SetResultsListener(std::function<void()> listener) { m_listener = std::move(listener); }
     bool HasNextPage() const { return m_state.page < m_state.pageCount; }
     bool HasPreviousPage() const { return m_state.page > 1; }
     void NextPage();
@@ -146,6 +151,7 @@ private:
     const CKanjiLibrary& m_library;
     CKanjiSearchState& m_state;
     CPrompter& m_prompter;
+    std::function<void()> m_listener;
 };
 
 // Adds a Kanji card for kanji to wordGroup (which must exist) and marks the document

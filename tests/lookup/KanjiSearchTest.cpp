@@ -179,6 +179,17 @@ TEST_F(KanjiSearchTest, OrTakesEitherMatchAndAndNeedsBoth) {
     EXPECT_EQ(m_state.caption, "No Kanji Matches:");
 }
 
+TEST_F(KanjiSearchTest, TheListenerSeesNewResultsBeforeTheirMessage) {
+    std::vector<std::size_t> messagesBefore;
+    m_search.SetResultsListener([&] { messagesBefore.push_back(m_prompter.Texts().size()); });
+    m_state.reading = "zzz";
+    m_search.SearchText();
+    m_state.reading = "tsu";
+    m_search.SearchText();
+    EXPECT_EQ(messagesBefore, (std::vector<std::size_t>{0, 1}));
+    EXPECT_EQ(m_prompter.Texts(), std::vector<std::string>{"No Matches"});
+}
+
 TEST_F(KanjiSearchTest, ShiftJisEntriesSelectTheirCharacter) {
     m_state.reference = CKanjiSearch::kShiftJisRow;
     for (const char* entry : {"88e", "88eaa", "ZZZZ", ""}) {

@@ -89,6 +89,7 @@ CKanjiSearchDialog::CKanjiSearchDialog(CBrushly2Doc& document, CPrompter& prompt
     connect(m_controls->FindButton(), &QPushButton::clicked, this, &CKanjiSearchDialog::Find);
     connect(m_controls->SearchButton(), &QPushButton::clicked, this,
             &CKanjiSearchDialog::SearchText);
+    m_search.SetResultsListener([this] { ShowPage(); });
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { UpdateDefaultButton(now); });
     Restore();
@@ -301,19 +302,16 @@ void CKanjiSearchDialog::UpdateDefaultButton(QWidget* focused) {
 
 void CKanjiSearchDialog::Find() {
     m_controls->Save(m_search.State());
-    if (!m_search.Find(m_style.mode != CJapaneseFontMode::kBuiltIn)) return;
-    ShowPage();
-    ShowSelection();
+    if (m_search.Find(m_style.mode != CJapaneseFontMode::kBuiltIn)) ShowSelection();
 }
 
 void CKanjiSearchDialog::SearchText() {
     m_controls->Save(m_search.State());
-    if (m_search.SearchText()) ShowPage();
+    m_search.SearchText();
 }
 
 void CKanjiSearchDialog::SearchHandwriting() {
     m_search.SearchHandwriting(m_drawBox->DrawBox().Written());
-    ShowPage();
 }
 
 void CKanjiSearchDialog::SelectRow(int row) {

@@ -18,6 +18,7 @@
 
 #include "document/CBrushly2Doc.h"
 #include "document/CKanjiCard.h"
+#include "handwriting/CJapaneseTextWidget.h"
 #include "handwriting/CKanjiDrawBoxWidget.h"
 #include "platform/CMemorySettingsStore.h"
 #include "platform/CScriptedPrompter.h"
@@ -54,6 +55,14 @@ protected:
         reading->meanings = {"two"};
         library->MutableKanji(library->FindByCharacter("\x93\xf1"))
             ->readings.push_back(std::move(reading));
+        // Twelve kanji read "ki", for two pages of results.
+        for (int i = 0; i < 12; ++i) {
+            auto record = std::make_unique<CKanjiData>();
+            record->character = {'\x8a', static_cast<char>(0x40 + i)};
+            record->readings.push_back(std::make_unique<CKanjiReading>());
+            record->readings.back()->kunReadings = {"ki"};
+            library->AddKanji(3, std::move(record));
+        }
         m_document.SetKanjiLibrary(std::move(library));
         m_document.Cards().AddGroup("Numbers");
         m_style.mode = CJapaneseFontMode::kBuiltIn;
@@ -214,6 +223,29 @@ TEST_F(KanjiSearchDialogTest, TheOpeningModeSetsOkAndAdding) {
     EXPECT_EQ(getKanji->result(), QDialog::Accepted);
     EXPECT_EQ(getKanji->Result().kanji, (CSelectedKanji{"\x93\xf1", 2, 0}));
     EXPECT_TRUE(m_document.Cards().KanjiCards().empty());
+}
+
+TEST_F(KanjiSearchDialogTest, PagingButtonsShowWhereThereIsAPageToGoTo) {
+    const auto dialog = Open();
+    Child<QLineEdit>(*dialog, "readingEdit").setText(QStringLiteral("ki"));
+    Button(*dialog, "searchButton").click();
+    QPushButton& back = Button(*dialog, "previousPageButton");
+    QPushButton& next = Button(*dialog, "nextPageButton");
+    EXPECT_EQ(List(*dialog).topLevelItemCount(), 10);
+    EXPECT_TRUE(back.isHidden());
+    EXPECT_FALSE(next.isHidden());
+    next.setFocus();
+    next.click();
+    EXPECT_EQ(List(*dialog).topLevelItemCount(), 2);
+    EXPECT_TRUE(next.isHidden());
+    EXPECT_TRUE(back.hasFocus());  // Return goes on paging
+    ClickRow(*dialog, 1);
+    back.click();
+    EXPECT_FALSE(next.isHidden());
+    EXPECT_TRUE(back.isHidden());
+    // The selection stays what was chosen on the other page.
+    EXPECT_EQ(dialog->findChild<CJapaneseTextWidget*>(QStringLiteral("selectedKanji"))->Text(),
+              std::string({'\x8a', 0x4b}));
 }
 
 TEST_F(KanjiSearchDialogTest, NoTwoButtonsShareAMnemonic) {

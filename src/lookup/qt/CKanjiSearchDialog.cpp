@@ -155,8 +155,8 @@ QWidget* CKanjiSearchDialog::BuildResults() {
         SelectRow(m_list->indexOfTopLevelItem(item));
         Accept();
     });
-    m_back = Button("&Back", "backButton", area);
-    m_next = Button("&Next", "nextButton", area);
+    m_back = Button("&Back", "previousPageButton", area);
+    m_next = Button("&Next", "nextPageButton", area);
     connect(m_back, &QPushButton::clicked, this, [this] {
         m_search.PreviousPage();
         ShowPage();
@@ -270,8 +270,14 @@ void CKanjiSearchDialog::ShowPage() {
         item->setIcon(1, GradeIcon(row.grade));
         item->setToolTip(1, Utf8(row.text));
     }
+    // A paging button that goes while it has the focus hands it to the other one, so that
+    // Return keeps paging instead of pressing whatever button comes next.
+    const bool backHadFocus = m_back->hasFocus();
+    const bool nextHadFocus = m_next->hasFocus();
     m_back->setVisible(m_search.HasPreviousPage());
     m_next->setVisible(m_search.HasNextPage());
+    if (nextHadFocus && m_next->isHidden() && m_back->isVisible()) m_back->setFocus();
+    if (backHadFocus && m_back->isHidden() && m_next->isVisible()) m_next->setFocus();
 }
 
 void CKanjiSearchDialog::ShowSelection() {

@@ -72,6 +72,8 @@ CKanjiSearchDialog::CKanjiSearchDialog(CBrushly2Doc& document, CPrompter& prompt
       m_search(m_library, document.KanjiSearch(), prompter) {
     setObjectName(QStringLiteral("kanjiSearchDialog"));
     setWindowTitle(QString::fromLatin1(kTitle));
+    for (std::size_t grade = 0; grade < m_gradeIcons.size(); ++grade)
+        m_gradeIcons[grade] = GradeIcon(static_cast<int>(grade));
 
     m_controls = new CKanjiSearchControls(this);
     auto* inputs = new QVBoxLayout;
@@ -267,7 +269,7 @@ void CKanjiSearchDialog::ShowPage() {
     for (const CKanjiResultRow& row : m_search.PageRows(m_document.LongOMode())) {
         auto* item = new QTreeWidgetItem(m_list, {Utf8(row.character), Utf8(row.text)});
         item->setFont(0, kanjiFont);
-        item->setIcon(1, GradeIcon(row.grade));
+        item->setIcon(1, m_gradeIcons[static_cast<std::size_t>(std::clamp(row.grade, 0, 8))]);
         item->setToolTip(1, Utf8(row.text));
     }
     // A paging button that goes while it has the focus hands it to the other one, so that

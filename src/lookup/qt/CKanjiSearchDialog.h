@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QIcon>
+#include <array>
 #include <memory>
 
 #include "handwriting/JapaneseText.h"
@@ -89,6 +91,7 @@ private:
     QLabel* m_wordGroupLabel = nullptr;
     QComboBox* m_wordGroup = nullptr;
     QPushButton* m_ok = nullptr;
+    std::array<QIcon, 9> m_gradeIcons;  // grades 0 (none) to 8, drawn once on opening
     std::unique_ptr<CDemonstrationWidget> m_demonstration;
     bool m_demonstrationBusy = false;
 };

@@ -72,7 +72,8 @@ TEST_F(RenderCommands, BadInputFailsClearly) {
     EXPECT_EQ(Run(kRenderCommand, {"一", "--out", out, "--style", "pencil"}), 2);
     EXPECT_NE(m_err.find("--style must be brush or simple, not 'pencil'"), std::string::npos);
     EXPECT_EQ(Run(kRenderCommand, {"一", "--out", out, "--size", "0"}), 2);
-    EXPECT_NE(m_err.find("--size must be a number from 8 to 4000, not '0'"), std::string::npos);
+    EXPECT_NE(m_err.find("--size must be a whole number from 8 to 4000, not '0'"),
+              std::string::npos);
     EXPECT_EQ(Run(kRenderCommand, {"一"}), 2);
     EXPECT_NE(m_err.find("missing --out FILE.png"), std::string::npos);
     EXPECT_EQ(Run(kRenderCommand, {"食", "--out", out}), 1);

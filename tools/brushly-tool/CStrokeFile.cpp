@@ -3,6 +3,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <sstream>
 
 #include "CJsonReader.h"
@@ -154,6 +155,18 @@ CStrokeFile CStrokeFile::Parse(std::string_view text, const std::string& name) {
         file.samples.push_back(reader.ReadSample(document.items[i], CShapeReader::Index("", i)));
     }
     return file;
+}
+
+std::optional<CStrokeFile> ReadStrokeFile(const CCommandLine& line, std::string_view option,
+                                          std::string_view command, std::ostream& err) {
+    const auto path = line.Value(option);
+    if (!path || path->empty()) throw CUsageError("missing " + std::string(option) + " FILE.json");
+    try {
+        return CStrokeFile::Read(*path);
+    } catch (const CStrokeFileError& error) {
+        err << "brushly-tool " << command << ": " << error.what() << "\n";
+        return std::nullopt;
+    }
 }
 
 }  // namespace brushly::tool

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <iosfwd>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "CToolCommand.h"
 #include "platform/CPoint.h"
 
 namespace brushly::tool {
@@ -40,5 +43,11 @@ struct CStrokeFile {
     // The same from text already read; name stands for the file in messages.
     static CStrokeFile Parse(std::string_view text, const std::string& name);
 };
+
+// The stroke file named by a command's option (CUsageError without one). A file that cannot
+// be used is reported on err as "brushly-tool COMMAND: ..." and gives nothing: the caller
+// exits with status 2 but without the usage text, as the command line itself was right.
+std::optional<CStrokeFile> ReadStrokeFile(const CCommandLine& line, std::string_view option,
+                                          std::string_view command, std::ostream& err);
 
 }  // namespace brushly::tool

@@ -1,6 +1,7 @@
 #include "CToolCommand.h"
 
 #include <algorithm>
+#include <charconv>
 #include <ostream>
 
 namespace brushly::tool {
@@ -44,6 +45,19 @@ std::string CCommandLine::Required(std::string_view option) const {
     const auto value = Value(option);
     if (!value || value->empty()) throw CUsageError("missing " + std::string(option));
     return *value;
+}
+
+int CCommandLine::Number(std::string_view option, int fallback, int low, int high) const {
+    const auto text = Value(option);
+    if (!text) return fallback;
+    int value = 0;
+    const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
+    if (error == std::errc() && end == text->data() + text->size() && value >= low &&
+        value <= high) {
+        return value;
+    }
+    throw CUsageError(std::string(option) + " must be a whole number from " + std::to_string(low) +
+                      " to " + std::to_string(high) + ", not '" + *text + "'");
 }
 
 void CCommandLine::NoPositionals() const {

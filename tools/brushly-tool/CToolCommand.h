@@ -36,6 +36,9 @@ public:
 
     // The option's value; CUsageError when it is missing or empty.
     std::string Required(std::string_view option) const;
+    // The option's value as a whole number from low to high, fallback without the option;
+    // CUsageError for any other text.
+    int Number(std::string_view option, int fallback, int low, int high) const;
     // CUsageError naming the first positional argument, if there is one.
     void NoPositionals() const;
     // The single positional argument; CUsageError naming `what` when there is not exactly one.

@@ -1,6 +1,5 @@
 #include <QGuiApplication>
 #include <algorithm>
-#include <charconv>
 #include <cstdlib>
 #include <memory>
 #include <ostream>
@@ -47,18 +46,6 @@ CStrokeCanvas::Style ParseStyle(const CCommandLine& line) {
     throw CUsageError("--style must be brush or simple, not '" + style + "'");
 }
 
-int ParseCount(const CCommandLine& line, std::string_view option, int fallback, int low, int high) {
-    const auto text = line.Value(option);
-    if (!text) return fallback;
-    int value = 0;
-    const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
-    if (error != std::errc() || end != text->data() + text->size() || value < low || value > high) {
-        throw CUsageError(std::string(option) + " must be a number from " + std::to_string(low) +
-                          " to " + std::to_string(high) + ", not '" + *text + "'");
-    }
-    return value;
-}
-
 std::string OutputPath(const CCommandLine& line) {
     const auto path = line.Value("--out");
     if (!path || path->empty()) throw CUsageError("missing --out FILE.png");
@@ -94,7 +81,7 @@ int RunRender(const CCommandLine& line, std::ostream&, std::ostream& err) {
     const std::string& character = line.OnePositional("CHAR");
     const std::string path = OutputPath(line);
     const CStrokeCanvas::Style style = ParseStyle(line);
-    const int size = ParseCount(line, "--size", 200, 8, 4000);
+    const int size = line.Number("--size", 200, 8, 4000);
     CStreamPrompter prompter(err);
     const auto library = LoadKanjiLibrary(DataDirectory(line), prompter);
     if (!library) return 1;
@@ -125,8 +112,8 @@ int RunSheet(const CCommandLine& line, std::ostream& out, std::ostream& err) {
     line.NoPositionals();
     const std::string path = OutputPath(line);
     const CStrokeCanvas::Style style = ParseStyle(line);
-    const int count = ParseCount(line, "--first", 100, 1, 2136);
-    const int side = ParseCount(line, "--size", 80, 16, 400);
+    const int count = line.Number("--first", 100, 1, 2136);
+    const int side = line.Number("--size", 80, 16, 400);
     CStreamPrompter prompter(err);
     const auto library = LoadKanjiLibrary(DataDirectory(line), prompter);
     if (!library) return 1;

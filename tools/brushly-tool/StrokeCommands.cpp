@@ -1,4 +1,3 @@
-#include <charconv>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -39,40 +38,12 @@ constexpr std::string_view kVerdictDropped = "dropped";
 
 constexpr int kDefaultMaximum = 10;
 
-int NumberOption(const CCommandLine& line, std::string_view option, int fallback, int low,
-                 int high) {
-    const auto text = line.Value(option);
-    if (!text) return fallback;
-    int value = 0;
-    const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
-    if (error == std::errc() && end == text->data() + text->size() && value >= low &&
-        value <= high) {
-        return value;
-    }
-    throw CUsageError(std::string(option) + " must be a whole number from " + std::to_string(low) +
-                      " to " + std::to_string(high) + ", not '" + *text + "'");
-}
-
 bool SwitchOption(const CCommandLine& line, std::string_view option, bool fallback) {
     const auto text = line.Value(option);
     if (!text) return fallback;
     if (*text == "on") return true;
     if (*text == "off") return false;
     throw CUsageError(std::string(option) + " must be on or off, not '" + *text + "'");
-}
-
-// The file of --strokes; a file that cannot be used is reported here (exit status 2 without
-// the usage text: the command line itself was right).
-std::optional<CStrokeFile> ReadStrokeFile(const CCommandLine& line, std::string_view command,
-                                          std::ostream& err) {
-    const auto path = line.Value("--strokes");
-    if (!path || path->empty()) throw CUsageError("missing --strokes FILE.json");
-    try {
-        return CStrokeFile::Read(*path);
-    } catch (const CStrokeFileError& error) {
-        err << "brushly-tool " << command << ": " << error.what() << "\n";
-        return std::nullopt;
-    }
 }
 
 // What writing one character in the box gave.
@@ -129,8 +100,8 @@ CWriteOutcome WriteInBox(Box& box, const std::vector<std::vector<CPoint>>& strok
 CDrawBoxSettings WriteSettings(const CCommandLine& line) {
     CDrawBoxSettings settings;
     settings.feedbackMode = kFeedbackEachStroke;
-    settings.typeMode = NumberOption(line, "--type-mode", settings.typeMode, 0, 2);
-    settings.tolerance = NumberOption(line, "--tolerance", settings.tolerance, 1, 1000);
+    settings.typeMode = line.Number("--type-mode", settings.typeMode, 0, 2);
+    settings.tolerance = line.Number("--tolerance", settings.tolerance, 1, 1000);
     settings.enforceOrder = SwitchOption(line, "--order", settings.enforceOrder);
     settings.autocorrect = SwitchOption(line, "--autocorrect", settings.autocorrect);
     return settings;
@@ -182,7 +153,7 @@ int RunWrite(const CCommandLine& line, std::ostream& out, std::ostream& err) {
     if (line.Positionals().size() > 1) throw CUsageError("at most one CHAR expected");
     const std::string fallback = line.Positionals().empty() ? "" : line.Positionals().front();
     const CDrawBoxSettings settings = WriteSettings(line);
-    const std::optional<CStrokeFile> file = ReadStrokeFile(line, "write", err);
+    const std::optional<CStrokeFile> file = ReadStrokeFile(line, "--strokes", "write", err);
     if (!file) return 2;
     for (std::size_t i = 0; i < file->samples.size(); ++i) {
         if (file->samples[i].character.empty() && fallback.empty()) {
@@ -229,8 +200,9 @@ std::vector<CCandidate> SearchCandidates(const CKanjiLibrary& library,
 
 int RunSearchStrokes(const CCommandLine& line, std::ostream& out, std::ostream& err) {
     line.NoPositionals();
-    const int maximum = NumberOption(line, "--max", kDefaultMaximum, 1, 1000);
-    const std::optional<CStrokeFile> file = ReadStrokeFile(line, "search-strokes", err);
+    const int maximum = line.Number("--max", kDefaultMaximum, 1, 1000);
+    const std::optional<CStrokeFile> file =
+        ReadStrokeFile(line, "--strokes", "search-strokes", err);
     if (!file) return 2;
     CStreamPrompter prompter(err);
     const auto library = LoadKanjiLibrary(DataDirectory(line), prompter);

@@ -1,31 +1,24 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "Commands.h"
+#include "tools/ToolOutput.h"
 
 namespace brushly::tool {
 namespace {
 
-struct CResult {
-    int status;
-    std::string out;
-    std::string err;
-};
+using testing::CToolOutput;
 
-CResult RunKanaTool(const std::vector<std::string>& arguments) {
+CToolOutput RunKanaTool(const std::vector<std::string>& arguments) {
     const std::array commands{kKanaCommand, kRomajiCommand};
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunTool(commands, arguments, out, err);
-    return {status, out.str(), err.str()};
+    return testing::RunCommand(commands, arguments);
 }
 
 TEST(KanaCommand, PrintsTheKanaOfRomaji) {
-    const CResult result = RunKanaTool({"kana", "gakkou"});
+    const CToolOutput result = RunKanaTool({"kana", "gakkou"});
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, "がっこう\n");
     EXPECT_EQ(result.err, "");
@@ -38,26 +31,26 @@ TEST(KanaCommand, PrintsTheKanaOfRomaji) {
 }
 
 TEST(KanaCommand, RejectsMissingExtraAndEmptyText) {
-    const CResult missing = RunKanaTool({"kana"});
+    const CToolOutput missing = RunKanaTool({"kana"});
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.err.find("missing TEXT"), std::string::npos);
     EXPECT_NE(missing.err.find("Usage: brushly-tool kana TEXT"), std::string::npos);
     EXPECT_EQ(missing.out, "");
 
-    const CResult extra = RunKanaTool({"kana", "ka", "ki"});
+    const CToolOutput extra = RunKanaTool({"kana", "ka", "ki"});
     EXPECT_EQ(extra.status, 2);
     EXPECT_NE(extra.err.find("exactly one TEXT"), std::string::npos);
 
     EXPECT_EQ(RunKanaTool({"kana", "ka", "--bold"}).status, 2);
 
-    const CResult nothing = RunKanaTool({"kana", "123"});
+    const CToolOutput nothing = RunKanaTool({"kana", "123"});
     EXPECT_EQ(nothing.status, 1);
     EXPECT_EQ(nothing.out, "");
     EXPECT_EQ(nothing.err, "brushly-tool kana: no romaji to convert in '123'\n");
 }
 
 TEST(RomajiCommand, PrintsTheRomajiOfKana) {
-    const CResult result = RunKanaTool({"romaji", "おおきい"});
+    const CToolOutput result = RunKanaTool({"romaji", "おおきい"});
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, "o'okii\n");
     EXPECT_EQ(result.err, "");
@@ -69,7 +62,7 @@ TEST(RomajiCommand, PrintsTheRomajiOfKana) {
 
 TEST(RomajiCommand, ReportsTextWithoutKana) {
     for (const std::string text : {"abc", "ＡＢＣ", "日本", ""}) {
-        const CResult result = RunKanaTool({"romaji", text});
+        const CToolOutput result = RunKanaTool({"romaji", text});
         EXPECT_EQ(result.status, 1) << text;
         EXPECT_EQ(result.out, "") << text;
         EXPECT_EQ(result.err, "brushly-tool romaji: no kana to convert in '" + text + "'\n");
@@ -80,13 +73,13 @@ TEST(RomajiCommand, ReportsTextWithoutKana) {
 }
 
 TEST(KanaCommands, HelpDescribesTheUsage) {
-    const CResult kana = RunKanaTool({"kana", "--help"});
+    const CToolOutput kana = RunKanaTool({"kana", "--help"});
     EXPECT_EQ(kana.status, 0);
     EXPECT_EQ(kana.out.rfind("Usage: brushly-tool kana TEXT [--long-mark] [--vertical]\n", 0), 0u);
     EXPECT_NE(kana.out.find("--long-mark"), std::string::npos);
     EXPECT_NE(kana.out.find("--vertical"), std::string::npos);
 
-    const CResult romaji = RunKanaTool({"romaji", "--help"});
+    const CToolOutput romaji = RunKanaTool({"romaji", "--help"});
     EXPECT_EQ(romaji.status, 0);
     EXPECT_EQ(romaji.out.rfind("Usage: brushly-tool romaji TEXT\n", 0), 0u);
 

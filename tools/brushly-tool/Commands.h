@@ -16,6 +16,7 @@ extern const CToolCommand kRenderCommand;
 extern const CToolCommand kSheetCommand;
 extern const CToolCommand kWriteCommand;
 extern const CToolCommand kSearchStrokesCommand;
+extern const CToolCommand kFindKanjiCommand;
 extern const CToolCommand kDocCommand;
 extern const CToolCommand kEvaluateWritingCommand;
 extern const CToolCommand kVerbCommand;

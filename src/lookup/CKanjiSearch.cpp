@@ -118,8 +118,11 @@ bool CKanjiSearch::SearchText() {
                     if (m_state.useKun) readings[j]->SplitKunReadings(tokens);
                     readingMatch = HoldsToken(tokens, reading, readingVariant);
                 }
+                // The reading may decide the group alone (a match in OR mode, a miss in AND
+                // mode); the meanings are then not split at all.
                 bool meaningMatch = false;
-                if (!meaning.empty()) {
+                const bool decided = !reading.empty() && both != readingMatch;
+                if (!meaning.empty() && !decided) {
                     tokens.clear();
                     readings[j]->SplitMeanings(tokens);
                     meaningMatch = HoldsToken(tokens, meaning, meaning);

@@ -36,6 +36,12 @@ void CBrushly2Doc::SetKanjiLibrary(std::unique_ptr<CKanjiLibrary> library) {
 
 void CBrushly2Doc::SetWordLibraries(std::unique_ptr<CCompoundLibrary> compounds,
                                     std::unique_ptr<CCompoundLibrary> kanaWords) {
+    m_compoundSearch.compoundResults.clear();
+    m_compoundSearch.kanaWordResults.clear();
+    m_compoundSearch.combined.clear();
+    m_compoundSearch.compoundCount = 0;
+    m_compoundSearch.page = 1;
+    m_compoundSearch.selected = -1;
     m_compoundLibrary = std::move(compounds);
     m_kanaWordLibrary = std::move(kanaWords);
 }

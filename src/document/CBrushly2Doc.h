@@ -10,6 +10,7 @@
 #include "archive/CArchive.h"
 #include "archive/CClassRegistry.h"
 #include "dictionary/CCompoundLibrary.h"
+#include "dictionary/CompoundSearchState.h"
 #include "document/CBrushlyOptions.h"
 #include "document/CFlashcardSet.h"
 #include "document/KanaStatistics.h"
@@ -68,7 +69,8 @@ public:
     // Takes the kanji database. Builds the kana statistics arrays when the document has
     // none, else links the ones it has to the new records.
     void SetKanjiLibrary(std::unique_ptr<CKanjiLibrary> library);
-    // Takes the compound and kana-word dictionaries; either may be null.
+    // Takes the compound and kana-word dictionaries; either may be null. The compound
+    // search's results, which point into the old ones, are emptied.
     void SetWordLibraries(std::unique_ptr<CCompoundLibrary> compounds,
                           std::unique_ptr<CCompoundLibrary> kanaWords);
     // True once the kanji database is set.
@@ -166,6 +168,9 @@ public:
     // The kanji search's inputs, results and selection, kept for the whole run (New and
     // Open leave them, as they only refer to the kanji database).
     CKanjiSearchState& KanjiSearch() { return m_kanjiSearch; }
+    // The compound search's criteria, options and results, kept for the whole run; the
+    // results are emptied when the word libraries are replaced.
+    CCompoundSearchState& CompoundSearch() { return m_compoundSearch; }
 
 private:
     // What a file holds apart from commonWordsOnly; read into a fresh one, then taken over.
@@ -208,6 +213,7 @@ private:
     ClipboardKind m_clipboardKind = kClipboardEmpty;
     std::unique_ptr<CObject> m_clipboardCard;
     CKanjiSearchState m_kanjiSearch;
+    CCompoundSearchState m_compoundSearch;
 
     std::string m_path;
     std::int32_t m_conversionPending = 0;

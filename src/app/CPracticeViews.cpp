@@ -13,7 +13,7 @@
 #include "app/CViewSwitcher.h"
 #include "app/HelpTopics.h"
 #include "document/CBrushly2Doc.h"
-#include "practice/CDrawBoxPracticeDialog.h"
+#include "handwriting/CDrawBoxPracticeDialog.h"
 #include "practice/CDrawPractice.h"
 #include "practice/CDrawView.h"
 #include "practice/CFlashCardWidget.h"

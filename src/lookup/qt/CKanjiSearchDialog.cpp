@@ -92,12 +92,15 @@ CKanjiSearchDialog::CKanjiSearchDialog(CBrushly2Doc& document, CPrompter& prompt
     connect(m_controls->SearchButton(), &QPushButton::clicked, this,
             &CKanjiSearchDialog::SearchText);
     m_search.SetResultsListener([this] { ShowPage(); });
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* now) { UpdateDefaultButton(now); });
+    m_focusConnection = connect(qApp, &QApplication::focusChanged, this,
+                                [this](QWidget*, QWidget* now) { UpdateDefaultButton(now); });
     Restore();
 }
 
-CKanjiSearchDialog::~CKanjiSearchDialog() = default;
+// The focus moves while the widget part is torn down, after this part is gone.
+CKanjiSearchDialog::~CKanjiSearchDialog() {
+    disconnect(m_focusConnection);
+}
 
 QWidget* CKanjiSearchDialog::BuildHandwriting() {
     auto* group = new QGroupBox(QStringLiteral("Handwriting Recognition"), this);

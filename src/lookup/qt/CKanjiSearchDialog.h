@@ -94,6 +94,7 @@ private:
     std::array<QIcon, 9> m_gradeIcons;  // grades 0 (none) to 8, drawn once on opening
     std::unique_ptr<CDemonstrationWidget> m_demonstration;
     bool m_demonstrationBusy = false;
+    QMetaObject::Connection m_focusConnection;
 };
 
 }  // namespace brushly

@@ -1,4 +1,4 @@
-#include "practice/CDrawBoxPracticeDialog.h"
+#include "handwriting/CDrawBoxPracticeDialog.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

@@ -5,9 +5,9 @@
 #include <QCheckBox>
 #include <memory>
 
+#include "handwriting/CDrawBoxPracticeDialog.h"
 #include "handwriting/CKanjiDrawBoxWidget.h"
 #include "platform/CMemorySettingsStore.h"
-#include "practice/CDrawBoxPracticeDialog.h"
 #include "support/QtTestApplication.h"
 #include "support/SmallKanjiDatabase.h"
 

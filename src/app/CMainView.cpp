@@ -90,16 +90,15 @@ QWidget* CMainView::BuildToolArea() {
     m_toolsLayout->setContentsMargins(0, 0, 0, 0);
     auto* flashcardTools = new QHBoxLayout;
     flashcardTools->addWidget(Heading("Flashcard Tools:", area));
-    flashcardTools->addWidget(AddButton("Flashcard Builder", "flashcardBuilderButton"));
+    flashcardTools->addWidget(
+        AddToolButton(Tool::kFlashcardBuilder, "Flashcard Builder", "flashcardBuilderButton"));
     flashcardTools->addStretch();
     auto* dictionaryTools = new QHBoxLayout;
     dictionaryTools->addWidget(Heading("Dictionary Tools:", area));
-    m_kanjiSearch = AddButton("Kanji Search", "kanjiSearchButton");
-    connect(m_kanjiSearch, &QPushButton::clicked, this, [this] {
-        if (m_kanjiSearchHandler) m_kanjiSearchHandler();
-    });
-    dictionaryTools->addWidget(m_kanjiSearch);
-    dictionaryTools->addWidget(AddButton("Compound Search", "compoundSearchButton"));
+    dictionaryTools->addWidget(
+        AddToolButton(Tool::kKanjiSearch, "Kanji Search", "kanjiSearchButton"));
+    dictionaryTools->addWidget(
+        AddToolButton(Tool::kCompoundSearch, "Compound Search", "compoundSearchButton"));
     dictionaryTools->addStretch();
     m_toolsLayout->addLayout(flashcardTools);
     m_toolsLayout->addLayout(dictionaryTools);
@@ -409,9 +408,19 @@ void CMainView::SetPracticeHandlers(PracticeHandler reading, PracticeHandler wri
     m_drawAction->setEnabled(static_cast<bool>(m_writingHandler));
 }
 
-void CMainView::SetKanjiSearchHandler(PracticeHandler handler) {
-    m_kanjiSearchHandler = std::move(handler);
-    m_kanjiSearch->setEnabled(static_cast<bool>(m_kanjiSearchHandler));
+void CMainView::SetToolHandler(Tool tool, PracticeHandler handler) {
+    const auto index = static_cast<std::size_t>(tool);
+    m_toolHandlers[index] = std::move(handler);
+    m_toolButtons[index]->setEnabled(static_cast<bool>(m_toolHandlers[index]));
+}
+
+QPushButton* CMainView::AddToolButton(Tool tool, const char* text, const char* name) {
+    const auto index = static_cast<std::size_t>(tool);
+    m_toolButtons[index] = AddButton(text, name);
+    connect(m_toolButtons[index], &QPushButton::clicked, this, [this, index] {
+        if (m_toolHandlers[index]) m_toolHandlers[index]();
+    });
+    return m_toolButtons[index];
 }
 
 void CMainView::SetEditHandler(EditHandler handler) {

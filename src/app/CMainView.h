@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -32,10 +33,10 @@ namespace brushly {
 // views. Call Refresh after the document changed behind its back (New, Open); it refreshes
 // itself after its own commands and whenever it is shown.
 //
-// The buttons of tools and views that do not exist yet are disabled: "Flashcard Builder",
-// "Compound Search"; "Kanji Search", "Practice Reading" / "Practice Writing" and the kana
-// "Read", "Write" and "View" buttons until SetKanjiSearchHandler, SetPracticeHandlers and
-// SetKanaHandlers give them a target.
+// The buttons of tools and views are disabled until they have a target: "Flashcard
+// Builder", "Kanji Search" and "Compound Search" until SetToolHandler, "Practice Reading" /
+// "Practice Writing" and the kana "Read", "Write" and "View" buttons until
+// SetPracticeHandlers and SetKanaHandlers give them one.
 //
 // The document and prompter must outlive the view.
 class CMainView final : public QWidget, private CWordGroupDialogs {
@@ -94,8 +95,9 @@ public:
     // Enables the "Practice Reading" and "Practice Writing" buttons for non-null handlers.
     void SetPracticeHandlers(PracticeHandler reading, PracticeHandler writing);
 
-    // The "Kanji Search" button's dialog; the button is enabled for a non-null handler.
-    void SetKanjiSearchHandler(PracticeHandler handler);
+    // The tool buttons of the page; each is enabled for a non-null handler.
+    enum class Tool { kFlashcardBuilder = 0, kKanjiSearch = 1, kCompoundSearch = 2 };
+    void SetToolHandler(Tool tool, PracticeHandler handler);
 
     // The kana drills, for script 0 (hiragana) or 1 (katakana): the "Read" and "Write"
     // buttons of the kana rows (which also mark their row) and the Kana Table "View"
@@ -126,6 +128,7 @@ private:
     QWidget* BuildDrillArea();
     QWidget* BuildListArea();
     QPushButton* AddButton(const char* text, const char* name, bool enabled = false);
+    QPushButton* AddToolButton(Tool tool, const char* text, const char* name);
     QAction* AddAction(const char* text, const char* name, void (CMainView::*command)());
     void ApplyDisplayMode();
     void ShowSelection();
@@ -145,7 +148,7 @@ private:
     KanaHandler m_kanaReadHandler;
     KanaHandler m_kanaWriteHandler;
     PracticeHandler m_kanaTableHandler;
-    PracticeHandler m_kanjiSearchHandler;
+    std::array<PracticeHandler, 3> m_toolHandlers;
     int m_kanaRow = 0;
     bool m_refreshing = false;
 
@@ -157,7 +160,7 @@ private:
     QLabel* m_guidedTour;
     QTreeWidget* m_kana;
     QBoxLayout* m_toolsLayout;
-    QPushButton* m_kanjiSearch = nullptr;
+    std::array<QPushButton*, 3> m_toolButtons{};
     QPushButton* m_practiceReading;
     QPushButton* m_practiceWriting;
     QPushButton* m_kanaRead[2] = {};

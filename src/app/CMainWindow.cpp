@@ -19,6 +19,7 @@
 #include "app/CViewSwitcher.h"
 #include "app/DatabaseInfo.h"
 #include "app/HelpTopics.h"
+#include "dictionary/qt/CCompoundSearchDialog.h"
 #include "document/CBrushly2Doc.h"
 #include "lookup/qt/CKanjiSearchDialog.h"
 
@@ -67,7 +68,8 @@ CMainWindow::CMainWindow(CBrushlyApplication& application, QWidget* parent)
     m_mainView->SetKanaHandlers([this](int script) { m_practice->StartKanaReading(script); },
                                 [this](int script) { m_practice->StartKanaDrawing(script); },
                                 [this] { m_practice->ShowKanaTable(m_mainView->KanaRow()); });
-    m_mainView->SetKanjiSearchHandler([this] { OpenKanjiSearch(); });
+    m_mainView->SetToolHandler(CMainView::Tool::kKanjiSearch, [this] { OpenKanjiSearch(); });
+    m_mainView->SetToolHandler(CMainView::Tool::kCompoundSearch, [this] { OpenCompoundSearch(); });
     connect(m_views, &QStackedWidget::currentChanged, this, [this] {
         m_practice->ViewShown();
         m_mainView->SetGroupCommandsEnabled(m_views->MainViewShown());
@@ -363,6 +365,23 @@ void CMainWindow::OpenKanjiSearch() {
     if (dialog.exec() == QDialog::Accepted) {
         const CKanjiSearchResult& result = dialog.Result();
         AddKanjiCard(document, *document.KanjiLibrary(), result.kanji, result.wordGroup);
+    }
+    m_mainView->Refresh();
+    Refresh();
+}
+
+void CMainWindow::OpenCompoundSearch() {
+    CBrushly2Doc& document = m_application.Document();
+    if (!document.DatabasesLoaded()) return;
+    CCompoundSearchRequest request;
+    const std::vector<std::string>& selection = m_mainView->Commands().Selection();
+    if (!selection.empty()) request.wordGroup = selection.front();
+    CCompoundSearchDialog dialog(
+        document, m_application.Prompter(), m_application.Abbreviations(), m_application.Settings(),
+        m_textStyle, request, [this] { ShowHelpTopic(kEdictTopic); }, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        const CCompoundSearchResult& result = dialog.Result();
+        AddCompoundCard(document, result.selection, result.wordGroup);
     }
     m_mainView->Refresh();
     Refresh();

@@ -82,6 +82,9 @@ private:
     // The main view's "Kanji Search": the search dialog over the first selected Word Group;
     // "Add and Exit" adds the selected kanji's card to the chosen group.
     void OpenKanjiSearch();
+    // The main view's "Compound Search": the word dictionary over the first selected Word
+    // Group; "Add and Exit" adds the selected word's card to the chosen group.
+    void OpenCompoundSearch();
     void FillRecentFiles();
     QAction* AddAction(QMenu* menu, const QString& text, const char* objectName,
                        std::function<void()> command);

@@ -166,6 +166,13 @@ void CCompoundSearch::OfferNextStep() {
     }
 }
 
+void CCompoundSearch::Reopen() {
+    Merge();
+    m_state.page = std::clamp(m_state.page, 1, PageCount());
+    m_state.selected = -1;
+    if (m_listener) m_listener();
+}
+
 void CCompoundSearch::SetIncludeCompounds(bool include) {
     m_state.includeCompounds = include;
     // The kanji criterion searches compounds alone.

@@ -116,6 +116,9 @@ public:
     // an empty result offers the next step (questions whose Yes changes the options and
     // merges again, or a message). True when the results were replaced.
     bool Search();
+    // Opening on the saved state: its results merged again and shown at the page it was left
+    // on, nothing selected.
+    void Reopen();
     // The include and common-only options: each merges again and shows page 1 (the include
     // options only when their library gave results).
     void SetIncludeCompounds(bool include);

@@ -183,7 +183,7 @@ TEST_F(MainViewTest, ButtonsOfMissingViewsAreDisabled) {
     EXPECT_EQ(Child<QPushButton>(*view, "compoundSearchButton")->text(),
               QStringLiteral("Compound Search"));
     int searches = 0;
-    view->SetKanjiSearchHandler([&searches] { ++searches; });
+    view->SetToolHandler(CMainView::Tool::kKanjiSearch, [&searches] { ++searches; });
     auto* kanjiSearch = Child<QPushButton>(*view, "kanjiSearchButton");
     EXPECT_TRUE(kanjiSearch->isEnabled());
     kanjiSearch->click();

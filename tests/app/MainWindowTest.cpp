@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QDropEvent>
 #include <QLineEdit>
@@ -23,6 +24,7 @@
 #include "app/CMainWindow.h"
 #include "app/CPracticeViews.h"
 #include "app/CViewSwitcher.h"
+#include "dictionary/qt/CCompoundSearchDialog.h"
 #include "document/CBrushly2Doc.h"
 #include "handwriting/CDrawBoxPracticeDialog.h"
 #include "lookup/qt/CKanjiSearchDialog.h"
@@ -273,6 +275,38 @@ TEST_F(MainWindowTest, KanjiSearchAddsTheKanjiToTheSelectedGroupOnAddAndExit) {
     EXPECT_EQ(numbers->kanjiCards[1]->character, "\x88\xea");
     EXPECT_EQ(numbers->kanjiCards[1]->readings.size(), 1u);
     EXPECT_TRUE(m_application.Document().IsModified());
+    EXPECT_TRUE(m_prompter.Texts().empty());
+}
+
+TEST_F(MainWindowTest, CompoundSearchAddsTheWordToTheSelectedGroupOnAddAndExit) {
+    AddNumbersGroup();
+    CBrushly2Doc& document = m_application.Document();
+    auto compounds = std::make_unique<CCompoundLibrary>();
+    auto entry = std::make_unique<CCompoundData>();
+    entry->headword = "\x88\xea\x93\xf1";  // 一二
+    entry->romaji = "ichini";
+    entry->meaning = "(n) one-two/(P)";
+    compounds->Add(std::move(entry));
+    document.SetWordLibraries(std::move(compounds), nullptr);
+    m_window->show();
+    m_window->MainView().Commands().SetSelection({"Numbers"});
+    QTimer::singleShot(0, [] {
+        auto* dialog = dynamic_cast<CCompoundSearchDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QLineEdit*>(QStringLiteral("romajiEdit"))
+            ->setText(QStringLiteral("ichi"));
+        dialog->findChild<QCheckBox*>(QStringLiteral("useRomajiCheck"))->setChecked(true);
+        dialog->findChild<QPushButton*>(QStringLiteral("searchButton"))->click();
+        auto* list = dialog->findChild<QTreeWidget*>(QStringLiteral("resultList"));
+        list->setCurrentItem(list->topLevelItem(0));
+        dialog->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+    });
+    m_window->findChild<QPushButton*>(QStringLiteral("compoundSearchButton"))->click();
+    const CWordGroup* numbers = document.Cards().FindGroup("Numbers");
+    ASSERT_EQ(numbers->compoundCards.size(), 1u);
+    EXPECT_EQ(numbers->compoundCards[0]->romaji, "ichini");
+    EXPECT_EQ(numbers->compoundCards[0]->meaning, "(n) one-two");
+    EXPECT_TRUE(document.IsModified());
     EXPECT_TRUE(m_prompter.Texts().empty());
 }
 

@@ -20,15 +20,11 @@ namespace brushly::tool {
 namespace {
 
 using testing::CToolOutput;
+using testing::Printed;
 
 // 一 is drawn along its one database stroke, (10,100)-(190,100).
 constexpr std::string_view kOneWritten =
     R"({"strokes": [[[20,100],[60,100],[100,100],[140,100],[180,100]]]})";
-
-// A search that printed out, with nothing on standard error.
-CToolOutput Printed(std::string out) {
-    return {0, std::move(out), ""};
-}
 
 // A search without matches: the caption, and the prompter's message on standard error.
 CToolOutput NoMatches(const std::string& message) {
@@ -125,9 +121,7 @@ TEST_F(FindKanjiCommand, UsageErrorsExitWithTwoAndTheUsage) {
         {{"--strokes-file", batch}, "--strokes-file must hold one object, not an array of them"},
     };
     for (const auto& [arguments, message] : cases) {
-        EXPECT_EQ(Run(arguments), (CToolOutput{2, "",
-                                               "brushly-tool find-kanji: " + message + "\n\n" +
-                                                   std::string(kFindKanjiCommand.usage)}));
+        EXPECT_EQ(Run(arguments), testing::UsageFailure(kFindKanjiCommand, message));
     }
 }
 

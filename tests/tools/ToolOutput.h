@@ -4,6 +4,7 @@
 #include <span>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "CToolCommand.h"
@@ -24,6 +25,19 @@ struct CToolOutput {
                 << output.err << '"';
     }
 };
+
+// A run that printed out, with nothing on standard error.
+inline CToolOutput Printed(std::string out) {
+    return {0, std::move(out), ""};
+}
+
+// What a refused command line gives: the message and the command's usage on standard
+// error, exit status 2.
+inline CToolOutput UsageFailure(const tool::CToolCommand& command, const std::string& message) {
+    return {2, "",
+            "brushly-tool " + std::string(command.name) + ": " + message + "\n\n" +
+                std::string(command.usage)};
+}
 
 // Runs arguments (the command's name first) against commands, as brushly-tool's main does.
 inline CToolOutput RunCommand(std::span<const tool::CToolCommand> commands,

@@ -86,6 +86,13 @@ void PrintOverview(std::span<const CToolCommand> commands, std::ostream& out) {
 }
 }  // namespace
 
+bool PageExists(std::string_view command, int page, int pageCount, std::ostream& err) {
+    if (page <= pageCount) return true;
+    err << "brushly-tool " << command << ": there is no page " << page << ": the matches fill "
+        << pageCount << (pageCount == 1 ? " page\n" : " pages\n");
+    return false;
+}
+
 int RunTool(std::span<const CToolCommand> commands, const std::vector<std::string>& arguments,
             std::ostream& out, std::ostream& err) {
     if (arguments.empty()) {

@@ -60,6 +60,10 @@ struct CToolCommand {
     int (*run)(const CCommandLine& line, std::ostream& out, std::ostream& err);
 };
 
+// Whether page is one of the pageCount pages a search's matches fill; when it is past the
+// last, err gets "brushly-tool COMMAND: there is no page N: the matches fill M pages".
+bool PageExists(std::string_view command, int page, int pageCount, std::ostream& err);
+
 // Runs the command named by arguments[0] with the rest; prints help for --help.
 int RunTool(std::span<const CToolCommand> commands, const std::vector<std::string>& arguments,
             std::ostream& out, std::ostream& err);

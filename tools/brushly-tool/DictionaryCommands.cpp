@@ -7,7 +7,9 @@
 #include "CStreamPrompter.h"
 #include "Commands.h"
 #include "ToolData.h"
+#include "dictionary/CAbbreviationList.h"
 #include "dictionary/CCompoundLibrary.h"
+#include "dictionary/CCompoundSearch.h"
 #include "dictionary/CEdictImporter.h"
 #include "dictionary/CLoadingDisplay.h"
 #include "dictionary/DictionaryFiles.h"
@@ -22,9 +24,22 @@ namespace {
 
 constexpr COptionSpec kPrepareOptions[] = {{"--edict", true}, {"--out", true}};
 constexpr COptionSpec kImportOptions[] = {kDataOption};
-constexpr COptionSpec kWordsOptions[] = {
-    {"--romaji", true},      {"--meaning", true},     {"--kanji", true}, {"--any", false},
-    {"--whole-word", false}, {"--kana-words", false}, kDataOption};
+constexpr COptionSpec kWordsOptions[] = {{"--romaji", true},
+                                         {"--meaning", true},
+                                         {"--kanji", true},
+                                         {"--any", false},
+                                         {"--whole-word", false},
+                                         {"--no-compounds", false},
+                                         {"--no-kana-words", false},
+                                         {"--common-only", false},
+                                         {"--hide-abbreviations", false},
+                                         {"--page", true},
+                                         kDataOption};
+
+// The full EDICT fills some 26,000 pages when a query matches nearly every word.
+constexpr int kMaxWordsPage = 99999;
+// Shift-JIS kanji begin at 0x889F; the lead bytes below hold kana, symbols and Latin.
+constexpr unsigned char kFirstKanjiLead = 0x88;
 
 // The identification of the delivered compound library.
 constexpr const char* kDemoIdentification = "Brushly compound database (common EDICT words)";
@@ -175,46 +190,92 @@ bool LoadWordLibraries(const std::string& directory, CCompoundLibrary& compounds
     return compounds.Load(DataFilePath(directory, kDemoCompoundFileName), false, prompter);
 }
 
+// The option's query in Shift-JIS, as the dialog's boxes hold it; empty without the option.
 std::string QueryOption(const CCommandLine& line, std::string_view option) {
     const auto value = line.Value(option);
     if (value && value->empty()) throw CUsageError(std::string(option) + " needs a query");
-    return value ? *value : std::string();
+    return value ? sjis::FromUtf8(*value) : std::string();
+}
+
+// The dialog's kanji box holds one kanji taken from the kanji search.
+std::string KanjiOption(const CCommandLine& line) {
+    const std::string kanji = QueryOption(line, "--kanji");
+    if (!kanji.empty() &&
+        (kanji.size() != 2 || static_cast<unsigned char>(kanji[0]) < kFirstKanjiLead)) {
+        throw CUsageError("--kanji must be one kanji, not '" + *line.Value("--kanji") + "'");
+    }
+    return kanji;
+}
+
+// The dialog's criteria and options from the command line. The tool matches meanings
+// anywhere and shows uncommon words unless told otherwise, as it always has.
+CCompoundSearchState WordsState(const CCommandLine& line) {
+    CCompoundSearchState state;
+    state.romaji = QueryOption(line, "--romaji");
+    state.meaning = QueryOption(line, "--meaning");
+    state.kanji = KanjiOption(line);
+    state.useRomaji = !state.romaji.empty();
+    state.useMeaning = !state.meaning.empty();
+    state.useKanji = !state.kanji.empty();
+    if (!state.useRomaji && !state.useMeaning && !state.useKanji)
+        throw CUsageError("give --romaji, --meaning or --kanji");
+    state.anyMode = line.Has("--any") ? 1 : 0;
+    state.wholeWord = line.Has("--whole-word");
+    state.commonOnly = line.Has("--common-only");
+    state.hideAbbreviations = line.Has("--hide-abbreviations");
+    state.includeCompounds = !line.Has("--no-compounds");
+    state.includeKanaWords = !line.Has("--no-kana-words");
+    if (!state.includeCompounds && !state.includeKanaWords)
+        throw CUsageError("--no-compounds with --no-kana-words leaves nothing to search");
+    // The engine would drop the kanji silently: kana words have none.
+    if (!state.includeCompounds && state.useKanji)
+        throw CUsageError("--kanji searches compounds only; it cannot go with --no-compounds");
+    return state;
+}
+
+const char* KindName(CCompoundRowKind kind) {
+    switch (kind) {
+        case CCompoundRowKind::kCompound:
+            return "compound";
+        case CCompoundRowKind::kCommonCompound:
+            return "common compound";
+        case CCompoundRowKind::kKanaWord:
+            return "kana word";
+        case CCompoundRowKind::kCommonKanaWord:
+            return "common kana word";
+    }
+    return "";
 }
 
 int RunWords(const CCommandLine& line, std::ostream& out, std::ostream& err) {
     line.NoPositionals();
-    const std::string romaji = QueryOption(line, "--romaji");
-    const std::string meaning = QueryOption(line, "--meaning");
-    const std::string kanji = sjis::FromUtf8(QueryOption(line, "--kanji"));
-    const int criteria = !romaji.empty() + !meaning.empty() + !kanji.empty();
-    if (criteria == 0) throw CUsageError("give --romaji, --meaning or --kanji");
-    const bool wholeWord = line.Has("--whole-word");
-    const bool withKanaWords = line.Has("--kana-words");
+    CCompoundSearchState state = WordsState(line);
+    const int page = line.Number("--page", 1, 1, kMaxWordsPage);
 
     CStreamPrompter prompter(err);
+    const std::string directory = DataDirectory(line);
     CCompoundLibrary compounds;
     CCompoundLibrary kanaWords;
-    if (!LoadWordLibraries(DataDirectory(line), compounds, kanaWords, prompter)) return 1;
+    if (!LoadWordLibraries(directory, compounds, kanaWords, prompter)) return 1;
+    CAbbreviationList abbreviations;
+    const std::string abbreviationPath = DataFilePath(directory, kAbbreviationFileName);
+    if (std::filesystem::exists(abbreviationPath)) abbreviations.Load(abbreviationPath, prompter);
 
-    // One criterion runs its own search, more run the combined one, as the search dialog
-    // does; the kana-word library has no kanji to search.
-    std::vector<const CCompoundData*> matches;
-    const auto search = [&](const CCompoundLibrary& library) {
-        if (criteria > 1) {
-            library.Search(matches, romaji, meaning, kanji, line.Has("--any") ? 1 : 0, wholeWord);
-        } else if (!romaji.empty()) {
-            library.FindByRomaji(matches, romaji);
-        } else if (!meaning.empty()) {
-            library.FindByMeaning(matches, meaning, wholeWord);
-        } else {
-            library.FindByKanji(matches, kanji);
-        }
-    };
-    search(compounds);
-    if (withKanaWords && kanji.empty()) search(kanaWords);
-    for (const CCompoundData* entry : matches) {
-        out << sjis::ToUtf8(entry->headword) << "\t" << entry->romaji << "\t"
-            << sjis::ToUtf8(entry->meaning) << "\n";
+    // The questions of an empty result are answered No and the message follows them on err.
+    CCompoundSearch search(&compounds, &kanaWords, abbreviations, state, prompter);
+    search.Search();
+    if (state.combined.empty()) {
+        out << search.Caption() << '\n';
+        return 1;
+    }
+    if (!PageExists("words", page, search.PageCount(), err)) return 2;
+    state.page = page;
+    out << search.Caption() << '\n';
+    const std::vector<CCompoundRow> rows = search.PageRows(0);
+    const std::size_t first = static_cast<std::size_t>(page - 1) * CCompoundSearch::kPageSize;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        out << sjis::ToUtf8(state.combined[first + i]->headword) << '\t' << rows[i].reading << '\t'
+            << sjis::ToUtf8(rows[i].meaning) << '\t' << KindName(rows[i].kind) << '\n';
     }
     return 0;
 }
@@ -251,23 +312,35 @@ constexpr CToolCommand kImportEdictCommand{
     kImportOptions, &RunImportEdict};
 
 constexpr CToolCommand kWordsCommand{
-    "words", "search the word dictionary by romaji, meaning or kanji",
+    "words", "search the word dictionary as the compound search dialog does",
     "Usage: brushly-tool words [--romaji Q] [--meaning Q] [--kanji K] [--any] [--whole-word]\n"
-    "                          [--kana-words] [--data DIR]\n"
+    "                          [--no-compounds] [--no-kana-words] [--common-only]\n"
+    "                          [--hide-abbreviations] [--page N] [--data DIR]\n"
     "\n"
-    "Searches the compound library (the EDICT-built one when it was imported, else the\n"
-    "delivered one) as the compound search dialog does and prints one line per match:\n"
-    "headword, romaji and meaning, separated by tabs. One criterion runs its own search;\n"
-    "two or three run the combined search, matching all of them unless --any.\n"
+    "Runs the compound search dialog's search over the word libraries (the EDICT-built\n"
+    "compound and kana-word libraries when EDICT was imported, else the delivered compound\n"
+    "library) and prints its caption, then one line per match of the page (ten to a page):\n"
+    "headword, romaji, meaning and kind (compound, common compound, kana word or common kana\n"
+    "word), separated by tabs; compounds come first. One criterion runs its own search; two\n"
+    "or three run the combined search, matching all of them unless --any. When nothing is\n"
+    "found, the dialog's questions (answered No) and its message go to standard error.\n"
     "\n"
     "Options:\n"
-    "  --romaji Q      romaji occurring in the reading (tu also finds tsu, oo also ou)\n"
-    "  --meaning Q     text occurring in the English meaning\n"
-    "  --kanji K       a kanji of the headword (compounds only)\n"
-    "  --any           match any of the criteria instead of all\n"
-    "  --whole-word    the meaning must stand as a whole word\n"
-    "  --kana-words    search the kana-word library too\n"
-    "  --data DIR      folder with the .kdb2 files (default: $BRUSHLY_DATA_DIR, else data/)\n",
+    "  --romaji Q             romaji occurring in the reading (tu also finds tsu, oo also ou)\n"
+    "  --meaning Q            text occurring in the English meaning\n"
+    "  --kanji K              one kanji of the headword (compounds only)\n"
+    "  --any                  match any of the criteria instead of all\n"
+    "  --whole-word           the meaning must stand as a whole word\n"
+    "  --no-compounds         leave out the compounds\n"
+    "  --no-kana-words        leave out the kana words\n"
+    "  --common-only          only EDICT's common words, marked (P)\n"
+    "  --hide-abbreviations   meanings without EDICT's abbreviations, such as (n,vs)\n"
+    "  --page N               the page to print (default 1)\n"
+    "  --data DIR             folder with the .kdb2 files and edictabbrev.txt (default:\n"
+    "                         $BRUSHLY_DATA_DIR, else data/)\n"
+    "\n"
+    "Exit status: 0 matches printed, 1 no matches or no word library, 2 bad options or a\n"
+    "page past the last.\n",
     kWordsOptions, &RunWords};
 
 }  // namespace brushly::tool

@@ -180,11 +180,7 @@ int RunFindKanji(const CCommandLine& line, std::ostream& out, std::ostream& err)
         out << state.caption << '\n';
         return 1;
     }
-    if (page > state.pageCount) {
-        err << "brushly-tool find-kanji: there is no page " << page << ": the matches fill "
-            << state.pageCount << (state.pageCount == 1 ? " page\n" : " pages\n");
-        return 2;
-    }
+    if (!PageExists("find-kanji", page, state.pageCount, err)) return 2;
     state.page = page;
     PrintPage(search, *library, out);
     return 0;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Generates the reference data (MasterDB.kdb, blyjlptsjis.txt, edict_SJIS.txt,
-# edictabbrev.txt) into data/ or $BRUSHLY_DATA_DIR, when it is missing or was made by other
-# generator sources. KanjiVG (and hanzi-writer-data, for the writing evaluation) are
+# edictabbrev.txt and the word libraries built from EDICT) into data/ or $BRUSHLY_DATA_DIR,
+# when it is missing or was made by other generator sources. KanjiVG (and hanzi-writer-data, for the writing evaluation) are
 # fetched from npm once into .cache/; KANJIDIC2 and EDICT come from Debian's packages.
 # Usage: scripts/generate-data.sh [BUILD_DIR]
 set -euo pipefail
@@ -49,5 +49,10 @@ edict_fingerprint=$( (cat "$root"/tools/edictprep/*.h "$root"/tools/edictprep/*.
 if [ ! -f "$data/edict_SJIS.txt" ] || [ "$(cat "$data/edict.stamp" 2>/dev/null)" != "$edict_fingerprint" ]; then
     "$build/tools/brushly-tool/brushly-tool" prepare-edict --edict /usr/share/edict/edict --out "$data" |
         tee "$data/edict-report.txt"
+    rm -f "$data/CompDBedictdem.kdb2" "$data/KanaDBedictdem.kdb2"
     echo "$edict_fingerprint" >"$data/edict.stamp"
+fi
+# The word libraries built from EDICT, as the program builds them on its first start.
+if [ ! -f "$data/CompDBedictdem.kdb2" ] || [ ! -f "$data/KanaDBedictdem.kdb2" ]; then
+    "$build/tools/brushly-tool/brushly-tool" import-edict --data "$data"
 fi

@@ -47,6 +47,7 @@ CCompoundCriteria::CCompoundCriteria(const CJapaneseTextStyle& style, QWidget* p
     m_kanji->setFixedSize(kKanjiSize + 8, kKanjiSize + 8);
     m_getKanji = new QPushButton(QStringLiteral("&Get Kanji"), this);
     m_getKanji->setObjectName(QStringLiteral("getKanjiButton"));
+    m_getKanji->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_andOr = new QComboBox(this);
     m_andOr->setObjectName(QStringLiteral("andOrList"));
     m_andOr->addItems({QStringLiteral("AND"), QStringLiteral("OR")});

@@ -285,6 +285,11 @@ void CCompoundSearchDialog::ShowPage() {
             item->setIcon(0, CompoundRowIcon(row.kind));
             item->setToolTip(1, Utf8(row.meaning));
         }
+        // A redisplay of the page keeps the selected row marked.
+        const int row =
+            m_search.State().selected - (m_search.State().page - 1) * CCompoundSearch::kPageSize;
+        if (m_search.State().selected >= 0 && row >= 0 && row < m_list->topLevelItemCount())
+            m_list->setCurrentItem(m_list->topLevelItem(row));
     }
     const bool backHadFocus = m_back->hasFocus();
     const bool nextHadFocus = m_next->hasFocus();

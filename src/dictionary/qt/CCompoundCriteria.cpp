@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -64,8 +65,11 @@ CCompoundCriteria::CCompoundCriteria(const CJapaneseTextStyle& style, QWidget* p
     grid->addWidget(m_meaning, 1, 1, 1, 3);
     grid->addWidget(m_wholeWord, 2, 1, 1, 3);
     grid->addWidget(m_useKanji, 3, 0);
-    grid->addWidget(m_kanji, 3, 1);
-    grid->addWidget(m_getKanji, 3, 2);
+    auto* kanji = new QHBoxLayout;
+    kanji->addWidget(m_kanji);
+    kanji->addWidget(m_getKanji);
+    kanji->addStretch();
+    grid->addLayout(kanji, 3, 1, 1, 3);
     grid->addWidget(m_andOr, 4, 0);
     grid->addWidget(m_andOrText, 4, 1, 1, 2);
     grid->addWidget(m_search, 4, 3);

@@ -94,6 +94,9 @@ public:
     void SetIdentification(std::string identification) {
         m_identification = std::move(identification);
     }
+    // Built from EDICT (the identification begins "EDICT"), so meanings carry EDICT's
+    // markers such as "(P)"; the delivered demo library does not.
+    bool IsEdictBuilt() const { return m_identification.starts_with("EDICT"); }
     // The array of one of kCompoundLetters; empty for any other letter.
     std::span<const std::unique_ptr<CCompoundData>> Letter(char letter) const;
 

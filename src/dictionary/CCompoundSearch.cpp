@@ -16,7 +16,7 @@ constexpr std::string_view kCommonMark = "(P)";
 constexpr std::string_view kCommonTag = "/(P)";
 
 bool IsEdictLibrary(const CCompoundLibrary* compounds) {
-    return compounds != nullptr && compounds->Identification().starts_with("EDICT");
+    return compounds != nullptr && compounds->IsEdictBuilt();
 }
 
 // A word is common when its meaning ends with "(P)".

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "reference/CKanjiLibrary.h"
+
 namespace brushly {
 
 const CRuntimeClass CKanjiCard::kRuntimeClass{"CKanjiCard", 2, true, &CreateObject<CKanjiCard>};
@@ -34,6 +36,13 @@ CKanjiCard::CKanjiCard(const CKanjiCard& other)
 CKanjiCard& CKanjiCard::operator=(const CKanjiCard& other) {
     if (this != &other) *this = CKanjiCard(other);
     return *this;
+}
+
+void CKanjiCard::LinkTo(const CKanjiRef& kanji) {
+    dbGroup = kanji.group;
+    dbIndex = kanji.index;
+    for (const auto& reading : kanji.record->readings)
+        readings.push_back(std::make_unique<CKanjiReading>(*reading));
 }
 
 void CKanjiCard::Serialize(CArchive& archive) {

@@ -11,6 +11,8 @@
 
 namespace brushly {
 
+struct CKanjiRef;
+
 // A kanji flashcard: one character with the reading groups the user keeps for it.
 //
 // Versionable, schema 2. Body, in stream order:
@@ -33,6 +35,10 @@ public:
     CKanjiCard& operator=(const CKanjiCard& other);
     CKanjiCard(CKanjiCard&&) = default;
     CKanjiCard& operator=(CKanjiCard&&) = default;
+
+    // Links the card to a kanji of the database (dbGroup, dbIndex) and appends a copy of
+    // each of its reading groups; the character is left as it is.
+    void LinkTo(const CKanjiRef& kanji);
 
     std::string groupName;  // the Word Group that lists the card
     std::string character;  // one Shift-JIS double-byte character

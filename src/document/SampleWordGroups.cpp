@@ -114,12 +114,7 @@ std::unique_ptr<CKanjiCard> MakeKanjiCard(std::string_view group, std::string_vi
     auto card = std::make_unique<CKanjiCard>();
     card->groupName = group;
     card->character = character;
-    if (const CKanjiRef ref = FindKanji(library, character)) {
-        for (const auto& reading : ref.record->readings)
-            card->readings.push_back(std::make_unique<CKanjiReading>(*reading));
-        card->dbGroup = ref.group;
-        card->dbIndex = ref.index;
-    }
+    if (const CKanjiRef ref = FindKanji(library, character)) card->LinkTo(ref);
     return card;
 }
 

@@ -321,12 +321,7 @@ CKanjiCard& AddKanjiCard(CBrushly2Doc& document, const CKanjiLibrary& library,
         found.record = records[static_cast<std::size_t>(kanji.index)].get();
     if (!found || found.record->character != kanji.character)
         found = library.FindByCharacter(kanji.character);
-    card->dbGroup = found.group;
-    card->dbIndex = found.index;
-    if (found) {
-        for (const auto& reading : found.record->readings)
-            card->readings.push_back(std::make_unique<CKanjiReading>(*reading));
-    }
+    if (found) card->LinkTo(found);
     if (card->readings.empty()) {
         auto none = std::make_unique<CKanjiReading>();
         none->kunReadings.push_back("none");

@@ -11,6 +11,7 @@
 #include "archive/CClassRegistry.h"
 #include "dictionary/CCompoundLibrary.h"
 #include "dictionary/CompoundSearchState.h"
+#include "document/BuilderSettings.h"
 #include "document/CBrushlyOptions.h"
 #include "document/CFlashcardSet.h"
 #include "document/KanaStatistics.h"
@@ -171,6 +172,8 @@ public:
     // The compound search's criteria, options and results, kept for the whole run; the
     // results are emptied when the word libraries are replaced.
     CCompoundSearchState& CompoundSearch() { return m_compoundSearch; }
+    // The Flashcard Builder's last choices, kept for the run like the search states.
+    CBuilderSettings& BuilderSettings() { return m_builderSettings; }
 
 private:
     // What a file holds apart from commonWordsOnly; read into a fresh one, then taken over.
@@ -214,6 +217,7 @@ private:
     std::unique_ptr<CObject> m_clipboardCard;
     CKanjiSearchState m_kanjiSearch;
     CCompoundSearchState m_compoundSearch;
+    CBuilderSettings m_builderSettings;
 
     std::string m_path;
     std::int32_t m_conversionPending = 0;

@@ -427,6 +427,19 @@ TEST_F(DocumentTest, OnlyTheFirstNewOfARunHasTheSampleGroups) {
     EXPECT_EQ(document->HiraganaStats().size(), 1u);  // built afresh
 }
 
+TEST_F(DocumentTest, BuilderChoicesLastTheRunButAreNotSaved) {
+    auto document = MakeDocument();
+    EXPECT_EQ(document->BuilderSettings().rootName, "Hadam. & Spahn");
+    EXPECT_EQ(document->BuilderSettings().cardsPerGroup, "20");
+    document->BuilderSettings().rootName = "Heisig";
+    document->NewDocument();
+    const std::string path = m_directory.File("builder.bly");
+    ASSERT_TRUE(document->SaveAs(path));
+    ASSERT_TRUE(document->Open(path));
+    EXPECT_EQ(document->BuilderSettings().rootName, "Heisig");
+    EXPECT_EQ(MakeDocument()->BuilderSettings().rootName, "Hadam. & Spahn");
+}
+
 TEST_F(DocumentTest, KanaStatisticsFollowTheDatabaseKanaRecords) {
     auto document = MakeDocument(false);
     document->NewDocument();

@@ -18,6 +18,7 @@ extern const CToolCommand kWriteCommand;
 extern const CToolCommand kSearchStrokesCommand;
 extern const CToolCommand kFindKanjiCommand;
 extern const CToolCommand kDocCommand;
+extern const CToolCommand kBuildGroupsCommand;
 extern const CToolCommand kEvaluateWritingCommand;
 extern const CToolCommand kVerbCommand;
 extern const CToolCommand kCounterCommand;

@@ -180,14 +180,12 @@ int RunImportEdict(const CCommandLine& line, std::ostream& out, std::ostream& er
 // program starts; false when no compound library could be loaded.
 bool LoadWordLibraries(const std::string& directory, CCompoundLibrary& compounds,
                        CCompoundLibrary& kanaWords, CPrompter& prompter) {
-    const std::string edictCompounds = DataFilePath(directory, kEdictCompoundFileName);
-    if (std::filesystem::exists(edictCompounds)) {
-        const std::string edictKanaWords = DataFilePath(directory, kEdictKanaWordFileName);
-        if (std::filesystem::exists(edictKanaWords))
-            kanaWords.Load(edictKanaWords, false, prompter);
-        return compounds.Load(edictCompounds, false, prompter);
+    const std::string edictKanaWords = DataFilePath(directory, kEdictKanaWordFileName);
+    if (std::filesystem::exists(DataFilePath(directory, kEdictCompoundFileName)) &&
+        std::filesystem::exists(edictKanaWords)) {
+        kanaWords.Load(edictKanaWords, false, prompter);
     }
-    return compounds.Load(DataFilePath(directory, kDemoCompoundFileName), false, prompter);
+    return LoadCompoundLibrary(directory, compounds, prompter);
 }
 
 // The option's query in Shift-JIS, as the dialog's boxes hold it; empty without the option.

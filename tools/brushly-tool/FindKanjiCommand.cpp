@@ -75,29 +75,6 @@ void ReadTextInputs(const CCommandLine& line, CKanjiSearchState& state) {
         line.Number("--plus-minus", state.tolerance, 0, CKanjiSearch::kMaxStrokeTolerance);
 }
 
-// "heisig (Heisig), ...": each book's key name and its label in the search.
-std::string ReferenceNames() {
-    std::string names;
-    for (int row = 0; row < CKanjiSearch::kShiftJisRow; ++row) {
-        names += (row > 0 ? ", " : "") + std::string(ReferenceKeyName(row + kFirstBookKey)) + " (" +
-                 CKanjiSearch::kReferenceRows[static_cast<std::size_t>(row)] + ")";
-    }
-    return names;
-}
-
-// The reference row of a book named by its key name or its label, in any case.
-int ReferenceRow(const std::string& name) {
-    const std::string wanted = sjis::AsciiLower(name);
-    for (int row = 0; row < CKanjiSearch::kShiftJisRow; ++row) {
-        if (wanted ==
-                sjis::AsciiLower(CKanjiSearch::kReferenceRows[static_cast<std::size_t>(row)]) ||
-            wanted == sjis::AsciiLower(ReferenceKeyName(row + kFirstBookKey))) {
-            return row;
-        }
-    }
-    throw CUsageError("unknown reference '" + name + "'; the references are " + ReferenceNames());
-}
-
 // The engine passes over a code that is not four hexadecimal digits without a word; here
 // the user has to hear why nothing was found.
 std::string ShiftJisCode(const CCommandLine& line) {
@@ -143,7 +120,7 @@ int RunFindKanji(const CCommandLine& line, std::ostream& out, std::ostream& err)
             ReadTextInputs(line, state);
             break;
         case SearchKind::kReference:
-            state.reference = ReferenceRow(line.Required("--reference"));
+            state.reference = ReferenceKeyNamed(line.Required("--reference")) - kFirstBookKey;
             state.referenceNumber = line.Required("--number");
             break;
         case SearchKind::kShiftJis:

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <ostream>
 
+#include "dictionary/DictionaryFiles.h"
+#include "lookup/CKanjiSearch.h"
 #include "platform/ShiftJis.h"
 
 namespace brushly::tool {
@@ -23,6 +25,40 @@ std::unique_ptr<CKanjiLibrary> LoadKanjiLibrary(const std::string& directory, CP
     const std::filesystem::path jlptList = folder / "blyjlptsjis.txt";
     if (std::filesystem::exists(jlptList)) library->LoadJlptList(jlptList.string(), prompter);
     return library;
+}
+
+namespace {
+
+// "heisig (Heisig), ...": each book's key name and its label in the search.
+std::string ReferenceNames() {
+    std::string names;
+    for (int row = 0; row < CKanjiSearch::kShiftJisRow; ++row) {
+        names += (row > 0 ? ", " : "") + std::string(ReferenceKeyName(row + kFirstBookKey)) + " (" +
+                 CKanjiSearch::kReferenceRows[static_cast<std::size_t>(row)] + ")";
+    }
+    return names;
+}
+
+}  // namespace
+
+int ReferenceKeyNamed(const std::string& name) {
+    const std::string wanted = sjis::AsciiLower(name);
+    for (int row = 0; row < CKanjiSearch::kShiftJisRow; ++row) {
+        const int key = row + kFirstBookKey;
+        if (wanted ==
+                sjis::AsciiLower(CKanjiSearch::kReferenceRows[static_cast<std::size_t>(row)]) ||
+            wanted == sjis::AsciiLower(ReferenceKeyName(key))) {
+            return key;
+        }
+    }
+    throw CUsageError("unknown reference '" + name + "'; the references are " + ReferenceNames());
+}
+
+bool LoadCompoundLibrary(const std::string& directory, CCompoundLibrary& compounds,
+                         CPrompter& prompter) {
+    std::string path = DataFilePath(directory, kEdictCompoundFileName);
+    if (!std::filesystem::exists(path)) path = DataFilePath(directory, kDemoCompoundFileName);
+    return compounds.Load(path, false, prompter);
 }
 
 CKanjiRef FindKanji(const CKanjiLibrary& library, const std::string& character,

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "CToolCommand.h"
+#include "dictionary/CCompoundLibrary.h"
 #include "platform/CPrompter.h"
 #include "reference/CKanjiLibrary.h"
 
@@ -20,6 +21,17 @@ std::string DataDirectory(const CCommandLine& line);
 // Loads DIR/MasterDB.kdb and, when present, DIR/blyjlptsjis.txt, as the program does.
 // Failures are shown through the prompter; null when the database could not be loaded.
 std::unique_ptr<CKanjiLibrary> LoadKanjiLibrary(const std::string& directory, CPrompter& prompter);
+
+// The reference book (key kFirstBookKey to 11) named by its key name ("heisig") or by its
+// label in the Kanji Search window ("Nelson (New)"), in any case. Any other name is a
+// CUsageError listing them all: "unknown reference 'NAME'; the references are heisig
+// (Heisig), ...".
+int ReferenceKeyNamed(const std::string& name);
+
+// Loads the EDICT-built compound library of the directory, or without one the delivered
+// library, as the program starts; false, the failure shown, when none could be loaded.
+bool LoadCompoundLibrary(const std::string& directory, CCompoundLibrary& compounds,
+                         CPrompter& prompter);
 
 // The record of a character given in UTF-8. Without one, the reference is empty and err gets
 // "brushly-tool COMMAND: 'CHAR' is not a kanji of the database".

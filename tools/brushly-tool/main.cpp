@@ -5,11 +5,12 @@
 
 int main(int argc, char* argv[]) {
     using namespace brushly::tool;
-    const std::array commands{
-        kKanaCommand,         kRomajiCommand,          kKanjiCommand,         kBuildKanjiDbCommand,
-        kPrepareEdictCommand, kImportEdictCommand,     kWordsCommand,         kRenderCommand,
-        kSheetCommand,        kWriteCommand,           kSearchStrokesCommand, kFindKanjiCommand,
-        kDocCommand,          kEvaluateWritingCommand, kVerbCommand,          kCounterCommand};
+    const std::array commands{kKanaCommand,         kRomajiCommand,        kKanjiCommand,
+                              kBuildKanjiDbCommand, kPrepareEdictCommand,  kImportEdictCommand,
+                              kWordsCommand,        kRenderCommand,        kSheetCommand,
+                              kWriteCommand,        kSearchStrokesCommand, kFindKanjiCommand,
+                              kDocCommand,          kBuildGroupsCommand,   kEvaluateWritingCommand,
+                              kVerbCommand,         kCounterCommand};
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     return RunTool(commands, arguments, std::cout, std::cerr);
 }

@@ -19,6 +19,7 @@
 #include "app/CViewSwitcher.h"
 #include "app/DatabaseInfo.h"
 #include "app/HelpTopics.h"
+#include "builder/qt/CFlashcardBuilderWizard.h"
 #include "dictionary/qt/CCompoundSearchDialog.h"
 #include "document/CBrushly2Doc.h"
 #include "lookup/qt/CKanjiSearchDialog.h"
@@ -68,6 +69,8 @@ CMainWindow::CMainWindow(CBrushlyApplication& application, QWidget* parent)
     m_mainView->SetKanaHandlers([this](int script) { m_practice->StartKanaReading(script); },
                                 [this](int script) { m_practice->StartKanaDrawing(script); },
                                 [this] { m_practice->ShowKanaTable(m_mainView->KanaRow()); });
+    m_mainView->SetToolHandler(CMainView::Tool::kFlashcardBuilder,
+                               [this] { OpenFlashcardBuilder(); });
     m_mainView->SetToolHandler(CMainView::Tool::kKanjiSearch, [this] { OpenKanjiSearch(); });
     m_mainView->SetToolHandler(CMainView::Tool::kCompoundSearch, [this] { OpenCompoundSearch(); });
     connect(m_views, &QStackedWidget::currentChanged, this, [this] {
@@ -170,6 +173,9 @@ void CMainWindow::CreateViewMenu() {
 
 void CMainWindow::CreateToolsMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("&Tools"));
+    AddAction(menu, QStringLiteral("&Flashcard Builder..."), "flashcardBuilderAction",
+              [this] { OpenFlashcardBuilder(); });
+    menu->addSeparator();
     m_japaneseFontAction = AddAction(menu, QStringLiteral("&Japanese Font..."),
                                      "japaneseFontAction", [this] { m_japaneseFont(); });
     m_brushlyFontAction = AddAction(menu, QStringLiteral("&Brushly Font..."), "brushlyFontAction",
@@ -353,6 +359,15 @@ void CMainWindow::dropEvent(QDropEvent* event) {
     if (path.isEmpty()) return;
     event->acceptProposedAction();
     OpenDocument(path.toStdString());
+}
+
+void CMainWindow::OpenFlashcardBuilder() {
+    CBrushly2Doc& document = m_application.Document();
+    if (!document.DatabasesLoaded()) return;
+    m_views->ShowMainView();
+    CFlashcardBuilderWizard::Run(document, m_application.Prompter(), this);
+    m_mainView->Refresh();
+    Refresh();
 }
 
 void CMainWindow::OpenKanjiSearch() {

@@ -79,6 +79,9 @@ private:
     void CreateToolBar();
     // After View - Vertical Mode or Romaji Mode.
     void DisplayModesChanged();
+    // The main view's "Flashcard Builder" and Tools - Flashcard Builder: the wizard, then the
+    // new Word Groups shown.
+    void OpenFlashcardBuilder();
     // The main view's "Kanji Search": the search dialog over the first selected Word Group;
     // "Add and Exit" adds the selected kanji's card to the chosen group.
     void OpenKanjiSearch();

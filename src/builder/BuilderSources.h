@@ -47,6 +47,11 @@ inline constexpr const char* kTooManyCardsMessage =
 inline constexpr const char* kInstallEdictPageText =
     "To add compound flashcards to your Word Groups, install the EDICT file (see EDICT in help)";
 
+// The options both the wizard and the single-group dialog offer.
+inline constexpr const char* kCommonOnlyText =
+    "Only include words marked as \"common\" in EDICT (recommended)";
+inline constexpr const char* kIncludeKanaText = "Include compounds containing kana characters";
+
 // The rule-2 label when no kanji come before the first group; the choice is then disabled.
 inline constexpr const char* kLowerIndicesLabel =
     "kanji from that group, all previous Word Groups,\nand from any lower index numbers";

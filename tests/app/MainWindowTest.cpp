@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -13,6 +14,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <QUrl>
 #include <filesystem>
@@ -24,6 +26,7 @@
 #include "app/CMainWindow.h"
 #include "app/CPracticeViews.h"
 #include "app/CViewSwitcher.h"
+#include "builder/qt/CFlashcardBuilderWizard.h"
 #include "dictionary/qt/CCompoundSearchDialog.h"
 #include "document/CBrushly2Doc.h"
 #include "handwriting/CDrawBoxPracticeDialog.h"
@@ -308,6 +311,42 @@ TEST_F(MainWindowTest, CompoundSearchAddsTheWordToTheSelectedGroupOnAddAndExit) 
     EXPECT_EQ(numbers->compoundCards[0]->meaning, "(n) one-two");
     EXPECT_TRUE(document.IsModified());
     EXPECT_TRUE(m_prompter.Texts().empty());
+}
+
+TEST_F(MainWindowTest, FlashcardBuilderBuildsGroupsTheMainViewThenLists) {
+    m_window->show();
+    QTimer::singleShot(0, [] {
+        auto* wizard = dynamic_cast<CFlashcardBuilderWizard*>(QApplication::activeModalWidget());
+        ASSERT_NE(wizard, nullptr);
+        wizard->findChild<QListWidget*>(QStringLiteral("sourceList"))->setCurrentRow(0);
+        wizard->next();
+        wizard->next();
+        wizard->accept();
+    });
+    m_window->findChild<QPushButton*>(QStringLiteral("flashcardBuilderButton"))->click();
+    const CWordGroup* built = m_application.Document().Cards().FindGroup("Grade Level 1 #1");
+    ASSERT_NE(built, nullptr);
+    EXPECT_EQ(built->kanjiCards.size(), 2u);  // 一 and 二, the small database's grade 1
+    const QAbstractItemModel* rows =
+        m_window->findChild<QTreeView*>(QStringLiteral("groupDetails"))->model();
+    QStringList listed;
+    for (int row = 0; row < rows->rowCount(); ++row)
+        listed << rows->index(row, 0).data().toString();
+    EXPECT_TRUE(listed.contains(QStringLiteral("Grade Level 1 #1")))
+        << listed.join(u',').toStdString();
+    EXPECT_TRUE(m_application.Document().IsModified());
+}
+
+TEST_F(MainWindowTest, ToolsFlashcardBuilderOpensTheWizard) {
+    QString title;
+    QTimer::singleShot(0, [&title] {
+        QWidget* wizard = QApplication::activeModalWidget();
+        title = wizard->windowTitle();
+        wizard->close();
+    });
+    Action("flashcardBuilderAction")->trigger();
+    EXPECT_EQ(title, QStringLiteral("Flashcard Builder"));
+    EXPECT_EQ(Action("flashcardBuilderAction")->text(), QStringLiteral("&Flashcard Builder..."));
 }
 
 // Within one menu no two commands share a mnemonic letter.

@@ -24,11 +24,14 @@
 #include "platform/CMemorySettingsStore.h"
 #include "platform/CScriptedPrompter.h"
 #include "platform/ShiftJis.h"
+#include "support/NamedChild.h"
 #include "support/QtTestApplication.h"
 #include "support/SmallKanjiDatabase.h"
 
 namespace brushly {
 namespace {
+
+using testing::Child;
 
 void AddEntry(CCompoundLibrary& library, const std::string& headwordUtf8, const std::string& romaji,
               const std::string& meaning) {
@@ -76,12 +79,6 @@ protected:
         return dialog;
     }
 
-    template <class Widget>
-    static Widget& Child(QWidget& parent, const char* name) {
-        auto* child = parent.findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(child, nullptr) << name;
-        return *child;
-    }
     static QPushButton& Button(QWidget& dialog, const char* name) {
         return Child<QPushButton>(dialog, name);
     }

@@ -23,12 +23,15 @@
 #include "platform/CMemorySettingsStore.h"
 #include "platform/CScriptedPrompter.h"
 #include "platform/ShiftJis.h"
+#include "support/NamedChild.h"
 #include "support/PenStrokes.h"
 #include "support/QtTestApplication.h"
 #include "support/SmallKanjiDatabase.h"
 
 namespace brushly {
 namespace {
+
+using testing::Child;
 
 // Key presses as a keyboard gives them, one character after the other.
 void Type(QWidget& widget, const QString& text) {
@@ -79,12 +82,6 @@ protected:
         return dialog;
     }
 
-    template <class Widget>
-    static Widget& Child(QWidget& parent, const char* name) {
-        auto* child = parent.findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(child, nullptr) << name;
-        return *child;
-    }
     static QPushButton& Button(QWidget& dialog, const char* name) {
         return Child<QPushButton>(dialog, name);
     }

@@ -60,6 +60,8 @@ CMainView::CMainView(CBrushly2Doc& document, CPrompter& prompter, QWidget* paren
         AddAction("Select &All", "selectAllGroupsAction", &CMainView::SelectAllGroups)};
     m_editAction = AddAction("&Edit", "editGroupAction", &CMainView::EditGroup);
     m_editAction->setEnabled(false);
+    m_pasteAction = AddAction("&Paste", "pasteCardAction", &CMainView::PasteCard);
+    m_pasteAction->setEnabled(false);
     m_contextMenu->addSeparator();
     m_flashAction = AddAction("&Flash", "flashAction", &CMainView::PracticeReading);
     m_flashAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
@@ -264,6 +266,7 @@ void CMainView::Refresh() {
         1, ToQString(CWordGroupRows::KanaRecognition(m_document.KatakanaStats())));
     SetKanaRow(m_kanaRow);
     ApplyDisplayMode();
+    UpdatePasteAction();
     m_refreshing = false;
 }
 
@@ -343,6 +346,7 @@ void CMainView::TakeSelectionFromList() {
         if (std::ranges::find(ordered, name) == ordered.end()) ordered.push_back(name);
     }
     m_commands->SetSelection(ordered);
+    UpdatePasteAction();
 }
 
 void CMainView::ShowContextMenu(const QPoint& position, QWidget* source) {
@@ -378,6 +382,15 @@ void CMainView::SelectAllGroups() {
     m_refreshing = true;
     ShowSelection();
     m_refreshing = false;
+    UpdatePasteAction();
+}
+
+void CMainView::PasteCard() {
+    RunCommand(m_commands->Paste());
+}
+
+void CMainView::UpdatePasteAction() {
+    m_pasteAction->setEnabled(m_groupCommandsEnabled && m_commands->CanPaste());
 }
 
 void CMainView::EditGroup() {
@@ -433,6 +446,7 @@ void CMainView::SetGroupCommandsEnabled(bool enabled) {
     for (QAction* action : m_groupCommands)
         action->setEnabled(enabled);
     m_editAction->setEnabled(enabled && static_cast<bool>(m_editHandler));
+    UpdatePasteAction();
 }
 
 void CMainView::SetKanaHandlers(KanaHandler read, KanaHandler write, PracticeHandler table) {

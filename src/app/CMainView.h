@@ -71,6 +71,9 @@ public:
     // Double-click does the same: with exactly one group selected, passes its name to the
     // edit handler (nothing opens without one).
     void EditGroup();
+    // Pastes the card clipboard's card into the one selected group; the action is enabled
+    // only when CWordGroupCommands::CanPaste holds.
+    void PasteCard();
     // With a selection, calls the practice handler of that kind.
     void PracticeReading();
     void PracticeWriting();
@@ -79,7 +82,7 @@ public:
     bool SetDisplayMode(CWordGroupCommands::DisplayMode mode);
 
     // The actions of the commands above, in menu order (New, Rename, Merge, Reset, Delete,
-    // Select All, Edit, then Flash and Draw, which are disabled until their practice handler
+    // Select All, Edit, Paste, then Flash and Draw, which are disabled until their practice handler
     // is set), as the view's context menu shows them; a Word Group menu may add the same
     // actions.
     QList<QAction*> WordGroupActions() const;
@@ -90,7 +93,8 @@ public:
     void SetEditHandler(EditHandler handler);
     // While a practice view drills the document's cards, the Word Group commands that change
     // groups or cards (New, Rename, Merge, Reset, Delete, Select All, Edit) are disabled:
-    // none may destroy or move a card a deck still holds. Flash and Draw stay.
+    // none may destroy or move a card a deck still holds. Flash and Draw stay; Paste
+    // waits with them.
     void SetGroupCommandsEnabled(bool enabled);
     // Enables the "Practice Reading" and "Practice Writing" buttons for non-null handlers.
     void SetPracticeHandlers(PracticeHandler reading, PracticeHandler writing);
@@ -135,6 +139,7 @@ private:
     void TakeSelectionFromList();
     void ShowContextMenu(const QPoint& position, QWidget* source);
     void RunCommand(bool changed);
+    void UpdatePasteAction();
 
     CBrushly2Doc& m_document;
     CPrompter& m_prompter;
@@ -142,6 +147,7 @@ private:
     EditHandler m_editHandler;
     std::vector<QAction*> m_groupCommands;  // the actions SetGroupCommandsEnabled switches
     QAction* m_editAction = nullptr;
+    QAction* m_pasteAction = nullptr;
     bool m_groupCommandsEnabled = true;
     PracticeHandler m_readingHandler;
     PracticeHandler m_writingHandler;

@@ -19,6 +19,8 @@
 #include "app/CViewSwitcher.h"
 #include "app/DatabaseInfo.h"
 #include "app/HelpTopics.h"
+#include "app/wordgroup/qt/CFindFlashcardDialog.h"
+#include "app/wordgroup/qt/CWordGroupView.h"
 #include "builder/qt/CFlashcardBuilderWizard.h"
 #include "dictionary/qt/CCompoundSearchDialog.h"
 #include "document/CBrushly2Doc.h"
@@ -46,14 +48,17 @@ CMainWindow::CMainWindow(CBrushlyApplication& application, QWidget* parent)
     : QMainWindow(parent),
       m_application(application),
       m_views(new CViewSwitcher(this)),
-      m_mainView(new CMainView(application.Document(), application.Prompter())) {
+      m_mainView(new CMainView(application.Document(), application.Prompter())),
+      m_wordGroupView(new CWordGroupView(application.Document(), application.Prompter())) {
     m_views->SetMainView(m_mainView);
+    m_views->addWidget(m_wordGroupView);
     setCentralWidget(m_views);
     setAcceptDrops(true);
     resize(1024, 720);
     CreateFileMenu();
     m_wordGroupMenu = menuBar()->addMenu(QStringLiteral("&Word Group"));
     m_wordGroupMenu->addActions(m_mainView->WordGroupActions());
+    menuBar()->addMenu(m_wordGroupView->Menu());
     CreateViewMenu();
     CreateToolsMenu();
     CreateHelpMenu();
@@ -73,10 +78,13 @@ CMainWindow::CMainWindow(CBrushlyApplication& application, QWidget* parent)
                                [this] { OpenFlashcardBuilder(); });
     m_mainView->SetToolHandler(CMainView::Tool::kKanjiSearch, [this] { OpenKanjiSearch(); });
     m_mainView->SetToolHandler(CMainView::Tool::kCompoundSearch, [this] { OpenCompoundSearch(); });
-    connect(m_views, &QStackedWidget::currentChanged, this, [this] {
-        m_practice->ViewShown();
-        m_mainView->SetGroupCommandsEnabled(m_views->MainViewShown());
-    });
+    m_mainView->SetEditHandler([this](const std::string& name) { OpenWordGroup(name); });
+    m_wordGroupView->SetReturnHandler([this] { m_views->ShowMainView(); });
+    m_wordGroupView->SetPracticeHandlers(
+        [this](const std::string& name) { m_practice->StartFlash({name}); },
+        [this](const std::string& name) { m_practice->StartDraw({name}); });
+    connect(m_views, &QStackedWidget::currentChanged, this, &CMainWindow::ViewShown);
+    ViewShown();
 
     m_autosaveTimer.setInterval(kAutosavePeriodMs);
     connect(&m_autosaveTimer, &QTimer::timeout, this, &CMainWindow::Autosave);
@@ -143,7 +151,9 @@ void CMainWindow::CreateViewMenu() {
     AddAction(menu, QStringLiteral("&Main View"), "mainViewAction", [this] {
         m_views->ShowMainView();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    menu->addAction(QStringLiteral("&Word Group View"))->setEnabled(false);
+    AddAction(menu, QStringLiteral("&Word Group View"), "wordGroupViewAction", [this] {
+        if (m_views->currentWidget() != m_wordGroupView) m_mainView->EditGroup();
+    });
     AddAction(menu, QStringLiteral("&Flash View"), "flashViewAction",
               [this] { m_mainView->PracticeReading(); });
     AddAction(menu, QStringLiteral("&Draw View"), "drawViewAction",
@@ -175,6 +185,9 @@ void CMainWindow::CreateToolsMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("&Tools"));
     AddAction(menu, QStringLiteral("&Flashcard Builder..."), "flashcardBuilderAction",
               [this] { OpenFlashcardBuilder(); });
+    AddAction(menu, QStringLiteral("F&ind Flashcard..."), "findFlashcardAction", [this] {
+        OpenFindFlashcard();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     menu->addSeparator();
     m_japaneseFontAction = AddAction(menu, QStringLiteral("&Japanese Font..."),
                                      "japaneseFontAction", [this] { m_japaneseFont(); });
@@ -238,6 +251,7 @@ void CMainWindow::SetJapaneseTextStyle(const CJapaneseTextStyle& style) {
     m_textStyle = style;
     m_practice->SetJapaneseTextStyle(style);
     m_mainView->SetJapaneseTextStyle(style);
+    m_wordGroupView->SetJapaneseTextStyle(style);
 }
 
 void CMainWindow::SetLatinFace(const std::string& face) {
@@ -247,7 +261,28 @@ void CMainWindow::SetLatinFace(const std::string& face) {
 
 void CMainWindow::DisplayModesChanged() {
     m_practice->DisplayModesChanged();
+    if (m_views->currentWidget() == m_wordGroupView) m_wordGroupView->Refresh();
     Refresh();
+}
+
+void CMainWindow::ViewShown() {
+    m_practice->ViewShown();
+    m_mainView->SetGroupCommandsEnabled(m_views->MainViewShown());
+    const bool groupShown = m_views->currentWidget() == m_wordGroupView;
+    m_wordGroupView->SetCommandsEnabled(groupShown);
+    m_wordGroupView->Menu()->menuAction()->setVisible(groupShown);
+}
+
+void CMainWindow::OpenWordGroup(const std::string& groupName, const CObject* card) {
+    m_wordGroupView->ShowGroup(groupName, card);
+    m_views->setCurrentWidget(m_wordGroupView);
+}
+
+void CMainWindow::OpenFindFlashcard() {
+    CBrushly2Doc& document = m_application.Document();
+    CFindFlashcardDialog dialog(document, m_application.Prompter(), m_textStyle, this);
+    if (dialog.exec() == QDialog::Accepted && dialog.Result())
+        OpenWordGroup(dialog.Result()->groupName, dialog.Result()->card);
 }
 
 void CMainWindow::Refresh() {

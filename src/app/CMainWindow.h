@@ -22,6 +22,8 @@ class CHelpWindow;
 class CPracticeViews;
 class CMainView;
 class CViewSwitcher;
+class CObject;
+class CWordGroupView;
 
 // The program's main frame over a started application (CBrushlyApplication::Start returned
 // 0): the title "<document> - Brushly", the menus File, Word Group, View, Tools and Help, a
@@ -51,6 +53,16 @@ public:
     // The face of the views' Latin text; empty keeps the platform's face.
     void SetLatinFace(const std::string& face);
 
+    // The word group view: a page of the view switcher for the whole run, opened by the main
+    // view's Edit (menu, context menu, double-click), View - Word Group View (the one selected
+    // group, as Edit) and Find Flashcard's "Go To". Its "Flash&card" menu is in the menu bar
+    // while it is shown. The card editors plug in with WordGroupView().SetEditorHost(host).
+    CWordGroupView& WordGroupView() { return *m_wordGroupView; }
+    // Shows the word group view of that group with `card` (one of its cards) selected.
+    void OpenWordGroup(const std::string& groupName, const CObject* card = nullptr);
+    // Tools - Find Flashcard (Ctrl+I); "Go To" opens the match's word group view.
+    void OpenFindFlashcard();
+
     // The practice views (Flash, Draw, kana reading, kana table), started from the Word
     // Group menu, the View menu, the tool bar and the main view's buttons.
     CPracticeViews& Practice() { return *m_practice; }
@@ -77,6 +89,8 @@ private:
     void CreateToolsMenu();
     void CreateHelpMenu();
     void CreateToolBar();
+    // After the view switcher showed another page.
+    void ViewShown();
     // After View - Vertical Mode or Romaji Mode.
     void DisplayModesChanged();
     // The main view's "Flashcard Builder" and Tools - Flashcard Builder: the wizard, then the
@@ -106,6 +120,7 @@ private:
     CBrushlyApplication& m_application;
     CViewSwitcher* m_views;
     CMainView* m_mainView;
+    CWordGroupView* m_wordGroupView;
     CHelpWindow* m_helpWindow = nullptr;
     QMenu* m_fileMenu = nullptr;
     QAction* m_recentSeparator = nullptr;

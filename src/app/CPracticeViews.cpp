@@ -60,14 +60,22 @@ CKanaStatView* CPracticeViews::KanaTable() const {
 }
 
 void CPracticeViews::StartFlash() {
-    if (m_mainView.Commands().Selection().empty()) {
+    StartFlash(m_mainView.Commands().Selection());
+}
+
+void CPracticeViews::StartDraw() {
+    StartDraw(m_mainView.Commands().Selection());
+}
+
+void CPracticeViews::StartFlash(const std::vector<std::string>& groups) {
+    if (groups.empty()) {
         m_mainView.PracticeReading();  // says that a selection is needed
         return;
     }
     auto view =
         std::make_unique<CFlashView>(m_application.Document(), m_application.Abbreviations(),
                                      m_textStyle, m_textStyle.mode != CJapaneseFontMode::kBuiltIn);
-    if (!view->Open(m_mainView.Commands().Selection())) {
+    if (!view->Open(groups)) {
         m_application.Prompter().Information(CWordGroupCommands::kReadingEmptyMessage);
         return;
     }
@@ -78,12 +86,12 @@ void CPracticeViews::StartFlash() {
     Show(view.release());
 }
 
-void CPracticeViews::StartDraw() {
-    if (m_mainView.Commands().Selection().empty()) {
+void CPracticeViews::StartDraw(const std::vector<std::string>& groups) {
+    if (groups.empty()) {
         m_mainView.PracticeWriting();
         return;
     }
-    std::unique_ptr<CDrawView> view = OpenDraw(CDrawPractice::kKanjiMode);
+    std::unique_ptr<CDrawView> view = OpenDraw(CDrawPractice::kKanjiMode, groups);
     if (!view) {
         m_application.Prompter().Information(CWordGroupCommands::kWritingEmptyMessage);
         return;
@@ -100,14 +108,16 @@ void CPracticeViews::StartDraw() {
 }
 
 void CPracticeViews::StartKanaDrawing(int script) {
-    if (std::unique_ptr<CDrawView> view = OpenDraw(DrawModeOfScript(script))) {
+    if (std::unique_ptr<CDrawView> view =
+            OpenDraw(DrawModeOfScript(script), m_mainView.Commands().Selection())) {
         Show(view.release());
     }
 }
 
-std::unique_ptr<CDrawView> CPracticeViews::OpenDraw(int mode) {
+std::unique_ptr<CDrawView> CPracticeViews::OpenDraw(int mode,
+                                                    const std::vector<std::string>& groups) {
     auto view = std::make_unique<CDrawView>(m_application.Document(), m_textStyle);
-    if (!view->Open(mode, m_mainView.Commands().Selection())) return nullptr;
+    if (!view->Open(mode, groups)) return nullptr;
     view->SetOptionsHandler([this] { EditDrawOptions(); });
     view->SetReturnHandler([this] { m_views.ShowMainView(); });
     view->SetHintsHandler(

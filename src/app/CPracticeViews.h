@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "handwriting/JapaneseText.h"
 
@@ -46,6 +47,9 @@ public:
     // "practice" is 1.
     void StartFlash();
     void StartDraw();
+    // The same drills over the given Word Groups (the word group view's Flash and Draw).
+    void StartFlash(const std::vector<std::string>& groups);
+    void StartDraw(const std::vector<std::string>& groups);
     // The kana drills and the kana table for a script.
     void StartKanaDrawing(int script);
     void StartKanaReading(int script);
@@ -72,7 +76,7 @@ private:
     void FillToolBar();
     QList<QAction*> ToolbarActions() const;
     // A Draw View over the selection in mode, ready to show; null when its deck is empty.
-    std::unique_ptr<CDrawView> OpenDraw(int mode);
+    std::unique_ptr<CDrawView> OpenDraw(int mode, const std::vector<std::string>& groups);
     void EditFlashOptions();
     void EditDrawOptions();
     void EditKanaOptions();

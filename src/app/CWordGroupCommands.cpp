@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/wordgroup/CCardCommands.h"
 #include "platform/ShiftJis.h"
 
 namespace brushly {
@@ -185,6 +186,16 @@ bool CWordGroupCommands::NeedsSelection(const char* noneMessage) {
 
 void CWordGroupCommands::Changed() {
     m_document.SetModified(true);
+}
+
+bool CWordGroupCommands::CanPaste() const {
+    return m_selection.size() == 1 && m_document.ClipboardCard() != nullptr;
+}
+
+bool CWordGroupCommands::Paste() {
+    if (!CanPaste() || !CCardCommands::PasteClipboard(m_document, m_selection.front())) return false;
+    Changed();
+    return true;
 }
 
 }  // namespace brushly

@@ -111,6 +111,10 @@ public:
     // respectively kWritingNoneMessage).
     bool PracticeReading();
     bool PracticeWriting();
+    // Paste is offered when exactly one group is selected and the card clipboard holds a
+    // card; it adds a copy of that card to the group (the clipboard keeps its card).
+    bool CanPaste() const;
+    bool Paste();
 
     // "Do you want to delete word group ''%s'', containing %d flashcards?" or "Do you want
     // to delete the empty word group ''%s''?" (and the same with "reset").

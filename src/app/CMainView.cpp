@@ -60,7 +60,7 @@ CMainView::CMainView(CBrushly2Doc& document, CPrompter& prompter, QWidget* paren
         AddAction("Select &All", "selectAllGroupsAction", &CMainView::SelectAllGroups)};
     m_editAction = AddAction("&Edit", "editGroupAction", &CMainView::EditGroup);
     m_editAction->setEnabled(false);
-    m_pasteAction = AddAction("&Paste", "pasteCardAction", &CMainView::PasteCard);
+    m_pasteAction = AddAction("&Paste", "pasteIntoGroupAction", &CMainView::PasteCard);
     m_pasteAction->setEnabled(false);
     m_contextMenu->addSeparator();
     m_flashAction = AddAction("&Flash", "flashAction", &CMainView::PracticeReading);

@@ -240,7 +240,7 @@ TEST_F(MainViewTest, EditPassesTheOneSelectedGroup) {
 
 TEST_F(MainViewTest, NewThroughTheNameDialogAddsARow) {
     const auto view = SampleView();
-    ASSERT_EQ(view->WordGroupActions().size(), 10);  // with a separator before Flash, Draw
+    ASSERT_EQ(view->WordGroupActions().size(), 11);  // with Paste, a separator, Flash, Draw
     QTimer::singleShot(0, [] {
         auto* dialog = dynamic_cast<CNameDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);

@@ -26,6 +26,8 @@
 #include "app/CMainWindow.h"
 #include "app/CPracticeViews.h"
 #include "app/CViewSwitcher.h"
+#include "app/wordgroup/qt/CFindFlashcardDialog.h"
+#include "app/wordgroup/qt/CWordGroupView.h"
 #include "builder/qt/CFlashcardBuilderWizard.h"
 #include "dictionary/qt/CCompoundSearchDialog.h"
 #include "document/CBrushly2Doc.h"
@@ -222,6 +224,80 @@ TEST_F(MainWindowTest, GroupCommandsWaitWhileAPracticeViewIsShown) {
         expectEnabled(true, view);
     }
     EXPECT_TRUE(m_prompter.Texts().empty());
+}
+
+TEST_F(MainWindowTest, EditOpensTheWordGroupViewWithItsFlashcardMenu) {
+    AddNumbersGroup();
+    m_window->show();
+    QMenu* flashcardMenu = m_window->WordGroupView().Menu();
+    EXPECT_FALSE(flashcardMenu->menuAction()->isVisible());
+    Action("wordGroupViewAction")->trigger();
+    EXPECT_EQ(m_prompter.Texts(), std::vector<std::string>{"Select a Word group to display"});
+    EXPECT_TRUE(m_window->Views().MainViewShown());
+
+    m_window->MainView().Commands().SetSelection({"Numbers"});
+    Action("editGroupAction")->trigger();
+    EXPECT_EQ(m_window->Views().currentWidget(), &m_window->WordGroupView());
+    EXPECT_EQ(m_window->WordGroupView().Commands().GroupName(), "Numbers");
+    EXPECT_TRUE(flashcardMenu->menuAction()->isVisible());
+    EXPECT_TRUE(Action("resetAllCardsAction")->isEnabled());
+    EXPECT_FALSE(Action("renameGroupAction")->isEnabled());
+
+    // The card copied here is pasted by the main view into its one selected group.
+    m_window->WordGroupView().Commands().Select(CardKind::kKanji, 0);
+    Action("copyCardAction")->trigger();
+    m_window->findChild<QPushButton*>(QStringLiteral("returnButton"))->click();
+    EXPECT_TRUE(m_window->Views().MainViewShown());
+    EXPECT_FALSE(flashcardMenu->menuAction()->isVisible());
+    EXPECT_FALSE(Action("resetAllCardsAction")->isEnabled());
+    ASSERT_TRUE(Action("pasteIntoGroupAction")->isEnabled());
+    Action("pasteIntoGroupAction")->trigger();
+    EXPECT_EQ(m_application.Document().Cards().FindGroup("Numbers")->kanjiCards.size(), 2u);
+    const auto& names = m_application.Document().Cards().GroupNames();
+    const int row = static_cast<int>(std::ranges::find(names, "Numbers") - names.begin());
+    EXPECT_EQ(m_window->MainView()
+                  .findChild<QTreeView*>(QStringLiteral("groupDetails"))
+                  ->model()
+                  ->index(row, 1)
+                  .data()
+                  .toString(),
+              QStringLiteral("2"));
+    m_window->MainView().Commands().SetSelection({"Numbers", "Animals"});
+    m_window->MainView().Refresh();
+    EXPECT_FALSE(Action("pasteIntoGroupAction")->isEnabled());
+
+    // Flash of the group on show practises that group.
+    m_window->MainView().Commands().SetSelection({"Animals"});
+    m_window->OpenWordGroup("Numbers");
+    Action("flashGroupAction")->trigger();
+    ASSERT_NE(m_window->FlashView(), nullptr);
+    EXPECT_FALSE(flashcardMenu->menuAction()->isVisible());
+    EXPECT_FALSE(Action("deleteCardAction")->isEnabled());
+}
+
+TEST_F(MainWindowTest, FindFlashcardGoesToTheMatchsCardInItsWordGroupView) {
+    AddNumbersGroup();
+    auto reading = std::make_unique<CKanjiReading>();
+    reading->meanings = {"firstnumber"};
+    m_application.Document().Cards().FindGroup("Numbers")->kanjiCards.front()->readings.push_back(
+        std::move(reading));
+    m_window->show();
+    QAction* find = Action("findFlashcardAction");
+    EXPECT_EQ(find->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
+    QTimer::singleShot(0, [] {
+        auto* dialog = dynamic_cast<CFindFlashcardDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QLineEdit*>(QStringLiteral("meaningEdit"))->setText(QStringLiteral("firstnumber"));
+        dialog->Find();
+        ASSERT_EQ(dialog->Finder().Matches().size(), 1u);
+        dialog->Finder().SelectRow(0);
+        dialog->GoTo();
+    });
+    find->trigger();
+    EXPECT_EQ(m_window->Views().currentWidget(), &m_window->WordGroupView());
+    EXPECT_EQ(m_window->WordGroupView().Commands().GroupName(), "Numbers");
+    EXPECT_EQ(m_window->WordGroupView().Commands().SelectedCard(),
+              m_application.Document().Cards().FindGroup("Numbers")->kanjiCards.front());
 }
 
 TEST_F(MainWindowTest, TheDrawBoxPracticeComesWhenADeckFirstStarts) {
@@ -458,7 +534,7 @@ TEST_F(MainWindowTest, ADroppedDocumentIsOpened) {
 
 TEST_F(MainWindowTest, HostsTheMainViewAndItsWordGroupCommands) {
     EXPECT_EQ(m_window->Views().MainView(), static_cast<QWidget*>(&m_window->MainView()));
-    EXPECT_EQ(m_window->Views().count(), 1);
+    EXPECT_EQ(m_window->Views().count(), 2);  // and the word group view
     EXPECT_EQ(m_window->WordGroupMenu()->actions(), m_window->MainView().WordGroupActions());
 }
 

@@ -63,8 +63,11 @@ CFindFlashcardDialog::CFindFlashcardDialog(const CBrushly2Doc& document, CPrompt
     fields->addWidget(m_reading, 0, 1);
     fields->addWidget(m_on, 0, 2);
     fields->addWidget(m_kun, 0, 3);
-    fields->addWidget(m_and, 1, 1);
-    fields->addWidget(m_or, 1, 2);
+    auto* andOr = new QHBoxLayout;
+    andOr->addWidget(m_and);
+    andOr->addWidget(m_or);
+    andOr->addStretch();
+    fields->addLayout(andOr, 1, 1);
     fields->addWidget(new QLabel(QStringLiteral("Meaning:"), this), 2, 0);
     fields->addWidget(m_meaning, 2, 1, 1, 3);
     auto* kinds = new QHBoxLayout;

@@ -193,7 +193,8 @@ bool CWordGroupCommands::CanPaste() const {
 }
 
 bool CWordGroupCommands::Paste() {
-    if (!CanPaste() || !CCardCommands::PasteClipboard(m_document, m_selection.front())) return false;
+    if (!CanPaste() || !CCardCommands::PasteClipboard(m_document, m_selection.front()))
+        return false;
     Changed();
     return true;
 }

@@ -287,7 +287,8 @@ TEST_F(MainWindowTest, FindFlashcardGoesToTheMatchsCardInItsWordGroupView) {
     QTimer::singleShot(0, [] {
         auto* dialog = dynamic_cast<CFindFlashcardDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
-        dialog->findChild<QLineEdit*>(QStringLiteral("meaningEdit"))->setText(QStringLiteral("firstnumber"));
+        dialog->findChild<QLineEdit*>(QStringLiteral("meaningEdit"))
+            ->setText(QStringLiteral("firstnumber"));
         dialog->Find();
         ASSERT_EQ(dialog->Finder().Matches().size(), 1u);
         dialog->Finder().SelectRow(0);

@@ -209,8 +209,7 @@ void CCardCommands::PutOnClipboard(CBrushly2Doc& document, CardKind kind, const 
     });
 }
 
-const CObject* CCardCommands::PasteClipboard(CBrushly2Doc& document,
-                                             const std::string& groupName) {
+const CObject* CCardCommands::PasteClipboard(CBrushly2Doc& document, const std::string& groupName) {
     const CObject* held = document.ClipboardCard();
     const int kind = document.ClipboardCardKind();
     if (!held || kind < 0 || kind >= kCardKindCount) return nullptr;

@@ -31,6 +31,21 @@ std::string Trimmed(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
+// Whether NormalizeRomaji could change the text: each of its rewrites starts with t, s, z
+// or d before i, u, y or z, or is "hu". Most readings hold none, and skipping them keeps a
+// search over a large document fast.
+bool MayNeedHepburn(std::string_view text) {
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        const char first = text[i];
+        const char second = text[i + 1];
+        if ((first == 't' || first == 's' || first == 'z' || first == 'd') &&
+            (second == 'i' || second == 'u' || second == 'y' || second == 'z'))
+            return true;
+        if (first == 'h' && second == 'u') return true;
+    }
+    return false;
+}
+
 // Lower case, without blanks and apostrophes, normalised to Hepburn.
 std::string PlainRomaji(std::string_view romaji) {
     std::string plain;
@@ -38,7 +53,7 @@ std::string PlainRomaji(std::string_view romaji) {
     for (const char letter : sjis::AsciiLower(romaji)) {
         if (letter != ' ' && letter != '\'') plain.push_back(letter);
     }
-    NormalizeRomaji(plain);
+    if (MayNeedHepburn(plain)) NormalizeRomaji(plain);
     return plain;
 }
 
@@ -78,11 +93,28 @@ std::string ShownRomaji(std::string_view romaji, int longOMode) {
     return CCardRows::LongORomaji(std::move(shown), longOMode);
 }
 
-bool AnyNormalisedTokenIsForm(const std::vector<std::string>& tokens,
-                              const CPreparedQuery& query) {
-    return std::any_of(tokens.begin(), tokens.end(), [&query](std::string token) {
-        NormalizeRomaji(token);
+bool AnyNormalisedTokenIsForm(std::vector<std::string>& tokens, const CPreparedQuery& query) {
+    return std::any_of(tokens.begin(), tokens.end(), [&query](std::string& token) {
+        if (MayNeedHepburn(token)) NormalizeRomaji(token);
         return query.IsForm(token);
+    });
+}
+
+char LowerLetter(char letter) {
+    return letter >= 'A' && letter <= 'Z' ? static_cast<char>(letter - 'A' + 'a') : letter;
+}
+
+// Both sides lowered, so that whatever the exact comparison accepts passes here too.
+bool LowerEquals(char left, char right) {
+    return LowerLetter(left) == LowerLetter(right);
+}
+
+// Whether one of the texts holds `lowered` in any letter case. A meaning token is a piece of
+// its lower-cased text, so a text without it cannot give a matching token.
+bool AnyHolds(const std::vector<std::string>& texts, const std::string& lowered) {
+    return std::any_of(texts.begin(), texts.end(), [&lowered](const std::string& text) {
+        return std::search(text.begin(), text.end(), lowered.begin(), lowered.end(), LowerEquals) !=
+               text.end();
     });
 }
 
@@ -104,7 +136,7 @@ public:
                 readingMatch = AnyNormalisedTokenIsForm(m_tokens, m_prepared);
             }
             bool meaningMatch = false;
-            if (m_prepared.hasMeaning) {
+            if (m_prepared.hasMeaning && AnyHolds(reading.meanings, m_prepared.meaning)) {
                 m_tokens.clear();
                 reading.SplitMeanings(m_tokens);
                 meaningMatch = std::find(m_tokens.begin(), m_tokens.end(), m_prepared.meaning) !=
@@ -128,7 +160,7 @@ public:
         bool readingMatch = false;
         if (m_prepared.hasReading) {
             std::string romaji = sjis::AsciiLower(card.romaji);
-            NormalizeRomaji(romaji);
+            if (MayNeedHepburn(romaji)) NormalizeRomaji(romaji);
             readingMatch = romaji == m_prepared.plain;
         }
         const bool meaningMatch =
@@ -140,11 +172,11 @@ public:
 private:
     void VisitWord(const std::string& group, CardKind kind, const CObject& card,
                    const std::string& romaji, const std::string& meaning) {
-        const bool readingMatch =
-            m_prepared.hasReading && Replaced(PlainRomaji(romaji), "oo", "ou") == m_prepared.forms[2];
-        const bool meaningMatch = m_prepared.hasMeaning &&
-                                  sjis::AsciiLower(meaning).find(m_prepared.meaning) !=
-                                      std::string::npos;
+        const bool readingMatch = m_prepared.hasReading &&
+                                  Replaced(PlainRomaji(romaji), "oo", "ou") == m_prepared.forms[2];
+        const bool meaningMatch =
+            m_prepared.hasMeaning &&
+            sjis::AsciiLower(meaning).find(m_prepared.meaning) != std::string::npos;
         if (m_prepared.Matches(readingMatch, meaningMatch))
             Add(group, kind, card, -1, WordText(romaji, meaning));
     }
@@ -241,8 +273,8 @@ std::string CFlashcardFinder::Caption() const {
 
 void CFlashcardFinder::SelectRow(int row) {
     const int index = (m_page - 1) * kPageSize + row;
-    const bool onPage = m_page >= 1 && row >= 0 && row < kPageSize &&
-                        index < static_cast<int>(m_matches.size());
+    const bool onPage =
+        m_page >= 1 && row >= 0 && row < kPageSize && index < static_cast<int>(m_matches.size());
     m_selected = onPage ? index : -1;
 }
 

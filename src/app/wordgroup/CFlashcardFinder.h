@@ -63,7 +63,8 @@ public:
     static constexpr const char* kEmptyCaption = "Matches:";
     static constexpr const char* kNoMeaningMatchFormat = "No matches to meaning ''%s''.";
     static constexpr const char* kNoReadingMatchFormat = "No matches to reading ''%s''.";
-    static constexpr const char* kNoMatchFormat = "No matches for reading ''%s'' %s meaning ''%s''.";
+    static constexpr const char* kNoMatchFormat =
+        "No matches for reading ''%s'' %s meaning ''%s''.";
     static constexpr const char* kNoSelectionMessage = "No Match Selected";
     static constexpr const char* kTextColumn = "  Reading / Meaning";
     static constexpr const char* kGroupColumn = "Word Group";

@@ -36,7 +36,8 @@ public:
 
 class CardCommandsTest : public ::testing::Test {
 protected:
-    CardCommandsTest() : m_document(m_settings, m_prompter, 1u), m_commands(m_document, m_prompter) {
+    CardCommandsTest()
+        : m_document(m_settings, m_prompter, 1u), m_commands(m_document, m_prompter) {
         CFlashcardSet& cards = m_document.Cards();
         cards.AddGroup("Food");
         cards.AddGroup("Other");
@@ -69,12 +70,12 @@ TEST_F(CardCommandsTest, CommandsNeedingACardSayWhichOneIsMissing) {
     EXPECT_FALSE(m_commands.Delete());
     EXPECT_FALSE(m_commands.ToggleActive());
     EXPECT_FALSE(m_commands.MoveUp());
-    EXPECT_EQ(m_prompter.Texts(),
-              (Texts{"Select a flashcard to be edited", "Select a flashcard to reset",
-                     "Select a flashcard to be cut or copied",
-                     "Select a flashcard to be cut or copied",
-                     "Select a flashcard to be moved or copied",
-                     "Select a flashcard to be moved or copied"}));
+    EXPECT_EQ(
+        m_prompter.Texts(),
+        (Texts{"Select a flashcard to be edited", "Select a flashcard to reset",
+               "Select a flashcard to be cut or copied", "Select a flashcard to be cut or copied",
+               "Select a flashcard to be moved or copied",
+               "Select a flashcard to be moved or copied"}));
     EXPECT_TRUE(editors.edited.empty());
     EXPECT_FALSE(m_document.IsModified());
     EXPECT_EQ(m_document.ClipboardCard(), nullptr);
@@ -116,10 +117,9 @@ TEST_F(CardCommandsTest, ResetActivateAndMoveKeepTheCardSelected) {
     EXPECT_EQ(m_rice->rightCount, 1);
     EXPECT_TRUE(m_commands.ResetAll());
     EXPECT_EQ(m_rice->rightCount, 0);
-    EXPECT_EQ(m_prompter.Texts(),
-              (Texts{"Verify reset this Flashcard?",
-                     "Reset ALL recognition statistics in this Word Group?",
-                     "Reset ALL recognition statistics in this Word Group?"}));
+    EXPECT_EQ(m_prompter.Texts(), (Texts{"Verify reset this Flashcard?",
+                                         "Reset ALL recognition statistics in this Word Group?",
+                                         "Reset ALL recognition statistics in this Word Group?"}));
 
     EXPECT_TRUE(m_commands.SelectedCardActive());
     EXPECT_TRUE(m_commands.ToggleActive());
@@ -223,8 +223,8 @@ TEST_F(CardCommandsTest, TheEditorsHostAddsAndEditsAndItsCardIsSelected) {
     EXPECT_EQ(editors.edited.front(), std::make_pair(CardKind::kKanji, (const CObject*)m_drink));
 
     // Stored into another group: nothing stays selected here.
-    CCounterCard& counter = AddCounter(m_document.Cards(), "Other", "\x96\x87", "mai", "flat things",
-                                       {"ichimai"});
+    CCounterCard& counter =
+        AddCounter(m_document.Cards(), "Other", "\x96\x87", "mai", "flat things", {"ichimai"});
     editors.result = &counter;
     EXPECT_TRUE(m_commands.Edit(editors));
     EXPECT_FALSE(m_commands.Selection().has_value());

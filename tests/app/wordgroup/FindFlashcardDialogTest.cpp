@@ -27,8 +27,10 @@ protected:
         testing::EnsureQtApplication();
         m_document.Cards().AddGroup("Numbers");
         for (int i = 0; i < 9; ++i)
-            AddCompound(m_document.Cards(), "Numbers", "\x8e\x75", "yon", "four " + std::to_string(i));
-        m_dialog = std::make_unique<CFindFlashcardDialog>(m_document, m_prompter, CJapaneseTextStyle{});
+            AddCompound(m_document.Cards(), "Numbers", "\x8e\x75", "yon",
+                        "four " + std::to_string(i));
+        m_dialog =
+            std::make_unique<CFindFlashcardDialog>(m_document, m_prompter, CJapaneseTextStyle{});
         m_dialog->show();
     }
 

@@ -68,9 +68,7 @@ protected:
         return *m_view->findChild<QTreeWidget*>(
             QStringLiteral("cardList%1").arg(static_cast<int>(kind)));
     }
-    void Click(CardKind kind, int row) {
-        List(kind).topLevelItem(row)->setSelected(true);
-    }
+    void Click(CardKind kind, int row) { List(kind).topLevelItem(row)->setSelected(true); }
 
     CMemorySettingsStore m_settings;
     CScriptedPrompter m_prompter;
@@ -97,14 +95,14 @@ TEST_F(WordGroupViewTest, ShowsTheGroupsListsAndTheirTotal) {
 }
 
 TEST_F(WordGroupViewTest, CommandsWithoutTargetsAreDisabledNotSilent) {
-    for (const char* name : {"addKanjiAction", "addCompoundAction", "addKanaWordAction",
-                             "addCounterAction", "editCardAction", "deleteCardAction",
-                             "activateCardAction", "moveCardUpAction", "moveCardDownAction",
-                             "pasteCardAction", "flashGroupAction", "drawGroupAction"})
+    for (const char* name :
+         {"addKanjiAction", "addCompoundAction", "addKanaWordAction", "addCounterAction",
+          "editCardAction", "deleteCardAction", "activateCardAction", "moveCardUpAction",
+          "moveCardDownAction", "pasteCardAction", "flashGroupAction", "drawGroupAction"})
         EXPECT_FALSE(Action(name).isEnabled()) << name;
-    for (const char* name : {"resetCardAction", "resetAllCardsAction", "activateAllCardsAction",
-                             "cutCardAction", "copyCardAction", "moveToGroupAction",
-                             "copyToGroupAction", "groupBuilderAction"})
+    for (const char* name :
+         {"resetCardAction", "resetAllCardsAction", "activateAllCardsAction", "cutCardAction",
+          "copyCardAction", "moveToGroupAction", "copyToGroupAction", "groupBuilderAction"})
         EXPECT_TRUE(Action(name).isEnabled()) << name;
     m_view->SetCommandsEnabled(false);
     EXPECT_FALSE(Action("resetAllCardsAction").isEnabled());
@@ -184,8 +182,9 @@ TEST_F(WordGroupViewTest, TheEditorsHostOpensForAddAndEditAndDoubleClick) {
 
 TEST_F(WordGroupViewTest, PracticeAndTheBuilderWorkOnThisGroup) {
     std::vector<std::string> flashed;
-    m_view->SetPracticeHandlers([&](const std::string& name) { flashed.push_back(name); },
-                                [&](const std::string& name) { flashed.push_back("draw " + name); });
+    m_view->SetPracticeHandlers(
+        [&](const std::string& name) { flashed.push_back(name); },
+        [&](const std::string& name) { flashed.push_back("draw " + name); });
     Action("flashGroupAction").trigger();
     Action("drawGroupAction").trigger();
     EXPECT_EQ(flashed, (Texts{"Food", "draw Food"}));

@@ -63,20 +63,22 @@ CWordGroupView::CWordGroupView(CBrushly2Doc& document, CPrompter& prompter, QWid
     m_menu->addSeparator();
     m_editAction = AddAction("&Edit", "editCardAction", [this] { EditCard(); });
     m_deleteAction = AddAction("&Delete", "deleteCardAction", [this] { Run(m_commands.Delete()); });
-    m_groupActions.push_back(AddAction("Reset &Stats", "resetCardAction",
-                                       [this] { Run(m_commands.ResetStats()); }));
+    m_groupActions.push_back(
+        AddAction("Reset &Stats", "resetCardAction", [this] { Run(m_commands.ResetStats()); }));
     m_groupActions.push_back(
         AddAction("Reset A&ll", "resetAllCardsAction", [this] { Run(m_commands.ResetAll()); }));
-    m_activeAction =
-        AddAction(kDeactivateText, "activateCardAction", [this] { Run(m_commands.ToggleActive()); });
+    m_activeAction = AddAction(kDeactivateText, "activateCardAction",
+                               [this] { Run(m_commands.ToggleActive()); });
     m_groupActions.push_back(AddAction("Activate &All", "activateAllCardsAction",
                                        [this] { Run(m_commands.ActivateAll()); }));
-    m_moveUpAction = AddAction("Move &Up", "moveCardUpAction", [this] { Run(m_commands.MoveUp()); });
+    m_moveUpAction =
+        AddAction("Move &Up", "moveCardUpAction", [this] { Run(m_commands.MoveUp()); });
     m_moveDownAction =
         AddAction("Move Dow&n", "moveCardDownAction", [this] { Run(m_commands.MoveDown()); });
     m_menu->addSeparator();
     m_groupActions.push_back(AddAction("Cu&t", "cutCardAction", [this] { Run(m_commands.Cut()); }));
-    m_groupActions.push_back(AddAction("&Copy", "copyCardAction", [this] { Run(m_commands.Copy()); }));
+    m_groupActions.push_back(
+        AddAction("&Copy", "copyCardAction", [this] { Run(m_commands.Copy()); }));
     m_pasteAction = AddAction("&Paste", "pasteCardAction", [this] { Run(m_commands.Paste()); });
     m_groupActions.push_back(AddAction("&Move to Word Group...", "moveToGroupAction", [this] {
         Run(m_commands.MoveToGroups([this] { return ChooseTargets(); }));
@@ -133,7 +135,8 @@ CWordGroupView::CWordGroupView(CBrushly2Doc& document, CPrompter& prompter, QWid
     for (const CardKind kind : kCardKinds) {
         const int index = static_cast<int>(kind);
         auto* column = new QVBoxLayout;
-        column->addWidget(BoldLabel(CCardRows::kListHeadings[static_cast<std::size_t>(kind)], lists));
+        column->addWidget(
+            BoldLabel(CCardRows::kListHeadings[static_cast<std::size_t>(kind)], lists));
         column->addWidget(BuildList(kind));
         grid->addLayout(column, index / 2, index % 2);
     }
@@ -176,10 +179,9 @@ QTreeWidget* CWordGroupView::BuildList(CardKind kind) {
     list->setColumnWidth(0, 90);
     list->setColumnWidth(1, 150);
     list->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(list, &QWidget::customContextMenuRequested, this,
-            [this, list](const QPoint& position) {
-                m_menu->popup(list->viewport()->mapToGlobal(position));
-            });
+    connect(list, &QWidget::customContextMenuRequested, this, [this, list](const QPoint& position) {
+        m_menu->popup(list->viewport()->mapToGlobal(position));
+    });
     connect(list, &QTreeWidget::itemSelectionChanged, this, [this, kind] { TakeSelection(kind); });
     connect(list, &QTreeWidget::itemDoubleClicked, this, [this] {
         if (m_editAction->isEnabled()) EditCard();
@@ -246,7 +248,8 @@ void CWordGroupView::Refresh() {
                 {ToQString(row.japanese), ToQString(row.reading), ToQString(row.meaning)});
             if (!row.active) {
                 for (int column = 0; column < 3; ++column)
-                    item->setForeground(column, palette().brush(QPalette::Disabled, QPalette::Text));
+                    item->setForeground(column,
+                                        palette().brush(QPalette::Disabled, QPalette::Text));
             }
             items.append(item);
         }

@@ -100,6 +100,23 @@ std::string AsciiLower(std::string_view text) {
     return AsciiCased(text, 'A', 'a');
 }
 
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
+    if (from.empty()) return std::string(text);
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        if (text.substr(pos).starts_with(from)) {
+            result += to;
+            pos += from.size();
+        } else {
+            const std::size_t length = CharLength(text, pos);
+            result += text.substr(pos, length);
+            pos += length;
+        }
+    }
+    return result;
+}
+
 std::string ToUtf8(std::string_view sjis) {
     return CCodeConverter(kShiftJis, "UTF-8", kReplacementUtf8).Convert(sjis);
 }

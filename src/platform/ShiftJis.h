@@ -49,6 +49,11 @@ std::vector<std::string_view> Characters(std::string_view text);
 std::string AsciiUpper(std::string_view text);
 std::string AsciiLower(std::string_view text);
 
+// The text with every occurrence of `from` that begins at a character boundary replaced by
+// `to`, scanning left to right without overlaps; so an ASCII `from` never matches the trail
+// byte of a double-byte character. An empty `from` changes nothing.
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
+
 // A reusable iconv conversion between two encodings; cheaper than the free functions below
 // when many strings are converted (a dictionary import). Not copyable; one per thread.
 class CCodeConverter {

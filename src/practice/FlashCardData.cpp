@@ -29,17 +29,10 @@ struct DisplayStyle {
     int longOMode;
 };
 
-std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
-    for (std::size_t pos = text.find(from); pos != std::string::npos;
-         pos = text.find(from, pos + to.size()))
-        text.replace(pos, from.size(), to);
-    return text;
-}
-
 // Romaji as shown in the long-vowel style: with mode 1 "oo" is written "ou".
 std::string LongO(std::string text, int longOMode) {
     if (longOMode != 1) return text;
-    return ReplaceAll(ReplaceAll(std::move(text), "oo", "ou"), "OO", "OU");
+    return sjis::ReplaceAll(sjis::ReplaceAll(text, "oo", "ou"), "OO", "OU");
 }
 
 // A line cut to kMaxDataLineBytes at a character boundary, marked by "..".
@@ -76,7 +69,7 @@ std::string ReadingGroupLine(const CKanjiReading& reading, const DisplayStyle& s
 
 // An EDICT meaning as shown: the common-word marker hidden, the tags stripped.
 std::string ShownMeaning(std::string_view meaning, const CAbbreviationList& abbreviations) {
-    return abbreviations.Strip(ReplaceAll(std::string(meaning), "/(P)", ""));
+    return abbreviations.Strip(sjis::ReplaceAll(std::string(meaning), "/(P)", ""));
 }
 
 // A compound's reading as shown: its romaji, or in Kana Mode the kana it spells.
@@ -142,7 +135,7 @@ std::string ActiveReadingText(const std::string& reading, const DisplayStyle& st
         if (std::string_view("%$*#").find(letter) == std::string_view::npos) plain += letter;
     }
     if (!style.romaji) return RomajiToKana(plain, false, false);
-    return ReplaceAll(LongO(std::move(plain), style.longOMode), "@", "");
+    return sjis::ReplaceAll(LongO(std::move(plain), style.longOMode), "@", "");
 }
 
 // A form the reading lacks leaves its cell empty.

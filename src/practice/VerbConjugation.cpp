@@ -85,13 +85,6 @@ std::string Chopped(std::string_view text) {
     return std::string(text.substr(0, text.empty() ? 0 : text.size() - 1));
 }
 
-std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
-    for (std::size_t pos = text.find(from); pos != std::string::npos;
-         pos = text.find(from, pos + to.size()))
-        text.replace(pos, from.size(), to);
-    return text;
-}
-
 bool IsVowel(char letter) {
     return std::string_view("aiou").find(letter) != std::string_view::npos;
 }
@@ -272,7 +265,7 @@ VerbParts ComputeVerbParts(std::string_view reading, int verbClass) {
         if (std::string_view("%$*#").find(letter) == std::string_view::npos) text += letter;
     }
     // One consonant letter per kana, so that dropping letters drops whole kana.
-    text = ReplaceAll(std::move(text), "tsu", "tu");
+    text = sjis::ReplaceAll(text, "tsu", "tu");
     VerbParts verb;
     auto& p = verb.part;
     const std::size_t open = text.find('(');

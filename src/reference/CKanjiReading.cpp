@@ -62,24 +62,6 @@ std::string WithoutChars(std::string_view text, const CByteSet& removed) {
     return result;
 }
 
-// Replaces every occurrence of the ASCII text from that starts at a character boundary,
-// scanning left to right.
-std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
-    std::string result;
-    result.reserve(text.size());
-    for (std::size_t pos = 0; pos < text.size();) {
-        if (text.substr(pos).starts_with(from)) {
-            result += to;
-            pos += from.size();
-        } else {
-            const std::size_t length = sjis::CharLength(text, pos);
-            result += text.substr(pos, length);
-            pos += length;
-        }
-    }
-    return result;
-}
-
 std::string Join(const std::vector<std::string>& texts, std::string_view separator) {
     std::string result;
     for (const std::string& text : texts) {
@@ -216,7 +198,8 @@ std::string CKanjiReading::DisplayText(int longOMode) const {
     if (!onReadings.empty() && !kunReadings.empty()) readings += ", ";
     readings += Join(kunReadings, ", ");
     readings += " : ";
-    if (longOMode == 1) readings = ReplaceAll(ReplaceAll(readings, "oo", "ou"), "OO", "OU");
+    if (longOMode == 1)
+        readings = sjis::ReplaceAll(sjis::ReplaceAll(readings, "oo", "ou"), "OO", "OU");
     return WithoutChars(readings, kNotDisplayed) + Join(meanings, "; ");
 }
 
@@ -250,7 +233,7 @@ std::string CKanjiReading::KunKanaText(bool dot, bool keepPlain) const {
             continue;
         }
         std::string romaji = WithoutChars(sjis::AsciiLower(kunReadings[i]), kMarkers);
-        if (dot) romaji = ReplaceAll(WithoutChars(romaji, kClosingParenthesis), "(", ".");
+        if (dot) romaji = sjis::ReplaceAll(WithoutChars(romaji, kClosingParenthesis), "(", ".");
         kana.push_back(RomajiToKana(romaji, false, false));
     }
     return Join(kana, ",");

@@ -2,16 +2,11 @@
 
 #include "app/wordgroup/CardClasses.h"
 #include "platform/FormatText.h"
+#include "platform/ShiftJis.h"
 
 namespace brushly {
 
 namespace {
-
-void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
-    for (std::size_t at = text.find(from); at != std::string::npos;
-         at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-}
 
 std::string JoinForms(const std::vector<std::string>& forms) {
     std::string joined;
@@ -49,11 +44,8 @@ CCardRow RowOf(const CCounterCard& card, int) {
 }  // namespace
 
 std::string CCardRows::LongORomaji(std::string romaji, int longOMode) {
-    if (longOMode == 1) {
-        ReplaceAll(romaji, "oo", "ou");
-        ReplaceAll(romaji, "OO", "OU");
-    }
-    return romaji;
+    if (longOMode != 1) return romaji;
+    return sjis::ReplaceAll(sjis::ReplaceAll(romaji, "oo", "ou"), "OO", "OU");
 }
 
 std::vector<CCardRow> CCardRows::Rows(const CWordGroup& group, CardKind kind, int longOMode) {

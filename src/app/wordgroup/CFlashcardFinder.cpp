@@ -13,17 +13,6 @@ namespace brushly {
 
 namespace {
 
-void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
-    for (std::size_t at = text.find(from); at != std::string::npos;
-         at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-}
-
-std::string Replaced(std::string text, std::string_view from, std::string_view to) {
-    ReplaceAll(text, from, to);
-    return text;
-}
-
 std::string Trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) return {};
@@ -61,7 +50,7 @@ std::string PlainRomaji(std::string_view romaji) {
 struct CPreparedQuery {
     explicit CPreparedQuery(const CFindQuery& query)
         : plain(PlainRomaji(query.reading)),
-          forms{plain, Replaced(plain, "ou", "oo"), Replaced(plain, "oo", "ou")},
+          forms{plain, sjis::ReplaceAll(plain, "ou", "oo"), sjis::ReplaceAll(plain, "oo", "ou")},
           meaning(sjis::AsciiLower(Trimmed(query.meaning))),
           hasReading(!plain.empty()),
           hasMeaning(!meaning.empty()),
@@ -172,8 +161,9 @@ public:
 private:
     void VisitWord(const std::string& group, CardKind kind, const CObject& card,
                    const std::string& romaji, const std::string& meaning) {
-        const bool readingMatch = m_prepared.hasReading &&
-                                  Replaced(PlainRomaji(romaji), "oo", "ou") == m_prepared.forms[2];
+        const bool readingMatch =
+            m_prepared.hasReading &&
+            sjis::ReplaceAll(PlainRomaji(romaji), "oo", "ou") == m_prepared.forms[2];
         const bool meaningMatch =
             m_prepared.hasMeaning &&
             sjis::AsciiLower(meaning).find(m_prepared.meaning) != std::string::npos;

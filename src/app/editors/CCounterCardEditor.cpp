@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "app/editors/EditorText.h"
-#include "app/editors/MainCharacter.h"
 #include "document/CBrushly2Doc.h"
 #include "practice/CounterNumbers.h"
 
@@ -11,20 +10,11 @@ namespace brushly {
 
 CCounterCardEditor::CCounterCardEditor(CBrushly2Doc& document, CPrompter& prompter,
                                        const std::string& group, bool fixedGroup)
-    : CCardEditorOf(document, prompter, group, fixedGroup) {}
+    : CMainCharacterEditor(document, prompter, group, fixedGroup) {}
 
 CCounterCardEditor::CCounterCardEditor(CBrushly2Doc& document, CPrompter& prompter,
                                        CCounterCard& card, bool fixedGroup)
-    : CCardEditorOf(document, prompter, card, fixedGroup) {}
-
-void CCounterCardEditor::SetCharacter(std::string_view text) {
-    SetMainCharacter(MutableWorking(), MainCharacterOf(Document().KanjiLibrary(), text));
-}
-
-const CKanjiData* CCounterCardEditor::Record() const {
-    const CCounterCard& card = Working();
-    return LinkedRecord(Document().KanjiLibrary(), card.character, card.dbGroup, card.dbIndex);
-}
+    : CMainCharacterEditor(document, prompter, card, fixedGroup) {}
 
 void CCounterCardEditor::SetMeaning(std::string_view meaning) {
     MutableWorking().meaning = TrimmedText(meaning);

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/editors/CCardEditorOf.h"
+#include "app/editors/CMainCharacterEditor.h"
 #include "document/CCounterCard.h"
 #include "practice/CounterExpansion.h"
 
@@ -22,7 +22,7 @@ class CKanjiData;
 // kNumberTakenMessage, kRomajiTakenMessage. Checks on storing, in order:
 // kNoCharacterMessage, kNoMeaningMessage, kNoRomajiMessage, kNoFormsMessage,
 // kNoGroupMessage, then the group-change question (CCardEditor).
-class CCounterCardEditor final : public CCardEditorOf<CCounterCard> {
+class CCounterCardEditor final : public CMainCharacterEditor<CCounterCard> {
 public:
     static constexpr const char* kAddTitle = "Add Counter Flashcard";
     static constexpr const char* kEditTitle = "Edit Counter Flashcard";
@@ -48,12 +48,6 @@ public:
                        bool fixedGroup);
 
     const char* Title() const { return Editing() ? kEditTitle : kAddTitle; }
-
-    // The counter's kanji: the first double-byte character of text, linked to its database
-    // record when there is one.
-    void SetCharacter(std::string_view text);
-    // The database record of the counter's kanji; null when it has none.
-    const CKanjiData* Record() const;
 
     // The typed meaning and romaji, trimmed.
     void SetMeaning(std::string_view meaning);

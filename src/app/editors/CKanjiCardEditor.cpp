@@ -2,27 +2,17 @@
 
 #include <memory>
 
-#include "app/editors/MainCharacter.h"
 #include "document/CBrushly2Doc.h"
 
 namespace brushly {
 
 CKanjiCardEditor::CKanjiCardEditor(CBrushly2Doc& document, CPrompter& prompter,
                                    const std::string& group, bool fixedGroup)
-    : CCardEditorOf(document, prompter, group, fixedGroup) {}
+    : CMainCharacterEditor(document, prompter, group, fixedGroup) {}
 
 CKanjiCardEditor::CKanjiCardEditor(CBrushly2Doc& document, CPrompter& prompter, CKanjiCard& card,
                                    bool fixedGroup)
-    : CCardEditorOf(document, prompter, card, fixedGroup) {}
-
-void CKanjiCardEditor::SetCharacter(std::string_view text) {
-    SetMainCharacter(MutableWorking(), MainCharacterOf(Document().KanjiLibrary(), text));
-}
-
-const CKanjiData* CKanjiCardEditor::Record() const {
-    const CKanjiCard& card = Working();
-    return LinkedRecord(Document().KanjiLibrary(), card.character, card.dbGroup, card.dbIndex);
-}
+    : CMainCharacterEditor(document, prompter, card, fixedGroup) {}
 
 bool CKanjiCardEditor::ImportReadings() {
     const CKanjiData* record = Record();

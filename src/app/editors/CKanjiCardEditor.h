@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/editors/CCardEditorOf.h"
+#include "app/editors/CMainCharacterEditor.h"
 #include "document/CKanjiCard.h"
 
 namespace brushly {
@@ -19,7 +19,7 @@ struct CSelectedKanji;
 //
 // Checks on storing, in order: kNoCharacterMessage, kNoReadingsMessage, kNoGroupMessage,
 // then the group-change question (CCardEditor).
-class CKanjiCardEditor final : public CCardEditorOf<CKanjiCard> {
+class CKanjiCardEditor final : public CMainCharacterEditor<CKanjiCard> {
 public:
     static constexpr const char* kAddTitle = "Add Kanji Flashcard";
     static constexpr const char* kEditTitle = "Edit Kanji Flashcard";
@@ -37,12 +37,6 @@ public:
                      bool fixedGroup);
 
     const char* Title() const { return Editing() ? kEditTitle : kAddTitle; }
-
-    // The main character: the first double-byte character of text (Shift-JIS), linked to its
-    // database record when there is one. The readings stay as they are.
-    void SetCharacter(std::string_view text);
-    // The database record of the main character; null when it has none.
-    const CKanjiData* Record() const;
 
     // "Import Readings": the readings become copies of the record's reading groups. False,
     // nothing changed, when the character has no record (the button is then disabled).

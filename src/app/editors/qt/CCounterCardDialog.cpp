@@ -14,9 +14,9 @@
 
 #include "app/editors/qt/CCommentsDialog.h"
 #include "app/editors/qt/CEditorContext.h"
+#include "app/editors/qt/CMainCharacterBox.h"
 #include "app/editors/qt/EditorWidgets.h"
 #include "handwriting/CJapaneseTextDelegate.h"
-#include "handwriting/CJapaneseTextWidget.h"
 #include "lookup/RomajiKana.h"
 
 namespace brushly {
@@ -50,21 +50,11 @@ CCounterCardDialog::CCounterCardDialog(CCounterCardEditor& editor, CEditorContex
 }
 
 QLayout* CCounterCardDialog::BuildCharacter() {
-    auto* box = new QGroupBox(QStringLiteral("Main Character"), this);
-    m_character = new CJapaneseTextWidget(Context().Style(), kCharacterSize, box);
-    m_character->setObjectName(QStringLiteral("characterText"));
-    m_character->setFixedSize(kCharacterSize + 16, kCharacterSize + 16);
-    m_characterEdit = editors::Edit("characterEdit", box);
-    m_characterEdit->setMaximumWidth(60);
-    m_getKanji = Button("&Get Kanji", "getKanjiButton", box);
-    m_showData = Button("Sho&w Data", "showDataButton", box);
-    m_demonstrate = Button("Stroke &Order Demonstration", "demonstrateButton", box);
-    auto* characterLayout = new QGridLayout(box);
-    characterLayout->addWidget(m_character, 0, 0, 3, 1);
-    characterLayout->addWidget(m_characterEdit, 0, 1);
-    characterLayout->addWidget(m_getKanji, 0, 2);
-    characterLayout->addWidget(m_showData, 1, 1, 1, 2);
-    characterLayout->addWidget(m_demonstrate, 2, 1, 1, 2);
+    m_character = new CMainCharacterBox(
+        Context(), kCharacterSize, [this](const std::string& text) { m_editor.SetCharacter(text); },
+        [this] { return m_editor.Record(); }, this);
+    m_character->SetChangedListener(
+        [this] { m_character->ShowCharacter(m_editor.Working().character); });
 
     m_meaning = editors::Edit("meaningEdit", this);
     m_romaji = editors::Edit("romajiEdit", this);
@@ -79,25 +69,8 @@ QLayout* CCounterCardDialog::BuildCharacter() {
     fields->addWidget(Label("Type:", this), 2, 0);
     fields->addWidget(m_type, 2, 1);
 
-    connect(m_characterEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
-        m_editor.SetCharacter(Sjis(text));
-        ShowCharacter();
-    });
-    connect(m_getKanji, &QPushButton::clicked, this, [this] {
-        const auto kanji = Context().GetKanji(this);
-        if (!kanji) return;
-        m_editor.SetCharacter(*kanji);
-        m_characterEdit->setText(Utf8(m_editor.Working().character));
-        ShowCharacter();
-    });
-    connect(m_showData, &QPushButton::clicked, this, [this] {
-        if (const CKanjiData* record = m_editor.Record()) Context().ShowData(*record, this);
-    });
-    connect(m_demonstrate, &QPushButton::clicked, this, [this] {
-        if (const CKanjiData* record = m_editor.Record()) Context().Demonstrate(*record, this);
-    });
     auto* layout = new QVBoxLayout;
-    layout->addWidget(box);
+    layout->addWidget(m_character);
     layout->addLayout(fields);
     return layout;
 }
@@ -178,20 +151,11 @@ QLayout* CCounterCardDialog::BuildExpansion() {
 
 void CCounterCardDialog::ShowCard() {
     const CCounterCard& card = m_editor.Working();
-    m_characterEdit->setText(Utf8(card.character));
     m_meaning->setText(Utf8(card.meaning));
     m_romaji->setText(Utf8(card.romaji));
     m_type->setCurrentIndex(card.counterType == CCounterCard::kName ? 1 : 0);
-    ShowCharacter();
+    m_character->ShowCharacter(card.character);
     ShowForms();
-}
-
-void CCounterCardDialog::ShowCharacter() {
-    m_character->SetText(m_editor.Working().character);
-    const bool linked = m_editor.Record() != nullptr;
-    m_getKanji->setEnabled(Context().HasKanjiDatabase());
-    m_showData->setEnabled(linked);
-    m_demonstrate->setEnabled(linked);
 }
 
 void CCounterCardDialog::ShowForms() {

@@ -11,7 +11,7 @@ class QTreeWidget;
 
 namespace brushly {
 
-class CJapaneseTextWidget;
+class CMainCharacterBox;
 
 // The Counter card editor's window ("Add Counter Flashcard" / "Edit Counter Flashcard"):
 // "Main Character" typed or chosen with "&Get Kanji", "Sho&w Data" and "Stroke &Order
@@ -35,16 +35,11 @@ private:
     QLayout* BuildCharacter();
     QLayout* BuildForms();
     QLayout* BuildExpansion();
-    void ShowCharacter();
     void ShowForms();
     void Expand(bool nativeWords);
 
     CCounterCardEditor& m_editor;
-    CJapaneseTextWidget* m_character = nullptr;
-    QLineEdit* m_characterEdit = nullptr;
-    QPushButton* m_getKanji = nullptr;
-    QPushButton* m_showData = nullptr;
-    QPushButton* m_demonstrate = nullptr;
+    CMainCharacterBox* m_character = nullptr;
     QLineEdit* m_meaning = nullptr;
     QLineEdit* m_romaji = nullptr;
     QComboBox* m_type = nullptr;

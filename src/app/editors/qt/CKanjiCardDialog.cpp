@@ -1,10 +1,8 @@
 #include "app/editors/qt/CKanjiCardDialog.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -13,35 +11,23 @@
 #include "app/editors/qt/CCommentsDialog.h"
 #include "app/editors/qt/CCompoundCardDialog.h"
 #include "app/editors/qt/CEditorContext.h"
+#include "app/editors/qt/CMainCharacterBox.h"
 #include "app/editors/qt/CReadingEditorDialog.h"
 #include "app/editors/qt/EditorWidgets.h"
 #include "document/CBrushly2Doc.h"
-#include "handwriting/CJapaneseTextWidget.h"
 
 namespace brushly {
 
 using editors::Button;
-using editors::Sjis;
 using editors::Utf8;
 
 CKanjiCardDialog::CKanjiCardDialog(CKanjiCardEditor& editor, CEditorContext& context,
                                    QWidget* parent)
     : CCardEditorDialog(editor, context, "kanjiCardDialog", parent), m_editor(editor) {
-    m_character = new CJapaneseTextWidget(context.Style(), kCharacterSize, this);
-    m_character->setObjectName(QStringLiteral("characterText"));
-    m_character->setFixedSize(kCharacterSize + 16, kCharacterSize + 16);
-    m_characterEdit = editors::Edit("characterEdit", this);
-    m_characterEdit->setMaximumWidth(60);
-    m_getKanji = Button("&Get Kanji", "getKanjiButton", this);
-    m_showData = Button("Sho&w Data", "showDataButton", this);
-    m_demonstrate = Button("Stroke &Order Demonstration", "demonstrateButton", this);
-    auto* characterBox = new QGroupBox(QStringLiteral("Main Character"), this);
-    auto* characterLayout = new QGridLayout(characterBox);
-    characterLayout->addWidget(m_character, 0, 0, 3, 1);
-    characterLayout->addWidget(m_characterEdit, 0, 1);
-    characterLayout->addWidget(m_getKanji, 0, 2);
-    characterLayout->addWidget(m_showData, 1, 1, 1, 2);
-    characterLayout->addWidget(m_demonstrate, 2, 1, 1, 2);
+    m_character = new CMainCharacterBox(
+        context, kCharacterSize, [this](const std::string& text) { m_editor.SetCharacter(text); },
+        [this] { return m_editor.Record(); }, this);
+    m_character->SetChangedListener([this] { ShowCharacter(); });
 
     m_readings = new QListWidget(this);
     m_readings->setObjectName(QStringLiteral("readingList"));
@@ -67,21 +53,10 @@ CKanjiCardDialog::CKanjiCardDialog(CKanjiCardEditor& editor, CEditorContext& con
         more->addWidget(button);
 
     auto* content = new QVBoxLayout;
-    content->addWidget(characterBox);
+    content->addWidget(m_character);
     content->addWidget(readingBox, 1);
     content->addLayout(more);
 
-    connect(m_characterEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
-        m_editor.SetCharacter(Sjis(text));
-        ShowCharacter();
-    });
-    connect(m_getKanji, &QPushButton::clicked, this, &CKanjiCardDialog::GetKanji);
-    connect(m_showData, &QPushButton::clicked, this, [this] {
-        if (const CKanjiData* record = m_editor.Record()) Context().ShowData(*record, this);
-    });
-    connect(m_demonstrate, &QPushButton::clicked, this, [this] {
-        if (const CKanjiData* record = m_editor.Record()) Context().Demonstrate(*record, this);
-    });
     connect(m_import, &QPushButton::clicked, this, &CKanjiCardDialog::ImportReadings);
     connect(add, &QPushButton::clicked, this, &CKanjiCardDialog::AddReading);
     connect(remove, &QPushButton::clicked, this, &CKanjiCardDialog::DeleteReading);
@@ -94,19 +69,14 @@ CKanjiCardDialog::CKanjiCardDialog(CKanjiCardEditor& editor, CEditorContext& con
 }
 
 void CKanjiCardDialog::ShowCard() {
-    m_characterEdit->setText(Utf8(m_editor.Working().character));
     ShowCharacter();
     ShowReadings(-1);
 }
 
 void CKanjiCardDialog::ShowCharacter() {
     const std::string& character = m_editor.Working().character;
-    m_character->SetText(character);
-    const bool linked = m_editor.Record() != nullptr;
-    m_getKanji->setEnabled(Context().HasKanjiDatabase());
-    m_showData->setEnabled(linked);
-    m_demonstrate->setEnabled(linked);
-    m_import->setEnabled(linked);
+    m_character->ShowCharacter(character);
+    m_import->setEnabled(m_editor.Record() != nullptr);
     m_buildCompound->setEnabled(!character.empty());
     m_fromLibrary->setEnabled(!character.empty() &&
                               Context().Document().CompoundLibrary() != nullptr);
@@ -117,14 +87,6 @@ void CKanjiCardDialog::ShowReadings(int selectRow) {
     for (const std::string& line : m_editor.ReadingLines(Context().Document().LongOMode()))
         m_readings->addItem(Utf8(line));
     if (selectRow >= 0 && selectRow < m_readings->count()) m_readings->setCurrentRow(selectRow);
-}
-
-void CKanjiCardDialog::GetKanji() {
-    const auto character = Context().GetKanji(this);
-    if (!character) return;
-    m_editor.SetCharacter(*character);
-    m_characterEdit->setText(Utf8(m_editor.Working().character));
-    ShowCharacter();
 }
 
 void CKanjiCardDialog::ImportReadings() {

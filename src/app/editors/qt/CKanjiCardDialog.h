@@ -3,13 +3,12 @@
 #include "app/editors/CKanjiCardEditor.h"
 #include "app/editors/qt/CCardEditorDialog.h"
 
-class QLineEdit;
 class QListWidget;
 class QPushButton;
 
 namespace brushly {
 
-class CJapaneseTextWidget;
+class CMainCharacterBox;
 
 // The Kanji card editor's window ("Add Kanji Flashcard" / "Edit Kanji Flashcard"): the main
 // character typed or chosen with "&Get Kanji" and drawn large, "Sho&w Data" and "Stroke
@@ -32,7 +31,6 @@ private:
 
     void ShowCharacter();
     void ShowReadings(int selectRow);
-    void GetKanji();
     void ImportReadings();
     void AddReading();
     void EditReading();
@@ -42,12 +40,8 @@ private:
     void CompoundFromLibrary();
 
     CKanjiCardEditor& m_editor;
-    QLineEdit* m_characterEdit = nullptr;
-    CJapaneseTextWidget* m_character = nullptr;
+    CMainCharacterBox* m_character = nullptr;
     QListWidget* m_readings = nullptr;
-    QPushButton* m_getKanji = nullptr;
-    QPushButton* m_showData = nullptr;
-    QPushButton* m_demonstrate = nullptr;
     QPushButton* m_import = nullptr;
     QPushButton* m_buildCompound = nullptr;
     QPushButton* m_fromLibrary = nullptr;

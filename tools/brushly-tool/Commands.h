@@ -22,5 +22,6 @@ extern const CToolCommand kBuildGroupsCommand;
 extern const CToolCommand kEvaluateWritingCommand;
 extern const CToolCommand kVerbCommand;
 extern const CToolCommand kCounterCommand;
+extern const CToolCommand kCardCommand;
 
 }  // namespace brushly::tool

@@ -10,7 +10,7 @@ int main(int argc, char* argv[]) {
                               kWordsCommand,        kRenderCommand,        kSheetCommand,
                               kWriteCommand,        kSearchStrokesCommand, kFindKanjiCommand,
                               kDocCommand,          kBuildGroupsCommand,   kEvaluateWritingCommand,
-                              kVerbCommand,         kCounterCommand};
+                              kVerbCommand,         kCounterCommand,       kCardCommand};
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     return RunTool(commands, arguments, std::cout, std::cerr);
 }

@@ -1,0 +1,213 @@
+#include <algorithm>
+#include <filesystem>
+#include <iterator>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "CStreamPrompter.h"
+#include "Commands.h"
+#include "ToolData.h"
+#include "app/editors/CCompoundCardEditor.h"
+#include "app/editors/CCounterCardEditor.h"
+#include "app/editors/CKanaWordEditor.h"
+#include "app/editors/CKanjiCardEditor.h"
+#include "document/CBrushly2Doc.h"
+#include "platform/CMemorySettingsStore.h"
+#include "platform/ShiftJis.h"
+
+// brushly-tool card DOC.bly VERB: single cards of a document, over the card editors' engines,
+// so that what the tool stores passed the checks the editors make.
+namespace brushly::tool {
+
+namespace {
+
+constexpr COptionSpec kCardOptions[] = {
+    kDataOption,           {"--group", true},    {"--kanji", true},  {"--compound", true},
+    {"--kana-word", true}, {"--counter", true},  {"--romaji", true}, {"--meaning", true},
+    {"--forms", true},     {"--inactive", false}};
+
+constexpr std::string_view kKindOptions[] = {"--kanji", "--compound", "--kana-word", "--counter"};
+
+// The one card kind option given; a CUsageError for none or several.
+std::string_view KindOption(const CCommandLine& line) {
+    std::vector<std::string_view> given;
+    std::copy_if(std::begin(kKindOptions), std::end(kKindOptions), std::back_inserter(given),
+                 [&](std::string_view option) { return line.Has(option); });
+    if (given.size() != 1)
+        throw CUsageError("give exactly one of --kanji, --compound, --kana-word or --counter");
+    return given.front();
+}
+
+// The options that go with a kind, and those that do not.
+void CheckKindOptions(const CCommandLine& line, std::string_view kind) {
+    const bool kanji = kind == "--kanji";
+    for (const char* option : {"--romaji", "--meaning"}) {
+        if (kanji && line.Has(option))
+            throw CUsageError(std::string(option) + " cannot go with --kanji");
+        if (!kanji && !line.Has(option)) throw CUsageError("missing " + std::string(option));
+    }
+    if (kind == "--counter" && !line.Has("--forms")) throw CUsageError("missing --forms");
+    if (kind != "--counter" && line.Has("--forms"))
+        throw CUsageError("--forms goes with --counter");
+}
+
+// "1:ippon,2:nihon" as number and romaji pairs.
+std::vector<std::pair<std::string, std::string>> Forms(const std::string& text) {
+    std::vector<std::pair<std::string, std::string>> forms;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find(',', start), text.size());
+        const std::string form = text.substr(start, end - start);
+        const std::size_t colon = form.find(':');
+        if (colon == std::string::npos || colon == 0 || colon + 1 == form.size())
+            throw CUsageError("--forms takes NUMBER:ROMAJI pairs separated by commas, not '" +
+                              form + "'");
+        forms.emplace_back(form.substr(0, colon), form.substr(colon + 1));
+        start = end + 1;
+    }
+    return forms;
+}
+
+bool IsKana(std::string_view sjisText) {
+    constexpr std::string_view kLongMark = "\x81\x5B";
+    const auto characters = sjis::Characters(sjisText);
+    return !characters.empty() &&
+           std::all_of(characters.begin(), characters.end(), [](std::string_view character) {
+               return character == kLongMark || sjis::IsHiragana(character, 0) ||
+                      sjis::IsKatakana(character, 0);
+           });
+}
+
+// The kanji and its readings from the database; false, the reason on err, for a character
+// the database does not hold.
+bool FillKanji(CKanjiCardEditor& editor, const CCommandLine& line, std::ostream& err) {
+    const std::string character = line.Required("--kanji");
+    editor.SetCharacter(sjis::FromUtf8(character));
+    if (editor.Record() == nullptr || editor.Working().character != sjis::FromUtf8(character)) {
+        err << "brushly-tool card: '" << character << "' is not a kanji of the database\n";
+        return false;
+    }
+    return editor.ImportReadings();
+}
+
+bool FillCounter(CCounterCardEditor& editor, const CCommandLine& line) {
+    editor.SetCharacter(sjis::FromUtf8(line.Required("--counter")));
+    editor.SetRomaji(line.Required("--romaji"));
+    editor.SetMeaning(line.Required("--meaning"));
+    for (const auto& [number, romaji] : Forms(line.Required("--forms"))) {
+        if (!editor.AddForm(number, romaji)) return false;
+    }
+    return true;
+}
+
+// Fills the editor and stores the card as the editor's "Save && E&xit" does; false when
+// either refused (the reason printed).
+template <class Editor, class Fill>
+bool AddWith(Editor& editor, const CCommandLine& line, Fill fill) {
+    editor.SetActive(!line.Has("--inactive"));
+    return fill(editor) && editor.Save();
+}
+
+bool AddCard(CBrushly2Doc& document, CPrompter& prompter, const CCommandLine& line,
+             std::string_view kind, const std::string& group, std::ostream& err) {
+    if (kind == "--kanji") {
+        CKanjiCardEditor editor(document, prompter, group, false);
+        return AddWith(editor, line, [&](auto& e) { return FillKanji(e, line, err); });
+    }
+    if (kind == "--compound") {
+        CCompoundCardEditor editor(document, prompter, group, false);
+        return AddWith(editor, line, [&](auto& e) {
+            e.Take({sjis::FromUtf8(line.Required("--compound")), line.Required("--romaji"),
+                    line.Required("--meaning")});
+            return true;
+        });
+    }
+    if (kind == "--kana-word") {
+        const std::string kana = sjis::FromUtf8(line.Required("--kana-word"));
+        if (!IsKana(kana)) throw CUsageError("--kana-word must be written in kana");
+        CKanaWordEditor editor(document, prompter, group, false);
+        return AddWith(editor, line, [&](auto& e) {
+            e.Take({kana, line.Required("--romaji"), line.Required("--meaning")});
+            return true;
+        });
+    }
+    CCounterCardEditor editor(document, prompter, group, false);
+    return AddWith(editor, line, [&](auto& e) { return FillCounter(e, line); });
+}
+
+int RunAdd(const CCommandLine& line, const std::string& path, std::ostream& out,
+           std::ostream& err) {
+    const std::string_view kind = KindOption(line);
+    CheckKindOptions(line, kind);
+    const std::string group = sjis::FromUtf8(line.Required("--group"));
+    if (!std::filesystem::exists(path)) {
+        err << "brushly-tool card: there is no document " << path
+            << " (brushly-tool doc --new writes one)\n";
+        return 1;
+    }
+    CStreamPrompter prompter(err);
+    auto library = LoadKanjiLibrary(DataDirectory(line), prompter);
+    if (!library) return 1;
+    const CMemorySettingsStore settings;
+    CBrushly2Doc document(settings, prompter);
+    document.SetKanjiLibrary(std::move(library));
+    if (!document.Open(path)) return 1;
+    if (document.Cards().FindGroup(group) == nullptr) {
+        err << "brushly-tool card: " << path << " has no Word Group '" << sjis::ToUtf8(group)
+            << "'\n";
+        return 1;
+    }
+    if (!AddCard(document, prompter, line, kind, group, err)) return 1;
+    if (!document.Save()) return 1;
+    out << "Added a " << kind.substr(2) << " card to '" << sjis::ToUtf8(group) << "' in " << path
+        << '\n';
+    return 0;
+}
+
+int RunCard(const CCommandLine& line, std::ostream& out, std::ostream& err) {
+    const std::vector<std::string>& positionals = line.Positionals();
+    if (positionals.size() != 2) throw CUsageError("give the document and a verb: DOC.bly add");
+    const std::string& path = positionals[0];
+    if (!CBrushly2Doc::HasDocumentExtension(path))
+        throw CUsageError("the document must be a .bly file: " + path);
+    const std::string& verb = positionals[1];
+    if (verb == "add") return RunAdd(line, path, out, err);
+    throw CUsageError("unknown verb '" + verb + "'; the verbs are: add");
+}
+
+}  // namespace
+
+constexpr CToolCommand kCardCommand{
+    "card", "add a card to a Word Group of a document, as the card editors do",
+    "Usage: brushly-tool card DOC.bly add --group G --kanji K [--inactive] [--data DIR]\n"
+    "       brushly-tool card DOC.bly add --group G --compound TEXT --romaji R --meaning M\n"
+    "       brushly-tool card DOC.bly add --group G --kana-word KANA --romaji R --meaning M\n"
+    "       brushly-tool card DOC.bly add --group G --counter K --romaji R --meaning M\n"
+    "                                     --forms \"1:ippon,2:nihon\"\n"
+    "\n"
+    "Opens DOC.bly, adds one card to its Word Group G through the card editor of its kind and\n"
+    "saves the document. The card must pass the editor's checks; a refusal is printed with\n"
+    "the editor's message. Kanji and kana are given in UTF-8.\n"
+    "\n"
+    "Verbs:\n"
+    "  add          add one card, of the kind the option below names\n"
+    "\n"
+    "Options:\n"
+    "  --group G        the Word Group, which must exist\n"
+    "  --kanji K        a Kanji card of K with its readings from the kanji database\n"
+    "  --compound TEXT  a Compound card of TEXT (at least two double-byte characters)\n"
+    "  --kana-word KANA a Kana Word card of KANA (hiragana or katakana)\n"
+    "  --counter K      a Counter card of the kanji K, with the counted forms of --forms\n"
+    "  --romaji R       the card's romaji (not with --kanji)\n"
+    "  --meaning M      the card's English meaning (not with --kanji)\n"
+    "  --forms LIST     a counter's forms: NUMBER:ROMAJI pairs separated by commas\n"
+    "  --inactive       the card is left out of practice\n"
+    "  --data DIR       folder with MasterDB.kdb (default: $BRUSHLY_DATA_DIR, else data/)\n"
+    "\n"
+    "Exit status: 0 added and saved; 1 a refused card, an unknown kanji or group, or a\n"
+    "document that could not be opened or saved; 2 bad options.\n",
+    kCardOptions, &RunCard};
+
+}  // namespace brushly::tool

@@ -19,6 +19,7 @@
 #include "app/CViewSwitcher.h"
 #include "app/DatabaseInfo.h"
 #include "app/HelpTopics.h"
+#include "app/editors/qt/CCardEditors.h"
 #include "app/wordgroup/qt/CFindFlashcardDialog.h"
 #include "app/wordgroup/qt/CWordGroupView.h"
 #include "builder/qt/CFlashcardBuilderWizard.h"
@@ -83,6 +84,7 @@ CMainWindow::CMainWindow(CBrushlyApplication& application, QWidget* parent)
     m_wordGroupView->SetPracticeHandlers(
         [this](const std::string& name) { m_practice->StartFlash({name}); },
         [this](const std::string& name) { m_practice->StartDraw({name}); });
+    UpdateCardEditors();
     connect(m_views, &QStackedWidget::currentChanged, this, &CMainWindow::ViewShown);
     ViewShown();
 
@@ -252,6 +254,14 @@ void CMainWindow::SetJapaneseTextStyle(const CJapaneseTextStyle& style) {
     m_practice->SetJapaneseTextStyle(style);
     m_mainView->SetJapaneseTextStyle(style);
     m_wordGroupView->SetJapaneseTextStyle(style);
+    UpdateCardEditors();
+}
+
+void CMainWindow::UpdateCardEditors() {
+    m_cardEditors = std::make_unique<CCardEditors>(
+        m_application.Document(), m_application.Prompter(), m_application.Abbreviations(),
+        m_application.Settings(), m_textStyle, [this] { ShowHelpTopic(kEdictTopic); }, this);
+    m_wordGroupView->SetEditorHost(m_cardEditors.get());
 }
 
 void CMainWindow::SetLatinFace(const std::string& face) {

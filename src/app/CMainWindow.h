@@ -23,6 +23,7 @@ class CPracticeViews;
 class CMainView;
 class CViewSwitcher;
 class CObject;
+class CCardEditors;
 class CWordGroupView;
 
 // The program's main frame over a started application (CBrushlyApplication::Start returned
@@ -89,6 +90,8 @@ private:
     void CreateToolsMenu();
     void CreateHelpMenu();
     void CreateToolBar();
+    // Card editors over the current text style, handed to the word group view.
+    void UpdateCardEditors();
     // After the view switcher showed another page.
     void ViewShown();
     // After View - Vertical Mode or Romaji Mode.
@@ -121,6 +124,8 @@ private:
     CViewSwitcher* m_views;
     CMainView* m_mainView;
     CWordGroupView* m_wordGroupView;
+    // The card editors the word group view opens; remade when the text style changes.
+    std::unique_ptr<CCardEditors> m_cardEditors;
     CHelpWindow* m_helpWindow = nullptr;
     QMenu* m_fileMenu = nullptr;
     QAction* m_recentSeparator = nullptr;

@@ -226,6 +226,32 @@ TEST_F(MainWindowTest, GroupCommandsWaitWhileAPracticeViewIsShown) {
     EXPECT_TRUE(m_prompter.Texts().empty());
 }
 
+TEST_F(MainWindowTest, TheWordGroupViewAddsCardsThroughTheCardEditors) {
+    AddNumbersGroup();
+    m_window->show();
+    m_window->MainView().Commands().SetSelection({"Numbers"});
+    Action("editGroupAction")->trigger();
+    ASSERT_TRUE(Action("addKanaWordAction")->isEnabled());
+    QString title;
+    QTimer::singleShot(0, [&title] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        title = dialog->windowTitle();
+        dialog->findChild<QLineEdit*>(QStringLiteral("romajiEdit"))
+            ->setText(QStringLiteral("neko"));
+        dialog->findChild<QLineEdit*>(QStringLiteral("meaningEdit"))
+            ->setText(QStringLiteral("cat"));
+        dialog->findChild<QPushButton*>(QStringLiteral("saveExitButton"))->click();
+    });
+    Action("addKanaWordAction")->trigger();
+    EXPECT_EQ(title, QStringLiteral("Add Kana Word Flashcard"));
+    const CWordGroup* numbers = m_application.Document().Cards().FindGroup("Numbers");
+    ASSERT_EQ(numbers->kanaWordCards.size(), 1u);
+    EXPECT_EQ(numbers->kanaWordCards[0]->meaning, "cat");
+    EXPECT_EQ(m_window->WordGroupView().Commands().SelectedCard(), numbers->kanaWordCards[0]);
+    EXPECT_TRUE(m_prompter.Texts().empty());
+}
+
 TEST_F(MainWindowTest, EditOpensTheWordGroupViewWithItsFlashcardMenu) {
     AddNumbersGroup();
     m_window->show();

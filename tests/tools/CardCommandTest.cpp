@@ -56,9 +56,16 @@ protected:
 TEST_F(CardCommand, UsageErrorsExitWithTwoAndTheUsage) {
     EXPECT_EQ(Run({"--help"}).out, std::string(kCardCommand.usage));
     const std::pair<Names, std::string> cases[] = {
-        {{m_document}, "give the document and a verb: DOC.bly add"},
+        {{m_document}, "give the document and a verb: DOC.bly add, or DOC.bly find"},
         {{"cards.txt", "add"}, "the document must be a .bly file: cards.txt"},
-        {{m_document, "remove"}, "unknown verb 'remove'; the verbs are: add"},
+        {{m_document, "remove"}, "unknown verb 'remove'; the verbs are: add, find"},
+        {{m_document, "find"}, "give --reading, --meaning or both"},
+        {{m_document, "find", "--reading", "a", "--kinds", "kanji,verbs"},
+         "--kinds takes kanji, compound, kana and counter, not 'verbs'"},
+        {{m_document, "find", "--group", "Words", "--reading", "a"},
+         "--group does not go with find"},
+        {{m_document, "add", "--group", "Words", "--kanji", "x", "--and"},
+         "--and does not go with add"},
         {{m_document, "add", "--group", "Words"},
          "give exactly one of --kanji, --compound, --kana-word or --counter"},
         {{m_document, "add", "--group", "Words", "--kanji", "x", "--counter", "y"},
@@ -119,6 +126,22 @@ TEST_F(CardCommand, OneCardOfEachKindIsAddedAndSaved) {
     const CCounterCard& counter = *words.counterCards.front();
     EXPECT_EQ(counter.formNumbers, (Names{"1", "2"}));
     EXPECT_EQ(counter.formRomaji, (Names{"ippon", "nihon"}));
+}
+
+TEST_F(CardCommand, FindListsWhatFindFlashcardFinds) {
+    ASSERT_EQ(Add({"--kanji", "一"}).status, 0);
+    ASSERT_EQ(Add({"--compound", "一二", "--romaji", "ichini", "--meaning", "one two"}).status, 0);
+    ASSERT_EQ(Add({"--kana-word", "とう", "--romaji", "too", "--meaning", "ten"}).status, 0);
+    EXPECT_EQ(Run({m_document, "find", "--reading", "ICHI"}),
+              testing::Printed("Words\tkanji\tICHI : one\n1 match\n"));
+    // "tou" finds the word stored with "oo"; the compound's meaning holds "one" too.
+    EXPECT_EQ(Run({m_document, "find", "--reading", "tou", "--meaning", "one"}),
+              testing::Printed("Words\tkanji\tICHI : one\nWords\tcompound\tichini / one "
+                               "two\nWords\tkana\ttou / ten\n3 matches\n"));
+    EXPECT_EQ(Run({m_document, "find", "--reading", "ichi", "--meaning", "two", "--and"}),
+              testing::Printed("0 matches\n"));
+    EXPECT_EQ(Run({m_document, "find", "--meaning", "one", "--kinds", "compound"}),
+              testing::Printed("Words\tcompound\tichini / one two\n1 match\n"));
 }
 
 TEST_F(CardCommand, RefusalsPrintTheEditorsMessageAndSaveNothing) {

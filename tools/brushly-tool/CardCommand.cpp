@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <iterator>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "app/editors/CCounterCardEditor.h"
 #include "app/editors/CKanaWordEditor.h"
 #include "app/editors/CKanjiCardEditor.h"
+#include "app/wordgroup/CFlashcardFinder.h"
 #include "document/CBrushly2Doc.h"
 #include "platform/CMemorySettingsStore.h"
 #include "platform/ShiftJis.h"
@@ -24,9 +26,10 @@ namespace brushly::tool {
 namespace {
 
 constexpr COptionSpec kCardOptions[] = {
-    kDataOption,           {"--group", true},    {"--kanji", true},  {"--compound", true},
-    {"--kana-word", true}, {"--counter", true},  {"--romaji", true}, {"--meaning", true},
-    {"--forms", true},     {"--inactive", false}};
+    kDataOption,           {"--group", true},     {"--kanji", true},   {"--compound", true},
+    {"--kana-word", true}, {"--counter", true},   {"--romaji", true},  {"--meaning", true},
+    {"--forms", true},     {"--inactive", false}, {"--reading", true}, {"--and", false},
+    {"--kinds", true}};
 
 constexpr std::string_view kKindOptions[] = {"--kanji", "--compound", "--kana-word", "--counter"};
 
@@ -53,19 +56,26 @@ void CheckKindOptions(const CCommandLine& line, std::string_view kind) {
         throw CUsageError("--forms goes with --counter");
 }
 
+// The items of a comma-separated list, empty ones included.
+std::vector<std::string> CommaItems(const std::string& text) {
+    std::vector<std::string> items;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find(',', start), text.size());
+        items.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return items;
+}
+
 // "1:ippon,2:nihon" as number and romaji pairs.
 std::vector<std::pair<std::string, std::string>> Forms(const std::string& text) {
     std::vector<std::pair<std::string, std::string>> forms;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        const std::size_t end = std::min(text.find(',', start), text.size());
-        const std::string form = text.substr(start, end - start);
+    for (const std::string& form : CommaItems(text)) {
         const std::size_t colon = form.find(':');
         if (colon == std::string::npos || colon == 0 || colon + 1 == form.size())
             throw CUsageError("--forms takes NUMBER:ROMAJI pairs separated by commas, not '" +
                               form + "'");
         forms.emplace_back(form.substr(0, colon), form.substr(colon + 1));
-        start = end + 1;
     }
     return forms;
 }
@@ -166,33 +176,103 @@ int RunAdd(const CCommandLine& line, const std::string& path, std::ostream& out,
     return 0;
 }
 
+// The options of one verb refused on the other, so that a mistyped line is not half obeyed.
+void CheckVerbOptions(const CCommandLine& line, std::string_view verb) {
+    constexpr std::string_view kAddOnly[] = {"--group",   "--kanji",  "--compound", "--kana-word",
+                                             "--counter", "--romaji", "--forms",    "--inactive"};
+    constexpr std::string_view kFindOnly[] = {"--reading", "--and", "--kinds"};
+    for (std::string_view option : verb == "add" ? std::span<const std::string_view>(kFindOnly)
+                                                 : std::span<const std::string_view>(kAddOnly)) {
+        if (line.Has(option))
+            throw CUsageError(std::string(option) + " does not go with " + std::string(verb));
+    }
+}
+
+// "kanji,compound,kana,counter" as CFindQuery kind bits.
+unsigned Kinds(const std::string& text) {
+    constexpr std::pair<std::string_view, CardKind> kNames[] = {{"kanji", CardKind::kKanji},
+                                                                {"compound", CardKind::kCompound},
+                                                                {"kana", CardKind::kKanaWord},
+                                                                {"counter", CardKind::kCounter}};
+    unsigned kinds = 0;
+    for (const std::string& name : CommaItems(text)) {
+        const auto* found = std::find_if(std::begin(kNames), std::end(kNames),
+                                         [&](const auto& entry) { return entry.first == name; });
+        if (found == std::end(kNames))
+            throw CUsageError("--kinds takes kanji, compound, kana and counter, not '" + name +
+                              "'");
+        kinds |= CFindQuery::KindBit(found->second);
+    }
+    return kinds;
+}
+
+const char* KindName(CardKind kind) {
+    constexpr const char* kNames[] = {"kanji", "compound", "kana", "counter"};
+    return kNames[static_cast<int>(kind)];
+}
+
+int RunFind(const CCommandLine& line, const std::string& path, std::ostream& out,
+            std::ostream& err) {
+    CFindQuery query;
+    query.reading = line.Value("--reading").value_or("");
+    query.meaning = line.Value("--meaning").value_or("");
+    query.useAnd = line.Has("--and");
+    if (line.Has("--kinds")) query.kinds = Kinds(line.Required("--kinds"));
+    if (query.reading.empty() && query.meaning.empty())
+        throw CUsageError("give --reading, --meaning or both");
+    CStreamPrompter prompter(err);
+    const CMemorySettingsStore settings;
+    CBrushly2Doc document(settings, prompter);
+    if (!document.Open(path)) return 1;
+    const std::vector<CFindMatch> matches =
+        CFlashcardFinder::Search(document.Cards(), query, document.LongOMode());
+    for (const CFindMatch& match : matches) {
+        out << sjis::ToUtf8(match.groupName) << '\t' << KindName(match.kind) << '\t'
+            << sjis::ToUtf8(match.text) << '\n';
+    }
+    out << matches.size() << (matches.size() == 1 ? " match\n" : " matches\n");
+    return 0;
+}
+
 int RunCard(const CCommandLine& line, std::ostream& out, std::ostream& err) {
     const std::vector<std::string>& positionals = line.Positionals();
-    if (positionals.size() != 2) throw CUsageError("give the document and a verb: DOC.bly add");
+    if (positionals.size() != 2)
+        throw CUsageError("give the document and a verb: DOC.bly add, or DOC.bly find");
     const std::string& path = positionals[0];
     if (!CBrushly2Doc::HasDocumentExtension(path))
         throw CUsageError("the document must be a .bly file: " + path);
     const std::string& verb = positionals[1];
-    if (verb == "add") return RunAdd(line, path, out, err);
-    throw CUsageError("unknown verb '" + verb + "'; the verbs are: add");
+    if (verb != "add" && verb != "find")
+        throw CUsageError("unknown verb '" + verb + "'; the verbs are: add, find");
+    CheckVerbOptions(line, verb);
+    return verb == "add" ? RunAdd(line, path, out, err) : RunFind(line, path, out, err);
 }
 
 }  // namespace
 
 constexpr CToolCommand kCardCommand{
-    "card", "add a card to a Word Group of a document, as the card editors do",
+    "card", "add a card to a Word Group of a document, or find cards, as the program does",
     "Usage: brushly-tool card DOC.bly add --group G --kanji K [--inactive] [--data DIR]\n"
     "       brushly-tool card DOC.bly add --group G --compound TEXT --romaji R --meaning M\n"
     "       brushly-tool card DOC.bly add --group G --kana-word KANA --romaji R --meaning M\n"
     "       brushly-tool card DOC.bly add --group G --counter K --romaji R --meaning M\n"
     "                                     --forms \"1:ippon,2:nihon\"\n"
+    "       brushly-tool card DOC.bly find [--reading R] [--meaning M] [--and]\n"
+    "                                      [--kinds kanji,compound,kana,counter]\n"
     "\n"
     "Opens DOC.bly, adds one card to its Word Group G through the card editor of its kind and\n"
     "saves the document. The card must pass the editor's checks; a refusal is printed with\n"
     "the editor's message. Kanji and kana are given in UTF-8.\n"
     "\n"
+    "find searches every Word Group as Find Flashcard does: the reading as typed, with \"ou\"\n"
+    "read as \"oo\" and the reverse; a kanji card's ON and Kun readings, a word's romaji; the\n"
+    "meaning as a whole word of a kanji card or counter, anywhere in a word's meaning. One\n"
+    "line per match: Word Group, kind and the reading / meaning text, tab-separated, then the\n"
+    "number of matches.\n"
+    "\n"
     "Verbs:\n"
     "  add          add one card, of the kind the option below names\n"
+    "  find         list the cards a reading and/or meaning finds\n"
     "\n"
     "Options:\n"
     "  --group G        the Word Group, which must exist\n"
@@ -201,12 +281,17 @@ constexpr CToolCommand kCardCommand{
     "  --kana-word KANA a Kana Word card of KANA (hiragana or katakana)\n"
     "  --counter K      a Counter card of the kanji K, with the counted forms of --forms\n"
     "  --romaji R       the card's romaji (not with --kanji)\n"
-    "  --meaning M      the card's English meaning (not with --kanji)\n"
+    "  --meaning M      the card's English meaning (not with --kanji); for find, the meaning\n"
+    "                   searched\n"
     "  --forms LIST     a counter's forms: NUMBER:ROMAJI pairs separated by commas\n"
     "  --inactive       the card is left out of practice\n"
+    "  --reading R      find: the reading searched, in romaji\n"
+    "  --and            find: a card must match both the reading and the meaning\n"
+    "  --kinds LIST     find: the card kinds searched (default all four)\n"
     "  --data DIR       folder with MasterDB.kdb (default: $BRUSHLY_DATA_DIR, else data/)\n"
     "\n"
-    "Exit status: 0 added and saved; 1 a refused card, an unknown kanji or group, or a\n"
+    "Exit status: 0 added and saved, or searched; 1 a refused card, an unknown kanji or group, or "
+    "a\n"
     "document that could not be opened or saved; 2 bad options.\n",
     kCardOptions, &RunCard};
 

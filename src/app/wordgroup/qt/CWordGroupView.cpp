@@ -112,8 +112,13 @@ CWordGroupView::CWordGroupView(CBrushly2Doc& document, CPrompter& prompter, QWid
     m_toolBar->addAction(m_moveUpAction);
     m_toolBar->addAction(m_moveDownAction);
 
-    auto* root = new QVBoxLayout(this);
-    root->addWidget(m_toolBar);
+    // The card buttons stand on the left, where the empty document's page sends the student.
+    m_toolBar->setOrientation(Qt::Vertical);
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    auto* outer = new QHBoxLayout(this);
+    outer->addWidget(m_toolBar);
+    auto* root = new QVBoxLayout;
+    outer->addLayout(root, 1);
     auto* heading = new QHBoxLayout;
     heading->addWidget(BoldLabel(CCardRows::kHeading, this));
     m_name = new CJapaneseTextWidget(m_style, kNameSize, this);

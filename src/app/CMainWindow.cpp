@@ -15,11 +15,13 @@
 #include "app/CDatabaseInfoDialog.h"
 #include "app/CHelpWindow.h"
 #include "app/CMainView.h"
+#include "app/CMainWindowTourHost.h"
 #include "app/CPracticeViews.h"
 #include "app/CViewSwitcher.h"
 #include "app/DatabaseInfo.h"
 #include "app/HelpTopics.h"
 #include "app/editors/qt/CCardEditors.h"
+#include "app/tour/qt/CGuidedTourWindow.h"
 #include "app/wordgroup/qt/CFindFlashcardDialog.h"
 #include "app/wordgroup/qt/CWordGroupView.h"
 #include "builder/qt/CFlashcardBuilderWizard.h"
@@ -84,6 +86,10 @@ CMainWindow::CMainWindow(CBrushlyApplication& application, QWidget* parent)
     m_wordGroupView->SetPracticeHandlers(
         [this](const std::string& name) { m_practice->StartFlash({name}); },
         [this](const std::string& name) { m_practice->StartDraw({name}); });
+    m_tourHost = std::make_unique<CMainWindowTourHost>(
+        application.Document(), *m_views, *m_mainView, *m_wordGroupView, *m_practice,
+        [this](const std::string& name) { OpenWordGroup(name); });
+    m_practice->SetTourRunning([this] { return !m_guidedTour.isNull(); });
     UpdateCardEditors();
     connect(m_views, &QStackedWidget::currentChanged, this, &CMainWindow::ViewShown);
     ViewShown();
@@ -214,6 +220,9 @@ void CMainWindow::CreateHelpMenu() {
     AddAction(menu, QStringLiteral("&Help Topics"), "helpAction", [this] {
         ShowHelpTopic(kHowToDrawKanjiTopic);
     })->setShortcut(QKeySequence::HelpContents);
+    AddAction(menu, QStringLiteral("&Guided Tour"), "guidedTourAction", [this] {
+        OpenGuidedTour();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     menu->addSeparator();
     for (const CHelpTopic& topic : HelpTopics()) {
         const int number = topic.number;
@@ -265,6 +274,7 @@ void CMainWindow::UpdateCardEditors() {
 }
 
 void CMainWindow::SetLatinFace(const std::string& face) {
+    m_latinFace = face;
     m_practice->SetLatinFace(face);
     m_mainView->SetLatinFace(face);
 }
@@ -281,6 +291,7 @@ void CMainWindow::ViewShown() {
     const bool groupShown = m_views->currentWidget() == m_wordGroupView;
     m_wordGroupView->SetCommandsEnabled(groupShown);
     m_wordGroupView->Menu()->menuAction()->setVisible(groupShown);
+    if (m_guidedTour) m_guidedTour->ViewEntered(m_tourHost->ActiveView());
 }
 
 void CMainWindow::OpenWordGroup(const std::string& groupName, const CObject* card) {
@@ -315,6 +326,20 @@ void CMainWindow::ShowHelpTopic(int number) {
     m_helpWindow->ShowTopic(number);
     m_helpWindow->show();
     m_helpWindow->raise();
+}
+
+CGuidedTourWindow* CMainWindow::GuidedTour() const {
+    return m_guidedTour;
+}
+
+void CMainWindow::OpenGuidedTour() {
+    if (!m_guidedTour) {
+        m_guidedTour = new CGuidedTourWindow(*m_tourHost, m_textStyle.library, m_latinFace, this);
+        m_guidedTour->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_guidedTour->show();
+    m_guidedTour->raise();
+    m_guidedTour->activateWindow();
 }
 
 std::optional<std::string> CMainWindow::ChooseSavePath() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -18,7 +19,9 @@ namespace brushly {
 
 class CBrushlyApplication;
 class CFlashView;
+class CGuidedTourWindow;
 class CHelpWindow;
+class CMainWindowTourHost;
 class CPracticeViews;
 class CMainView;
 class CViewSwitcher;
@@ -74,6 +77,10 @@ public:
     void ShowStatus(const QString& text);
     // Opens the help window at that topic (HelpTopics.h).
     void ShowHelpTopic(int number);
+    // Help - Guided Tour (Ctrl+T): the one tour window, opened on its first page or raised.
+    void OpenGuidedTour();
+    // The tour window while it is open, else null.
+    CGuidedTourWindow* GuidedTour() const;
     // File - Open of a path, as for a dropped file or a recent-file entry.
     bool OpenDocument(const std::string& path);
     // Title and menu texts brought in line with the document and the settings.
@@ -127,6 +134,9 @@ private:
     // The card editors the word group view opens; remade when the text style changes.
     std::unique_ptr<CCardEditors> m_cardEditors;
     CHelpWindow* m_helpWindow = nullptr;
+    std::unique_ptr<CMainWindowTourHost> m_tourHost;
+    QPointer<CGuidedTourWindow> m_guidedTour;  // deletes itself when closed
+    std::string m_latinFace;
     QMenu* m_fileMenu = nullptr;
     QAction* m_recentSeparator = nullptr;
     QMenu* m_wordGroupMenu = nullptr;

@@ -98,7 +98,8 @@ void CPracticeViews::StartDraw(const std::vector<std::string>& groups) {
     }
     // The draw box practice comes once a run, when a deck has actually started.
     const CKanjiLibrary* library = m_application.Document().KanjiLibrary();
-    if (!m_practiceDialogShown && library &&
+    const bool tourRunning = m_tourRunning && m_tourRunning();
+    if (!m_practiceDialogShown && library && !tourRunning &&
         CDrawBoxPracticeDialog::ShouldShow(m_application.Settings())) {
         m_practiceDialogShown = true;
         CDrawBoxPracticeDialog dialog(*library, m_application.Settings(), &m_window);

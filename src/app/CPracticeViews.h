@@ -41,10 +41,15 @@ public:
     void SetJapaneseTextStyle(const CJapaneseTextStyle& style) { m_textStyle = style; }
     void SetLatinFace(const std::string& face) { m_latinFace = face; }
 
+    // While this says so (the guided tour is open), the Kanji Draw Box practice dialog waits.
+    void SetTourRunning(std::function<bool()> tourRunning) {
+        m_tourRunning = std::move(tourRunning);
+    }
+
     // The drills over the main view's selected Word Groups. Without a selection, or when
     // the deck would be empty, a message says so and the main view stays. Before the first
     // Draw View of the run, the Kanji Draw Box practice dialog is shown unless the setting
-    // "practice" is 1.
+    // "practice" is 1 or the tour is running.
     void StartFlash();
     void StartDraw();
     // The same drills over the given Word Groups (the word group view's Flash and Draw).
@@ -92,6 +97,7 @@ private:
     std::string m_latinFace;
     QWidget* m_current = nullptr;
     bool m_practiceDialogShown = false;
+    std::function<bool()> m_tourRunning;
 };
 
 }  // namespace brushly

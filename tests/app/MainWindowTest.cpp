@@ -26,6 +26,7 @@
 #include "app/CMainWindow.h"
 #include "app/CPracticeViews.h"
 #include "app/CViewSwitcher.h"
+#include "app/MainWindowFixture.h"
 #include "app/wordgroup/qt/CFindFlashcardDialog.h"
 #include "app/wordgroup/qt/CWordGroupView.h"
 #include "builder/qt/CFlashcardBuilderWizard.h"
@@ -46,48 +47,7 @@
 namespace brushly {
 namespace {
 
-// A started application over the small kanji database (without compound libraries, whose
-// missing-file message the prompter takes) and its main window.
-class MainWindowTest : public ::testing::Test {
-protected:
-    MainWindowTest()
-        : m_application(
-              m_settings, m_prompter,
-              [](const CBrushlyApplication::LoadingWork& work) {
-                  CSilentStartupDisplay display;
-                  return work(display);
-              },
-              m_data.Path().string()) {
-        testing::EnsureQtApplication();
-        auto library = testing::MakeSmallKanjiLibrary();
-        m_data.Write("MasterDB.kdb", testing::KanjiLibraryBytes(*library));
-        EXPECT_EQ(m_application.Start(""), 0);
-        m_prompter.Clear();
-        m_window = std::make_unique<CMainWindow>(m_application);
-    }
-
-    // A group "Numbers" holding one kanji card, 一 (the small database's first kanji).
-    void AddNumbersGroup() {
-        CFlashcardSet& cards = m_application.Document().Cards();
-        ASSERT_TRUE(cards.AddGroup("Numbers"));
-        auto card = std::make_unique<CKanjiCard>();
-        card->groupName = "Numbers";
-        card->character = "\x88\xea";
-        card->dbGroup = 1;
-        card->dbIndex = 0;
-        cards.AddCard(std::move(card));
-    }
-
-    QAction* Action(const char* name) {
-        return m_window->findChild<QAction*>(QString::fromLatin1(name));
-    }
-
-    testing::CTempDirectory m_data;
-    CMemorySettingsStore m_settings;
-    CScriptedPrompter m_prompter;
-    CBrushlyApplication m_application;
-    std::unique_ptr<CMainWindow> m_window;
-};
+class MainWindowTest : public testing::MainWindowFixture {};
 
 TEST_F(MainWindowTest, ShowsTheDocumentTitleAndTheReadyStatus) {
     m_window->show();

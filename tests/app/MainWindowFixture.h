@@ -1,0 +1,62 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <memory>
+
+#include "app/CBrushlyApplication.h"
+#include "app/CMainWindow.h"
+#include "document/CBrushly2Doc.h"
+#include "platform/CMemorySettingsStore.h"
+#include "platform/CScriptedPrompter.h"
+#include "support/CTempDirectory.h"
+#include "support/QtTestApplication.h"
+#include "support/SmallKanjiDatabase.h"
+
+namespace brushly::testing {
+
+// A started application over the small kanji database (without compound libraries, whose
+// missing-file message the prompter takes) and its main window.
+class MainWindowFixture : public ::testing::Test {
+protected:
+    MainWindowFixture()
+        : m_application(
+              m_settings, m_prompter,
+              [](const CBrushlyApplication::LoadingWork& work) {
+                  CSilentStartupDisplay display;
+                  return work(display);
+              },
+              m_data.Path().string()) {
+        testing::EnsureQtApplication();
+        auto library = testing::MakeSmallKanjiLibrary();
+        m_data.Write("MasterDB.kdb", testing::KanjiLibraryBytes(*library));
+        EXPECT_EQ(m_application.Start(""), 0);
+        m_prompter.Clear();
+        m_window = std::make_unique<CMainWindow>(m_application);
+    }
+
+    // A group "Numbers" holding one kanji card, 一 (the small database's first kanji).
+    void AddNumbersGroup() {
+        CFlashcardSet& cards = m_application.Document().Cards();
+        ASSERT_TRUE(cards.AddGroup("Numbers"));
+        auto card = std::make_unique<CKanjiCard>();
+        card->groupName = "Numbers";
+        card->character = "\x88\xea";
+        card->dbGroup = 1;
+        card->dbIndex = 0;
+        cards.AddCard(std::move(card));
+    }
+
+    QAction* Action(const char* name) {
+        return m_window->findChild<QAction*>(QString::fromLatin1(name));
+    }
+
+    testing::CTempDirectory m_data;
+    CMemorySettingsStore m_settings;
+    CScriptedPrompter m_prompter;
+    CBrushlyApplication m_application;
+    std::unique_ptr<CMainWindow> m_window;
+};
+
+}  // namespace brushly::testing

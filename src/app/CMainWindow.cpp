@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
+#include <algorithm>
 
 #include "app/CBrushlyApplication.h"
 #include "app/CDatabaseInfoDialog.h"
@@ -336,6 +337,10 @@ void CMainWindow::OpenGuidedTour() {
     if (!m_guidedTour) {
         m_guidedTour = new CGuidedTourWindow(*m_tourHost, m_textStyle.library, m_latinFace, this);
         m_guidedTour->setAttribute(Qt::WA_DeleteOnClose);
+        // At the bottom right, where it covers the least of the views it explains.
+        const QRect frame = geometry();
+        m_guidedTour->move(std::max(frame.left(), frame.right() - m_guidedTour->width() - 40),
+                           std::max(frame.top(), frame.bottom() - m_guidedTour->height() - 80));
     }
     m_guidedTour->show();
     m_guidedTour->raise();

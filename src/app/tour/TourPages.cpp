@@ -78,8 +78,8 @@ constexpr std::array<CTourPage, CGuidedTour::kPageCount> kPages{{
      "The tour selects the first Word Group for you when none is selected."},
     {"FLASH VIEW - 'Quiz Modes'",
      "The Flash View has three quiz modes: multiple choice, fill in the blank and no quiz. "
-     "'Quiz Mode' on the tool bar switches between them; Tools - Options chooses what is "
-     "asked in each.\n\n"
+     "'Quiz Mode' on the tool bar switches between them; 'Options' on the tool bar chooses "
+     "what is asked in each.\n\n"
      "In multiple choice, click the answer you think is right; in fill in the blank, type "
      "the reading in romaji."},
     {"FLASH VIEW",
@@ -109,23 +109,26 @@ constexpr std::array<CTourPage, CGuidedTour::kPageCount> kPages{{
      "Each stroke is checked against the database when you release the button. Correct "
      "strokes stay black; incorrect strokes turn red, strokes out of order blue and "
      "strokes that stop short green.\n\n"
-     "The key beside the box explains the colours; 'Hide Key' hides it."},
+     "'Hide Key' on the tool bar shows or hides the key of the feedback colours."},
     {"DRAW VIEW - Feedback 2",
-     "'Back' takes away your last stroke and 'Erase' clears the box. 'Fix Order' corrects "
-     "the strokes drawn out of order.\n\n"
+     "Under the draw box, Back (the arrow) takes away your last stroke and Erase (the red "
+     "cross) clears the box. 'Fix Order' on the tool bar corrects the strokes drawn out of "
+     "order.\n\n"
      "When every stroke is in place the box gets a green frame and the caption reads "
      "\"Kanji is CORRECT\"."},
     {"DRAW VIEW - Kanji Hints",
-     "Stuck? 'Hint' draws the next stroke for you in magenta, and 'Ghost' shows the whole "
-     "kanji faintly in the box so you can trace it.\n\n"
-     "The hints button of the view opens the drawing hints."},
+     "Stuck? Hint (the magenta button under the draw box) draws the next stroke for you, and "
+     "Ghost (the first button) shows the whole kanji faintly in the box so you can trace "
+     "it.\n\n"
+     "'Kanji Drawing hints' above the box explains how to draw well."},
     {"DRAW VIEW - Stroke-Order Demonstration",
-     "The demonstration beside the box animates the stroke order of the kanji. Play, "
-     "Step, Pause and Restart control it; 'Hide Demonstration' hides it."},
+     "'Hide Demonstration' on the tool bar shows or hides the stroke-order demonstration "
+     "window, which animates the stroke order of the kanji. Play, Step, Pause and Restart "
+     "control it."},
     {"DRAW VIEW - Practice",
      "Write every kanji a few times until it comes out correct without hints. At the end "
      "of the set the view offers to shuffle the cards and go through them again.\n\n"
-     "The return button on the left goes back to the main view."},
+     "'Return to Main View' on the left goes back to the main view."},
     {"MAIN VIEW - select Kana Flash View",
      "Back in the main view: the 'Read' button of the Hiragana or Katakana row starts the "
      "Kana Flash View for that script."},
@@ -144,12 +147,13 @@ constexpr std::array<CTourPage, CGuidedTour::kPageCount> kPages{{
     {"MAIN VIEW - almost done",
      "One more view: the Kana Table 'View' button of the main view opens the kana table."},
     {"KANA TABLE VIEW",
-     "The kana table shows every kana with how often you recognised it. The buttons at the "
-     "top switch between hiragana and katakana and start reading or writing practice."},
+     "The kana table shows every kana with how often you recognised it. 'HIRAGANA' at the "
+     "top switches to the katakana and back; 'Practice Reading' and 'Practice Writing' "
+     "start the drills of the kana shown."},
     {"KANA TABLE VIEW - Statistics",
-     "Tools - Options chooses what the table shows. Clear the kana statistics from the "
-     "table when you want to start over.\n\n"
-     "The return button goes back to the main view."},
+     "A left click on a kana resets its statistics, as the line above the table says. "
+     "Tools - Options chooses what the table shows.\n\n"
+     "'Return to Main View' goes back to the main view."},
     {"DONE.  You're ready to go...",
      "That is the whole tour. Make or open some Word Groups, and practise a little every "
      "day.\n\n"

@@ -210,7 +210,7 @@ TEST_F(DrawPracticeTest, CardPanelAndBoxSettingsFollowTheOptions) {
 TEST_F(DrawPracticeTest, CounterReadingsInRomajiFollowTheLongODisplay) {
     CCounterCard& counter = Add<CCounterCard>("A", kBook, 2);
     counter.romaji = "koo";
-    counter.formNumbers = {10};
+    counter.formNumbers = {"10"};
     counter.formRomaji = {"juukoo"};
     ASSERT_TRUE(practice.Start(CDrawPractice::kKanjiMode, {"A"}, {}));
     EXPECT_EQ(practice.CardPanel().at(3).text, "koo");

@@ -515,6 +515,28 @@ TEST_F(MainWindowTest, EachViewsOptionsOpensItsPageOfTheOptionsSheet) {
     EXPECT_TRUE(m_prompter.Texts().empty());
 }
 
+TEST_F(MainWindowTest, OkInTheOptionsOfAViewTakesTheValuesOverAndKeepsTheView) {
+    AddNumbersGroup();
+    m_settings.WriteInt("practice", 1);
+    m_window->show();
+    m_window->MainView().Commands().SetSelection({"Numbers"});
+    Action("drawAction")->trigger();
+    CDrawView* draw = m_window->Practice().Draw();
+    ASSERT_NE(draw, nullptr);
+    QTimer::singleShot(0, [] {
+        auto* sheet = dynamic_cast<COptionSheet*>(QApplication::activeModalWidget());
+        ASSERT_NE(sheet, nullptr);
+        testing::ButtonWithText(*sheet->Tabs().currentWidget(), "On request").click();
+        sheet->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    draw->findChild<QAction*>(QStringLiteral("options"))->trigger();
+    EXPECT_EQ(m_application.Document().Options().draw.feedback, 1);
+    EXPECT_TRUE(m_application.Document().IsModified());
+    EXPECT_EQ(m_window->Practice().Draw(), draw);
+    EXPECT_EQ(m_settings.GetInt("oomode", -1), 0);
+    EXPECT_TRUE(m_prompter.Texts().empty());
+}
+
 TEST_F(MainWindowTest, CancellingTheOptionsAfterChangesOnSeveralPagesChangesNothing) {
     CBrushly2Doc& document = m_application.Document();
     const CBrushlyOptions before = document.Options();

@@ -9,7 +9,6 @@
 #include <QVBoxLayout>
 
 #include "app/COptionPageControls.h"
-#include "app/COptionPageDialog.h"
 #include "app/CRadioChoiceBox.h"
 #include "practice/CDrawPractice.h"
 
@@ -149,17 +148,6 @@ CDrawOptions CDrawOptionPage::Options() const {
     options.randomOrder = OptionFlag(m_randomOrder);
     options.kanaSet = m_kanaSet->Value();
     return options;
-}
-
-bool CDrawOptionPage::Edit(QWidget* parent, CDrawOptions& options, CPrompter& prompter,
-                           int drawMode, bool viewOpen, bool hasStrokes) {
-    auto* page = new CDrawOptionPage(options, prompter);
-    page->SetDrawView(drawMode, viewOpen, hasStrokes);
-    COptionPageDialog dialog(
-        QString::fromLatin1(kTitle), page, [page] { return page->CanLeave(); }, parent);
-    if (!dialog.Run()) return false;
-    options = page->Options();
-    return true;
 }
 
 bool CDrawOptionPage::Confirm(bool changed, const char* question) {

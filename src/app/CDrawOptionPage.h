@@ -55,12 +55,6 @@ public:
 
     CDrawOptions Options() const;
 
-    // Runs the page on its own as a modal dialog with OK and Cancel, told about the Draw
-    // View as by SetDrawView. On OK returns true with the values copied into `options`;
-    // Cancel changes nothing.
-    static bool Edit(QWidget* parent, CDrawOptions& options, CPrompter& prompter, int drawMode,
-                     bool viewOpen, bool hasStrokes);
-
 private:
     // Asks `question` when `changed`; true when it was not asked or answered Yes.
     bool Confirm(bool changed, const char* question);

@@ -8,7 +8,6 @@
 
 #include "app/CKanjiFlashcardOptionsDialog.h"
 #include "app/COptionPageControls.h"
-#include "app/COptionPageDialog.h"
 #include "app/CQuizModeOptionsDialog.h"
 #include "app/CRadioChoiceBox.h"
 
@@ -123,18 +122,6 @@ CFlashOptions CFlashOptionPage::Options() const {
     for (std::size_t index = 0; index < kDisplayChoices.size(); ++index)
         options.*kDisplayChoices[index].field = OptionFlag(m_display[index]);
     return options;
-}
-
-bool CFlashOptionPage::Edit(QWidget* parent, CFlashOptions& options, std::int32_t& commonWordsOnly,
-                            bool edictDatabase, CPrompter& prompter, bool flashViewOpen) {
-    auto* page = new CFlashOptionPage(options, commonWordsOnly, edictDatabase, prompter);
-    page->SetFlashViewOpen(flashViewOpen);
-    COptionPageDialog dialog(
-        QString::fromLatin1(kTitle), page, [page] { return page->CanLeave(); }, parent);
-    if (!dialog.Run()) return false;
-    options = page->Options();
-    commonWordsOnly = page->CommonWordsOnly();
-    return true;
 }
 
 void CFlashOptionPage::EditQuizModeOptions() {

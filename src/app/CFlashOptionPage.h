@@ -55,11 +55,6 @@ public:
     CFlashOptions Options() const;
     std::int32_t CommonWordsOnly() const { return m_commonWordsOnly; }
 
-    // Runs the page on its own as a modal dialog with OK and Cancel. On OK returns true with
-    // the values copied into `options` and `commonWordsOnly`; Cancel changes nothing.
-    static bool Edit(QWidget* parent, CFlashOptions& options, std::int32_t& commonWordsOnly,
-                     bool edictDatabase, CPrompter& prompter, bool flashViewOpen = true);
-
 private:
     void EditQuizModeOptions();
     void EditKanjiFlashcardOptions();

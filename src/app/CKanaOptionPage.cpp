@@ -4,7 +4,6 @@
 #include <QVBoxLayout>
 
 #include "app/COptionPageControls.h"
-#include "app/COptionPageDialog.h"
 #include "app/COptionPageTiming.h"
 #include "app/CRadioChoiceBox.h"
 
@@ -53,17 +52,6 @@ CKanaFlashOptions CKanaOptionPage::Options() const {
     options.kanaSet = m_kanaSet->Value();
     options.order = m_order->Value();
     return options;
-}
-
-bool CKanaOptionPage::Edit(QWidget* parent, CKanaFlashOptions& options, CPrompter& prompter,
-                           bool kanaViewOpen) {
-    auto* page = new CKanaOptionPage(options, prompter);
-    page->SetKanaViewOpen(kanaViewOpen);
-    COptionPageDialog dialog(
-        QString::fromLatin1(kTitle), page, [page] { return page->CanLeave(); }, parent);
-    if (!dialog.Run()) return false;
-    options = page->Options();
-    return true;
 }
 
 }  // namespace brushly

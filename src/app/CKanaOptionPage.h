@@ -36,11 +36,6 @@ public:
 
     CKanaFlashOptions Options() const;
 
-    // Runs the page on its own as a modal dialog with OK and Cancel. On OK returns true with
-    // the values copied into `options`; Cancel changes nothing.
-    static bool Edit(QWidget* parent, CKanaFlashOptions& options, CPrompter& prompter,
-                     bool kanaViewOpen);
-
 private:
     CPrompter& m_prompter;
     const CKanaFlashOptions m_original;

@@ -5,8 +5,6 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "app/COptionPageDialog.h"
-
 namespace brushly {
 
 namespace {
@@ -50,14 +48,6 @@ CKanaFlashOptions CKanaStatOptionPage::Options() const {
     options.lowerRange = m_lower->value();
     options.upperRange = m_upper->value();
     return options;
-}
-
-bool CKanaStatOptionPage::Edit(QWidget* parent, CKanaFlashOptions& options) {
-    auto* page = new CKanaStatOptionPage(options);
-    COptionPageDialog dialog(QString::fromLatin1(kTitle), page, {}, parent);
-    if (!dialog.Run()) return false;
-    options = page->Options();
-    return true;
 }
 
 }  // namespace brushly

@@ -25,10 +25,6 @@ public:
     // The options the page opened with, with the two range values shown.
     CKanaFlashOptions Options() const;
 
-    // Runs the page on its own as a modal dialog with OK and Cancel. On OK returns true with
-    // the two range values copied into `options`; Cancel changes nothing.
-    static bool Edit(QWidget* parent, CKanaFlashOptions& options);
-
 private:
     const CKanaFlashOptions m_original;
     QSpinBox* m_lower;

@@ -204,8 +204,7 @@ void CMainWindow::CreateToolsMenu() {
                                     [this] { m_brushlyFont(); });
     m_japaneseFontAction->setEnabled(false);
     m_brushlyFontAction->setEnabled(false);
-    AddAction(menu, QStringLiteral("&Options..."), "optionsAction",
-              [this] { m_practice->EditOptions(); });
+    AddAction(menu, QStringLiteral("&Options..."), "optionsAction", [this] { EditOptions(); });
     AddAction(menu, QStringLiteral("&Database Info..."), "databaseInfoAction",
               [this] { ShowDatabaseInfo(); });
     m_autosaveAction = AddAction(menu, QStringLiteral("&AutoSave"), "autosaveAction", [this] {
@@ -214,6 +213,14 @@ void CMainWindow::CreateToolsMenu() {
         Refresh();
     });
     m_autosaveAction->setCheckable(true);
+}
+
+void CMainWindow::EditOptions() {
+    const OptionView shown = m_practice->KanaTable()                       ? OptionView::kKanaTable
+                             : m_views->currentWidget() == m_wordGroupView ? OptionView::kWordGroup
+                                                                           : OptionView::kOther;
+    if (m_practice->EditOptions(OptionEntry::kTools, shown).wordGroupView)
+        m_wordGroupView->Refresh();
 }
 
 void CMainWindow::CreateHelpMenu() {

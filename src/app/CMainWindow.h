@@ -95,6 +95,8 @@ private:
     void CreateFileMenu();
     void CreateViewMenu();
     void CreateToolsMenu();
+    // Tools - Options: the options sheet at the page of the shown view.
+    void EditOptions();
     void CreateHelpMenu();
     void CreateToolBar();
     // Card editors over the current text style, handed to the word group view.

@@ -5,15 +5,13 @@
 #include <memory>
 
 #include "app/CBrushlyApplication.h"
-#include "app/CDrawOptionPage.h"
-#include "app/CFlashOptionPage.h"
-#include "app/CKanaOptionPage.h"
-#include "app/CKanaStatOptionPage.h"
 #include "app/CMainView.h"
+#include "app/COptionSheet.h"
 #include "app/CViewSwitcher.h"
 #include "app/HelpTopics.h"
 #include "document/CBrushly2Doc.h"
 #include "handwriting/CDrawBoxPracticeDialog.h"
+#include "platform/CSettingsStore.h"
 #include "practice/CDrawPractice.h"
 #include "practice/CDrawView.h"
 #include "practice/CFlashCardWidget.h"
@@ -80,7 +78,7 @@ void CPracticeViews::StartFlash(const std::vector<std::string>& groups) {
         return;
     }
     if (!m_latinFace.empty()) view->Card().SetLatinFace(m_latinFace);
-    view->SetOptionsHandler([this] { EditFlashOptions(); });
+    view->SetOptionsHandler([this] { EditOptions(OptionEntry::kFlashView, OptionView::kOther); });
     view->SetQuizModeChangedHandler([this] { FillToolBar(); });
     view->SetReturnHandler([this] { m_views.ShowMainView(); });
     Show(view.release());
@@ -119,7 +117,7 @@ std::unique_ptr<CDrawView> CPracticeViews::OpenDraw(int mode,
                                                     const std::vector<std::string>& groups) {
     auto view = std::make_unique<CDrawView>(m_application.Document(), m_textStyle);
     if (!view->Open(mode, groups)) return nullptr;
-    view->SetOptionsHandler([this] { EditDrawOptions(); });
+    view->SetOptionsHandler([this] { EditOptions(OptionEntry::kDrawView, OptionView::kOther); });
     view->SetReturnHandler([this] { m_views.ShowMainView(); });
     view->SetHintsHandler(
         [this](bool kana) { m_showHelp(kana ? kKanaDrawingHintsTopic : kDrawingHintsTopic); });
@@ -130,7 +128,8 @@ void CPracticeViews::StartKanaReading(int script) {
     auto view = std::make_unique<CKanaView>(m_application.Document(), m_textStyle);
     if (!view->Open(script)) return;
     if (!m_latinFace.empty()) view->Card().SetLatinFace(m_latinFace);
-    view->SetOptionsHandler([this] { EditKanaOptions(); });
+    view->SetOptionsHandler(
+        [this] { EditOptions(OptionEntry::kKanaFlashView, OptionView::kOther); });
     view->SetQuizModeChangedHandler([this] { FillToolBar(); });
     view->SetReturnHandler([this] { m_views.ShowMainView(); });
     Show(view.release());
@@ -186,72 +185,37 @@ void CPracticeViews::DisplayModesChanged() {
     if (m_current) m_current->update();
 }
 
-void CPracticeViews::EditOptions() {
-    if (KanaTable()) {
-        EditKanaTableOptions();
-    } else if (Draw()) {
-        EditDrawOptions();
-    } else if (KanaReading()) {
-        EditKanaOptions();
-    } else {
-        EditFlashOptions();
-    }
-}
-
-void CPracticeViews::EditFlashOptions() {
+COptionRefresh CPracticeViews::EditOptions(OptionEntry entry, OptionView shown) {
     CBrushly2Doc& document = m_application.Document();
-    const CFlashOptions before = document.Options().flash;
-    const std::int32_t commonWordsBefore = document.CommonWordsOnly();
-    CFlashOptions options = before;
-    std::int32_t commonWords = commonWordsBefore;
+    CSettingsStore& store = m_application.Settings();
+    const COptionValues before = CurrentOptionValues(document, store);
+    COptionSheetContext context;
     const CCompoundLibrary* compounds = document.CompoundLibrary();
-    const bool edict = compounds && compounds->Identification().starts_with("EDICT");
-    if (!CFlashOptionPage::Edit(&m_window, options, commonWords, edict, m_application.Prompter(),
-                                Flash() != nullptr))
-        return;
-    if (options == before && commonWords == commonWordsBefore) return;
-    document.Options().flash = options;
-    document.SetCommonWordsOnly(commonWords);
-    document.SetModified(true);
-    if (auto* flash = Flash()) flash->OptionsChanged(before, commonWordsBefore);
-}
-
-void CPracticeViews::EditDrawOptions() {
-    CBrushly2Doc& document = m_application.Document();
-    const CDrawOptions before = document.Options().draw;
-    CDrawOptions options = before;
+    context.edictDatabase = compounds && compounds->Identification().starts_with("EDICT");
+    context.flashViewOpen = Flash() != nullptr;
+    context.kanaViewOpen = KanaReading() != nullptr;
     CDrawView* draw = Draw();
-    const int mode = draw ? draw->Practice().Mode() : CDrawPractice::kKanjiMode;
-    if (!CDrawOptionPage::Edit(&m_window, options, m_application.Prompter(), mode, draw != nullptr,
-                               draw && draw->HasStrokes()) ||
-        options == before)
-        return;
-    document.Options().draw = options;
-    document.SetModified(true);
-    if (draw) draw->OptionsChanged(before);
-}
+    context.drawViewOpen = draw != nullptr;
+    context.drawMode = draw ? draw->Practice().Mode() : CDrawPractice::kKanjiMode;
+    context.drawHasStrokes = draw && draw->HasStrokes();
+    COptionSheet sheet(before, context, FirstOptionTab(entry, shown), m_application.Prompter(),
+                       &m_window);
+    if (!sheet.Run()) return {};
+    const COptionValues after = sheet.Values();
+    ApplyOptionValues(after, document, store);
 
-void CPracticeViews::EditKanaOptions() {
-    CBrushly2Doc& document = m_application.Document();
-    const CKanaFlashOptions before = document.Options().kanaFlash;
-    CKanaFlashOptions options = before;
-    if (!CKanaOptionPage::Edit(&m_window, options, m_application.Prompter(),
-                               KanaReading() != nullptr) ||
-        options == before)
-        return;
-    document.Options().kanaFlash = options;
-    document.SetModified(true);
-    if (auto* kana = KanaReading()) kana->OptionsChanged(before);
-}
-
-void CPracticeViews::EditKanaTableOptions() {
-    CBrushly2Doc& document = m_application.Document();
-    CKanaFlashOptions options = document.Options().kanaFlash;
-    if (!CKanaStatOptionPage::Edit(&m_window, options) || options == document.Options().kanaFlash)
-        return;
-    document.Options().kanaFlash = options;
-    document.SetModified(true);
-    if (m_current) m_current->update();
+    const CBrushlyOptions& was = before.options;
+    const CBrushlyOptions& is = after.options;
+    if (auto* flash = Flash();
+        flash && (is.flash != was.flash || after.commonWordsOnly != before.commonWordsOnly))
+        flash->OptionsChanged(was.flash, before.commonWordsOnly);
+    if (draw && is.draw != was.draw) draw->OptionsChanged(was.draw);
+    if (auto* kana = KanaReading(); kana && is.kanaFlash != was.kanaFlash)
+        kana->OptionsChanged(was.kanaFlash);
+    if (after.longOMode != before.longOMode) DisplayModesChanged();  // romaji texts change
+    const COptionRefresh refresh = OptionRefresh(shown, before, after);
+    if (refresh.kanaTable && m_current) m_current->update();
+    return refresh;
 }
 
 }  // namespace brushly

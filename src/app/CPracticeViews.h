@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/OptionSheetRules.h"
 #include "handwriting/JapaneseText.h"
 
 class QAction;
@@ -60,9 +61,11 @@ public:
     void StartKanaReading(int script);
     void ShowKanaTable(int script);
 
-    // Tools - Options: the page of the shown view; the Kana Table View page over the kana
-    // table, the Flash View page otherwise.
-    void EditOptions();
+    // The options sheet, opened from `entry` over the view `shown` (for Tools - Options, the
+    // kana table or the word group view; a practice view's own Options passes kOther). On OK
+    // the values are taken over, the shown practice view re-reads its options and the kana
+    // table redraws when its ranges changed; returns what the caller must redraw as well.
+    COptionRefresh EditOptions(OptionEntry entry, OptionView shown);
     // After View - Vertical Mode or Romaji Mode.
     void DisplayModesChanged();
     // To be called whenever the view switcher shows another page.
@@ -82,10 +85,6 @@ private:
     QList<QAction*> ToolbarActions() const;
     // A Draw View over the selection in mode, ready to show; null when its deck is empty.
     std::unique_ptr<CDrawView> OpenDraw(int mode, const std::vector<std::string>& groups);
-    void EditFlashOptions();
-    void EditDrawOptions();
-    void EditKanaOptions();
-    void EditKanaTableOptions();
 
     CBrushlyApplication& m_application;
     CViewSwitcher& m_views;

@@ -234,10 +234,7 @@ std::vector<CCompoundRow> CCompoundSearch::PageRows(int longOMode) const {
         for (char c : entry.romaji) {
             if (c != ' ') row.reading += c;
         }
-        if (longOMode == 1) {
-            for (std::size_t at = 0; (at = row.reading.find("oo", at)) != std::string::npos;)
-                row.reading[++at] = 'u';
-        }
+        row.reading = LongORomaji(row.reading, longOMode);
         row.meaning = DisplayedMeaning(entry);
         const bool common = entry.meaning.find(kCommonTag) != std::string::npos;
         const bool compound = static_cast<int>(i) < m_state.compoundCount;

@@ -417,4 +417,9 @@ std::string ComparableRomaji(std::string_view romaji) {
     return text;
 }
 
+std::string LongORomaji(std::string_view romaji, int longOMode) {
+    if (longOMode != 1) return std::string(romaji);
+    return sjis::ReplaceAll(sjis::ReplaceAll(romaji, "oo", "ou"), "OO", "OU");
+}
+
 }  // namespace brushly

@@ -48,6 +48,10 @@ void NormalizeRomajiUpper(std::string& text);
 // or "ou", also next to another o ("omoou" and "omooo" for おもおう).
 std::string ComparableRomaji(std::string_view romaji);
 
+// Romaji as the long-o display setting ("oomode") shows it: with longOMode 1 every "oo" is
+// written "ou" and every "OO" "OU"; any other mode leaves the text as it is.
+std::string LongORomaji(std::string_view romaji, int longOMode);
+
 // Romaji of Shift-JIS kana text, in the spelling that RomajiToKana reads back: hiragana in
 // lower case, katakana in upper case, an apostrophe where a syllable boundary would otherwise be
 // misread ("o'okii" for おおきい). A small kana that forms no known combination with the kana

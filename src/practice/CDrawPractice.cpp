@@ -219,8 +219,9 @@ std::vector<DrawPanelLine> CDrawPractice::CardPanel() const {
             panel.push_back(Text(kCounterPrefix + card.meaning));
             panel.push_back(Heading(kCounterReadingHeading));
             // In Kana Mode the readings are shown in the kana they spell.
-            const auto shown = [romaji = m_document.RomajiMode() == 1](const std::string& text) {
-                return romaji ? text : RomajiToKana(text, true, false);
+            const auto shown = [romaji = m_document.RomajiMode() == 1,
+                                longOMode = m_document.LongOMode()](const std::string& text) {
+                return romaji ? LongORomaji(text, longOMode) : RomajiToKana(text, true, false);
             };
             panel.push_back(Text(shown(card.romaji)));
             const std::size_t forms = std::min(card.formNumbers.size(), card.formRomaji.size());

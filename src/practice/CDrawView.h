@@ -101,7 +101,8 @@ public:
     using Handler = std::function<void()>;
     // Return to Main View (after the view has left).
     void SetReturnHandler(Handler handler) { m_returnHandler = std::move(handler); }
-    // The Options command: the integrator opens the options page, then calls OptionsChanged.
+    // The Options command: the integrator opens the options sheet at the Draw View page, then
+    // calls OptionsChanged.
     void SetOptionsHandler(Handler handler) { m_optionsHandler = std::move(handler); }
     // The Hints button: opens the help on drawing kana (true) or kanji (false).
     void SetHintsHandler(std::function<void(bool kana)> handler) {

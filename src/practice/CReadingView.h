@@ -97,8 +97,8 @@ public:
     using Handler = std::function<void()>;
     // Return to Main View (after the view has left).
     void SetReturnHandler(Handler handler) { m_returnHandler = std::move(handler); }
-    // The Options command: the integrator opens the options page, then calls the derived
-    // view's OptionsChanged.
+    // The Options command: the integrator opens the options sheet at the view's page, then
+    // calls the derived view's OptionsChanged.
     void SetOptionsHandler(Handler handler) { m_optionsHandler = std::move(handler); }
     // Called after the quiz mode changed, for the main frame to reload the toolbar.
     void SetQuizModeChangedHandler(Handler handler) { m_quizModeHandler = std::move(handler); }

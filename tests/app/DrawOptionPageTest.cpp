@@ -11,8 +11,10 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTimer>
 
+#include "app/COptionSheet.h"
 #include "platform/CScriptedPrompter.h"
 #include "practice/CDrawPractice.h"
 #include "support/QtTestApplication.h"
@@ -115,13 +117,16 @@ TEST_F(DrawOptionPageTest, EachQuestionIsAskedInItsModeOnlyAndNoKeepsThePage) {
     EXPECT_TRUE(m_prompter.Texts().empty());
 }
 
-TEST_F(DrawOptionPageTest, EditTakesTheValuesOverOnOkOnly) {
-    CDrawOptions options;
+// In the options sheet, told about the Draw View behind it, the page's values are taken over
+// on OK only.
+TEST_F(DrawOptionPageTest, TheSheetTakesTheValuesOverOnOkOnly) {
+    COptionSheetContext context;
+    context.drawViewOpen = true;
+    context.drawMode = kHiragana;
     for (bool ok : {false, true}) {
         QTimer::singleShot(0, [ok] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
-            EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Draw View"));
             Button(*dialog, "Simple Strokes")->click();
             Button(*dialog, "Raw Input")->click();
             dialog->findChild<QDialogButtonBox*>()
@@ -129,12 +134,15 @@ TEST_F(DrawOptionPageTest, EditTakesTheValuesOverOnOkOnly) {
                 ->click();
             if (dialog->isVisible()) dialog->reject();
         });
-        EXPECT_EQ(CDrawOptionPage::Edit(nullptr, options, m_prompter, kHiragana, true, false), ok);
+        COptionSheet sheet(COptionValues{}, context, OptionTab::kDrawView, m_prompter);
+        EXPECT_EQ(sheet.Tabs().tabText(sheet.Tabs().currentIndex()), QStringLiteral("Draw View"));
+        EXPECT_EQ(sheet.Run(), ok);
+        if (!ok) continue;
+        CDrawOptions expected;
+        expected.drawingStyle = 1;
+        expected.rawInput = 1;
+        EXPECT_EQ(sheet.Values().options.draw, expected);
     }
-    CDrawOptions expected;
-    expected.drawingStyle = 1;
-    expected.rawInput = 1;
-    EXPECT_EQ(options, expected);
     EXPECT_TRUE(m_prompter.Texts().empty());
 }
 

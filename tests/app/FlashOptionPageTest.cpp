@@ -16,6 +16,7 @@
 #include <functional>
 
 #include "app/CKanjiFlashcardOptionsDialog.h"
+#include "app/COptionSheet.h"
 #include "app/CQuizModeOptionsDialog.h"
 #include "app/CVerbOptionsDialog.h"
 #include "platform/CScriptedPrompter.h"
@@ -237,15 +238,22 @@ TEST_F(FlashOptionPageTest, LeavingRefusesAnEmptyDeckAndBadSecondsAndAsksBeforeR
     EXPECT_EQ(m_prompter.UnusedAnswers(), 0u);
 }
 
-TEST_F(FlashOptionPageTest, EditTakesTheValuesOverOnOkOnlyAndStaysAfterNo) {
-    CFlashOptions options;
-    std::int32_t commonWords = 1;
+// In the options sheet over an open Flash View, the page's values are taken over on OK only,
+// and a No to its question keeps the sheet open.
+TEST_F(FlashOptionPageTest, TheSheetTakesTheValuesOverOnOkOnlyAndStaysAfterNo) {
+    COptionSheetContext context;
+    context.edictDatabase = true;
+    context.flashViewOpen = true;
+    const auto edit = [&](bool expected) {
+        COptionSheet sheet(COptionValues{}, context, OptionTab::kFlashView, m_prompter);
+        EXPECT_EQ(sheet.Run(), expected);
+        return sheet.Values();
+    };
     WhenModal([](QDialog& dialog) {
         Button<QRadioButton>(dialog, "Word Group")->click();
         Press(dialog, QDialogButtonBox::Cancel);
     });
-    EXPECT_FALSE(CFlashOptionPage::Edit(nullptr, options, commonWords, true, m_prompter));
-    EXPECT_EQ(options, CFlashOptions{});
+    edit(false);
 
     m_prompter.ScriptAnswers({false});
     WhenModal([](QDialog& dialog) {
@@ -256,10 +264,10 @@ TEST_F(FlashOptionPageTest, EditTakesTheValuesOverOnOkOnlyAndStaysAfterNo) {
         Button<QCheckBox>(dialog, "Counters")->click();
         Press(dialog, QDialogButtonBox::Ok);
     });
-    EXPECT_TRUE(CFlashOptionPage::Edit(nullptr, options, commonWords, true, m_prompter));
-    EXPECT_EQ(options.shuffleOrder, 1);
-    EXPECT_EQ(options.includeCounters, 1);
-    EXPECT_EQ(commonWords, 1);
+    const COptionValues values = edit(true);
+    EXPECT_EQ(values.options.flash.shuffleOrder, 1);
+    EXPECT_EQ(values.options.flash.includeCounters, 1);
+    EXPECT_EQ(values.commonWordsOnly, 1);
     EXPECT_EQ(m_prompter.Texts(), (std::vector<std::string>{CFlashOptionPage::kReshuffleQuestion}));
 }
 

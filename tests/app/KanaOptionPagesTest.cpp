@@ -9,11 +9,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTimer>
 
 #include "app/CKanaOptionPage.h"
 #include "app/CKanaStatOptionPage.h"
 #include "app/COptionPageTiming.h"
+#include "app/COptionSheet.h"
 #include "platform/CScriptedPrompter.h"
 #include "support/QtTestApplication.h"
 
@@ -96,7 +98,9 @@ TEST_F(KanaOptionPagesTest, TheLevelsPushEachOtherSoLowerNeverPassesUpper) {
     EXPECT_EQ(CKanaStatOptionPage(crossed).Options().upperRange, 90);
 }
 
-TEST_F(KanaOptionPagesTest, EditTakesOverOnlyThePagesOwnFieldsOnOkOnly) {
+// The sheet takes the two kana pages' fields over on OK only, each page its own fields of
+// the kana block.
+TEST_F(KanaOptionPagesTest, TheSheetTakesOverEachPagesOwnFieldsOnOkOnly) {
     const auto whenModal = [](QDialogButtonBox::StandardButton which, auto act) {
         QTimer::singleShot(0, [which, act] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -106,33 +110,36 @@ TEST_F(KanaOptionPagesTest, EditTakesOverOnlyThePagesOwnFieldsOnOkOnly) {
             if (dialog->isVisible()) dialog->reject();
         });
     };
-    CKanaFlashOptions options;
+    COptionSheetContext context;
+    context.kanaViewOpen = true;
+    const auto edit = [&](OptionTab first, bool expected) {
+        COptionSheet sheet(COptionValues{}, context, first, m_prompter);
+        EXPECT_EQ(sheet.Run(), expected);
+        return sheet.Values().options.kanaFlash;
+    };
     whenModal(QDialogButtonBox::Cancel,
               [](QDialog& dialog) { dialog.findChild<QSpinBox*>("lowerLevel")->setValue(60); });
-    EXPECT_FALSE(CKanaStatOptionPage::Edit(nullptr, options));
-    EXPECT_EQ(options, CKanaFlashOptions{});
-
-    whenModal(QDialogButtonBox::Ok, [](QDialog& dialog) {
-        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Kana Table View"));
-        dialog.findChild<QSpinBox*>("lowerLevel")->setValue(60);
-    });
-    EXPECT_TRUE(CKanaStatOptionPage::Edit(nullptr, options));
+    edit(OptionTab::kKanaTableView, false);
 
     m_prompter.ScriptAnswers({false});
     whenModal(QDialogButtonBox::Ok, [](QDialog& dialog) {
-        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Kana Flash View"));
-        Button(dialog, "Fill in the Blank")->click();
-        Button(dialog, "All kana")->click();
-        Button(dialog, "Only gojuu-on (50 sounds)")->click();
+        auto* tabs = dialog.findChild<QTabWidget*>();
+        EXPECT_EQ(tabs->tabText(tabs->currentIndex()), QStringLiteral("Kana Flash View"));
+        dialog.findChild<QSpinBox*>("lowerLevel")->setValue(60);
+        // The Flash View page has a quiz mode too: the buttons of the page shown.
+        QWidget& page = *tabs->currentWidget();
+        Button(page, "Fill in the Blank")->click();
+        Button(page, "All kana")->click();
+        Button(page, "Only gojuu-on (50 sounds)")->click();
         dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         EXPECT_TRUE(dialog.isVisible());
-        Button(dialog, "All kana")->click();
+        Button(page, "All kana")->click();
     });
-    EXPECT_TRUE(CKanaOptionPage::Edit(nullptr, options, m_prompter, true));
     CKanaFlashOptions expected;
     expected.lowerRange = 60;
     expected.quizMode = 1;
-    EXPECT_EQ(options, expected);
+    EXPECT_EQ(edit(OptionTab::kKanaFlashView, true), expected);
+    EXPECT_EQ(m_prompter.Texts(), (std::vector<std::string>{CKanaOptionPage::kReshuffleQuestion}));
 }
 
 }  // namespace

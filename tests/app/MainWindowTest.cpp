@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QDropEvent>
 #include <QLineEdit>
@@ -11,19 +13,23 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QUrl>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <map>
 
 #include "app/CBrushlyApplication.h"
 #include "app/CMainView.h"
 #include "app/CMainWindow.h"
+#include "app/COptionSheet.h"
 #include "app/CPracticeViews.h"
 #include "app/CViewSwitcher.h"
 #include "app/MainWindowFixture.h"
@@ -41,6 +47,7 @@
 #include "practice/CFlashCardWidget.h"
 #include "practice/CFlashView.h"
 #include "support/CTempDirectory.h"
+#include "support/NamedChild.h"
 #include "support/QtTestApplication.h"
 #include "support/SmallKanjiDatabase.h"
 
@@ -410,6 +417,144 @@ TEST_F(MainWindowTest, ToolsFlashcardBuilderOpensTheWizard) {
     Action("flashcardBuilderAction")->trigger();
     EXPECT_EQ(title, QStringLiteral("Flashcard Builder"));
     EXPECT_EQ(Action("flashcardBuilderAction")->text(), QStringLiteral("&Flashcard Builder..."));
+}
+
+// Runs the command `open` and tells the page the options sheet opened at; the sheet is
+// cancelled.
+int OptionTabOpenedBy(const std::function<void()>& open) {
+    int tab = -1;
+    QTimer::singleShot(0, [&tab] {
+        auto* sheet = dynamic_cast<COptionSheet*>(QApplication::activeModalWidget());
+        ASSERT_NE(sheet, nullptr);
+        EXPECT_EQ(sheet->windowTitle(), QStringLiteral("Brushly 2.0 Options"));
+        tab = sheet->Tabs().currentIndex();
+        sheet->reject();
+    });
+    open();
+    return tab;
+}
+
+TEST_F(MainWindowTest, EachViewsOptionsOpensItsPageOfTheOptionsSheet) {
+    AddNumbersGroup();
+    m_settings.WriteInt("practice", 1);  // no draw box practice before the Draw View
+    m_window->show();
+    m_window->MainView().Commands().SetSelection({"Numbers"});
+    const auto tools = [this] {
+        return OptionTabOpenedBy([this] { Action("optionsAction")->trigger(); });
+    };
+    const auto own = [this] {
+        return OptionTabOpenedBy([this] {
+            m_window->Practice()
+                .Current()
+                ->findChild<QAction*>(QStringLiteral("options"))
+                ->trigger();
+        });
+    };
+    EXPECT_EQ(tools(), static_cast<int>(OptionTab::kFlashView));
+
+    Action("flashAction")->trigger();
+    ASSERT_NE(m_window->FlashView(), nullptr);
+    EXPECT_EQ(own(), static_cast<int>(OptionTab::kFlashView));
+
+    Action("drawAction")->trigger();
+    ASSERT_NE(m_window->Practice().Draw(), nullptr);
+    EXPECT_EQ(own(), static_cast<int>(OptionTab::kDrawView));
+    EXPECT_EQ(tools(), static_cast<int>(OptionTab::kFlashView));
+
+    Action("mainViewAction")->trigger();
+    m_window->MainView().findChild<QPushButton*>(QStringLiteral("hiraganaReadButton"))->click();
+    ASSERT_NE(m_window->Practice().KanaReading(), nullptr);
+    EXPECT_EQ(own(), static_cast<int>(OptionTab::kKanaFlashView));
+
+    Action("kanaTableAction")->trigger();
+    ASSERT_NE(m_window->Practice().KanaTable(), nullptr);
+    EXPECT_EQ(tools(), static_cast<int>(OptionTab::kKanaTableView));
+
+    m_window->OpenWordGroup("Numbers");
+    EXPECT_EQ(tools(), static_cast<int>(OptionTab::kGeneral));
+    EXPECT_TRUE(m_prompter.Texts().empty());
+}
+
+TEST_F(MainWindowTest, OkInTheOptionsOfAViewTakesTheValuesOverAndKeepsTheView) {
+    AddNumbersGroup();
+    m_settings.WriteInt("practice", 1);
+    m_window->show();
+    m_window->MainView().Commands().SetSelection({"Numbers"});
+    Action("drawAction")->trigger();
+    CDrawView* draw = m_window->Practice().Draw();
+    ASSERT_NE(draw, nullptr);
+    QTimer::singleShot(0, [] {
+        auto* sheet = dynamic_cast<COptionSheet*>(QApplication::activeModalWidget());
+        ASSERT_NE(sheet, nullptr);
+        testing::ButtonWithText(*sheet->Tabs().currentWidget(), "On request").click();
+        sheet->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    draw->findChild<QAction*>(QStringLiteral("options"))->trigger();
+    EXPECT_EQ(m_application.Document().Options().draw.feedback, 1);
+    EXPECT_TRUE(m_application.Document().IsModified());
+    EXPECT_EQ(m_window->Practice().Draw(), draw);
+    EXPECT_EQ(m_settings.GetInt("oomode", -1), 0);
+    EXPECT_TRUE(m_prompter.Texts().empty());
+}
+
+TEST_F(MainWindowTest, CancellingTheOptionsAfterChangesOnSeveralPagesChangesNothing) {
+    CBrushly2Doc& document = m_application.Document();
+    const CBrushlyOptions before = document.Options();
+    const std::int32_t commonWords = document.CommonWordsOnly();
+    QTimer::singleShot(0, [] {
+        auto* sheet = dynamic_cast<COptionSheet*>(QApplication::activeModalWidget());
+        ASSERT_NE(sheet, nullptr);
+        const auto click = [sheet](OptionTab tab, const char* text) {
+            testing::ButtonWithText(*sheet->Tabs().widget(static_cast<int>(tab)), text).click();
+        };
+        click(OptionTab::kFlashView, "Word Group");
+        click(OptionTab::kDrawView, "Simple Strokes");
+        click(OptionTab::kKanaFlashView, "Fill in the Blank");
+        sheet->findChild<QSpinBox*>(QStringLiteral("lowerLevel"))->setValue(10);
+        click(OptionTab::kGeneral, "OU (as in KOU, ROU)");
+        const COptionValues shown = sheet->Values();
+        EXPECT_EQ(shown.options.flash.shuffleOrder, 1);
+        EXPECT_EQ(shown.options.draw.drawingStyle, 1);
+        EXPECT_EQ(shown.options.kanaFlash.quizMode, 1);
+        EXPECT_EQ(shown.options.kanaFlash.lowerRange, 10);
+        EXPECT_EQ(shown.longOMode, 1);
+        sheet->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+    });
+    Action("optionsAction")->trigger();
+    EXPECT_EQ(document.Options(), before);
+    EXPECT_EQ(document.CommonWordsOnly(), commonWords);
+    EXPECT_EQ(document.LongOMode(), 0);
+    EXPECT_EQ(m_settings.GetInt("oomode", -1), -1);
+    EXPECT_FALSE(document.IsModified());
+}
+
+TEST_F(MainWindowTest, TheLongODisplayChosenInTheOptionsRedrawsTheWordGroupView) {
+    AddNumbersGroup();
+    auto compound = std::make_unique<CKanjiCompound>();
+    compound->groupName = "Numbers";
+    compound->headword = "\x91\xe5\x82\xab\x82\xa2";
+    compound->romaji = "ookii";
+    compound->meaning = "big";
+    m_application.Document().Cards().AddCard(std::move(compound));
+    m_window->show();
+    m_window->OpenWordGroup("Numbers");
+    auto* list = m_window->WordGroupView().findChild<QTreeWidget*>(QStringLiteral("cardList1"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->topLevelItemCount(), 1);
+    EXPECT_EQ(list->topLevelItem(0)->text(1), QStringLiteral("ookii"));
+
+    QTimer::singleShot(0, [] {
+        auto* sheet = dynamic_cast<COptionSheet*>(QApplication::activeModalWidget());
+        ASSERT_NE(sheet, nullptr);
+        testing::ButtonWithText(*sheet->Tabs().currentWidget(), "OU (as in KOU, ROU)").click();
+        sheet->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    Action("optionsAction")->trigger();
+    EXPECT_EQ(m_settings.GetInt("oomode", -1), 1);
+    EXPECT_EQ(m_application.Document().LongOMode(), 1);
+    ASSERT_EQ(list->topLevelItemCount(), 1);
+    EXPECT_EQ(list->topLevelItem(0)->text(1), QStringLiteral("oukii"));
+    EXPECT_TRUE(m_prompter.Texts().empty());
 }
 
 // Within one menu no two commands share a mnemonic letter.

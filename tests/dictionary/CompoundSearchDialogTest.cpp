@@ -132,6 +132,26 @@ TEST_F(CompoundSearchDialogTest, ATypedSearchBecomesACardOfTheChosenGroup) {
     EXPECT_TRUE(m_prompter.Texts().empty());
 }
 
+// The Reading column and the selected word's romaji show the long o as the display chooses;
+// the card keeps the romaji as stored.
+TEST_F(CompoundSearchDialogTest, RomajiIsShownInTheLongODisplay) {
+    auto compounds = std::make_unique<CCompoundLibrary>();
+    compounds->SetIdentification("EDICT test");
+    AddEntry(*compounds, "一通り", "hitotoori", "(n) roughly/(P)");
+    m_document.SetWordLibraries(std::move(compounds), std::make_unique<CCompoundLibrary>());
+    m_document.SetLongOMode(1);
+    const auto dialog = Open();
+    Type(Child<QLineEdit>(*dialog, "romajiEdit"), QStringLiteral("hitotoori"));
+    Button(*dialog, "searchButton").click();
+    ASSERT_EQ(List(*dialog).topLevelItemCount(), 1);
+    EXPECT_EQ(List(*dialog).topLevelItem(0)->text(0), QStringLiteral("hitotouri"));
+    ClickRow(*dialog, 0);
+    EXPECT_EQ(Child<QLineEdit>(*dialog, "selectedRomaji").text(), QStringLiteral("hitotouri"));
+    Button(*dialog, "addCardButton").click();
+    ASSERT_EQ(m_document.Cards().CompoundCards().size(), 1u);
+    EXPECT_EQ(m_document.Cards().CompoundCards().front()->romaji, "hitotoori");
+}
+
 TEST_F(CompoundSearchDialogTest, TheQuestionsYesShowsInTheOptionBoxes) {
     const auto dialog = Open();
     Child<QLineEdit>(*dialog, "meaningEdit").setText(QStringLiteral("day"));

@@ -207,6 +207,19 @@ TEST_F(DrawPracticeTest, CardPanelAndBoxSettingsFollowTheOptions) {
     EXPECT_EQ(practice.CardPanel().at(2).text, sjis::FromUtf8("イチ : one"));
 }
 
+TEST_F(DrawPracticeTest, CounterReadingsInRomajiFollowTheLongODisplay) {
+    CCounterCard& counter = Add<CCounterCard>("A", kBook, 2);
+    counter.romaji = "koo";
+    counter.formNumbers = {"10"};
+    counter.formRomaji = {"juukoo"};
+    ASSERT_TRUE(practice.Start(CDrawPractice::kKanjiMode, {"A"}, {}));
+    EXPECT_EQ(practice.CardPanel().at(3).text, "koo");
+    document.SetLongOMode(1);
+    const std::vector<DrawPanelLine> panel = practice.CardPanel();
+    EXPECT_EQ(panel.at(3).text, "kou");
+    EXPECT_TRUE(panel.at(4).text.starts_with("juukou - ")) << panel.at(4).text;
+}
+
 // The kanji box the Draw View shows for the first card of group A, asking the practice
 // what the writing looks like.
 class DrawLookAlikeTest : public DrawPracticeTest {

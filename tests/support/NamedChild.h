@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QString>
 #include <QWidget>
 #include <stdexcept>
@@ -14,6 +15,14 @@ Widget& Child(const QWidget& parent, const char* name) {
     auto* child = parent.findChild<Widget*>(QString::fromLatin1(name));
     if (!child) throw std::logic_error(std::string("no widget named ") + name);
     return *child;
+}
+
+// The button of `parent` (of type Button) that reads `text`. A missing one throws, as Child.
+template <class Button = QAbstractButton>
+Button& ButtonWithText(const QWidget& parent, const char* text) {
+    for (Button* button : parent.findChildren<Button*>())
+        if (button->text() == QString::fromLatin1(text)) return *button;
+    throw std::logic_error(std::string("no button reading ") + text);
 }
 
 }  // namespace brushly::testing

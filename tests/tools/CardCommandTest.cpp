@@ -134,10 +134,11 @@ TEST_F(CardCommand, FindListsWhatFindFlashcardFinds) {
     ASSERT_EQ(Add({"--kana-word", "とう", "--romaji", "too", "--meaning", "ten"}).status, 0);
     EXPECT_EQ(Run({m_document, "find", "--reading", "ICHI"}),
               testing::Printed("Words\tkanji\tICHI : one\n1 match\n"));
-    // "tou" finds the word stored with "oo"; the compound's meaning holds "one" too.
+    // "tou" finds the word stored with "oo", shown as stored in the "oo" display; the
+    // compound's meaning holds "one" too.
     EXPECT_EQ(Run({m_document, "find", "--reading", "tou", "--meaning", "one"}),
               testing::Printed("Words\tkanji\tICHI : one\nWords\tcompound\tichini / one "
-                               "two\nWords\tkana\ttou / ten\n3 matches\n"));
+                               "two\nWords\tkana\ttoo / ten\n3 matches\n"));
     EXPECT_EQ(Run({m_document, "find", "--reading", "ichi", "--meaning", "two", "--and"}),
               testing::Printed("0 matches\n"));
     EXPECT_EQ(Run({m_document, "find", "--meaning", "one", "--kinds", "compound"}),

@@ -1,18 +1,18 @@
 #include "app/wordgroup/CCardRows.h"
 
 #include "app/wordgroup/CardClasses.h"
+#include "lookup/RomajiKana.h"
 #include "platform/FormatText.h"
-#include "platform/ShiftJis.h"
 
 namespace brushly {
 
 namespace {
 
-std::string JoinForms(const std::vector<std::string>& forms) {
+std::string JoinForms(const std::vector<std::string>& forms, int longOMode) {
     std::string joined;
     for (const std::string& form : forms) {
         if (!joined.empty()) joined += ", ";
-        joined += form;
+        joined += LongORomaji(form, longOMode);
     }
     return joined;
 }
@@ -29,24 +29,18 @@ CCardRow RowOf(const CKanjiCard& card, int longOMode) {
 }
 
 CCardRow RowOf(const CKanjiCompound& card, int longOMode) {
-    return {card.headword, CCardRows::LongORomaji(card.romaji, longOMode), card.meaning,
-            card.active != 0};
+    return {card.headword, LongORomaji(card.romaji, longOMode), card.meaning, card.active != 0};
 }
 
 CCardRow RowOf(const CKanaWord& card, int longOMode) {
     return {card.kana, card.DisplayRomaji(longOMode), card.meaning, card.active != 0};
 }
 
-CCardRow RowOf(const CCounterCard& card, int) {
-    return {card.character, JoinForms(card.formRomaji), card.meaning, card.active != 0};
+CCardRow RowOf(const CCounterCard& card, int longOMode) {
+    return {card.character, JoinForms(card.formRomaji, longOMode), card.meaning, card.active != 0};
 }
 
 }  // namespace
-
-std::string CCardRows::LongORomaji(std::string romaji, int longOMode) {
-    if (longOMode != 1) return romaji;
-    return sjis::ReplaceAll(sjis::ReplaceAll(romaji, "oo", "ou"), "OO", "OU");
-}
 
 std::vector<CCardRow> CCardRows::Rows(const CWordGroup& group, CardKind kind, int longOMode) {
     return WithCardClass(kind, [&](auto* type) {

@@ -42,8 +42,6 @@ public:
     static std::vector<CCardRow> Rows(const CWordGroup& group, CardKind kind, int longOMode);
     // "Total: %d flashcards" with the group's card count.
     static std::string TotalText(const CWordGroup& group);
-    // A compound's romaji as shown: longOMode 1 writes "oo" as "ou" and "OO" as "OU".
-    static std::string LongORomaji(std::string romaji, int longOMode);
 };
 
 }  // namespace brushly

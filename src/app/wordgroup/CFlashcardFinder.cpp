@@ -79,7 +79,7 @@ std::string ShownRomaji(std::string_view romaji, int longOMode) {
     for (const char letter : sjis::AsciiLower(romaji)) {
         if (letter != ' ') shown.push_back(letter);
     }
-    return CCardRows::LongORomaji(std::move(shown), longOMode);
+    return LongORomaji(shown, longOMode);
 }
 
 bool AnyNormalisedTokenIsForm(std::vector<std::string>& tokens, const CPreparedQuery& query) {
@@ -138,11 +138,13 @@ public:
     }
 
     void Visit(const std::string& group, const CKanjiCompound& card) {
-        VisitWord(group, CardKind::kCompound, card, card.romaji, card.meaning);
+        VisitWord(group, CardKind::kCompound, card, card.romaji, card.romaji, card.meaning);
     }
 
+    // Matched in the "ou" style, shown in the display's.
     void Visit(const std::string& group, const CKanaWord& card) {
-        VisitWord(group, CardKind::kKanaWord, card, card.DisplayRomaji(1), card.meaning);
+        VisitWord(group, CardKind::kKanaWord, card, card.DisplayRomaji(1),
+                  card.DisplayRomaji(m_longOMode), card.meaning);
     }
 
     void Visit(const std::string& group, const CCounterCard& card) {
@@ -159,8 +161,10 @@ public:
     }
 
 private:
+    // `romaji` is matched, `shown` displayed.
     void VisitWord(const std::string& group, CardKind kind, const CObject& card,
-                   const std::string& romaji, const std::string& meaning) {
+                   const std::string& romaji, const std::string& shown,
+                   const std::string& meaning) {
         const bool readingMatch =
             m_prepared.hasReading &&
             sjis::ReplaceAll(PlainRomaji(romaji), "oo", "ou") == m_prepared.forms[2];
@@ -168,7 +172,7 @@ private:
             m_prepared.hasMeaning &&
             sjis::AsciiLower(meaning).find(m_prepared.meaning) != std::string::npos;
         if (m_prepared.Matches(readingMatch, meaningMatch))
-            Add(group, kind, card, -1, WordText(romaji, meaning));
+            Add(group, kind, card, -1, WordText(shown, meaning));
     }
 
     std::string WordText(const std::string& romaji, const std::string& meaning) const {

@@ -47,7 +47,8 @@ struct CFindMatch {
 //   compound cards: the romaji, lower-cased, stripped, normalised and with "oo" written
 //     "ou", equals the "ou" form; the lower-cased meaning contains the meaning. Shown as the
 //     lower-cased romaji without blanks (long o as "ou" in longOMode 1), " / ", the meaning.
-//   kana word cards: as compound cards, over the romaji as shown in the "ou" style.
+//   kana word cards: as compound cards, matched over the romaji as shown in the "ou" style
+//     and shown as CKanaWord::DisplayRomaji in longOMode.
 //   counter cards: the romaji, lower-cased and normalised, equals the unchanged form; the
 //     lower-cased meaning equals the meaning. Shown as compound cards are.
 // Matches come in the document's group order, each group's kanji, compound, kana word and

@@ -19,6 +19,7 @@
 #include "document/CBrushly2Doc.h"
 #include "handwriting/CDrawBoxPracticeDialog.h"
 #include "handwriting/CJapaneseTextWidget.h"
+#include "lookup/RomajiKana.h"
 #include "lookup/qt/CKanjiSearchDialog.h"
 #include "platform/ShiftJis.h"
 
@@ -307,7 +308,8 @@ void CCompoundSearchDialog::ShowPage() {
 void CCompoundSearchDialog::ShowSelection() {
     const CCompoundSelection selection = m_search.Selection();
     m_headword->SetText(selection.entry != nullptr ? selection.entry->headword : std::string());
-    m_romaji->setText(QString::fromLatin1(selection.romaji.c_str()));
+    m_romaji->setText(
+        QString::fromLatin1(LongORomaji(selection.romaji, m_document.LongOMode()).c_str()));
     m_meaning->setText(Utf8(selection.meaning));
     m_meaning->setCursorPosition(0);
     m_kana->SetText(selection.kana);

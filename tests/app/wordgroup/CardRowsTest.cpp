@@ -36,8 +36,11 @@ TEST(CardRowsTest, EachListShowsItsCardsInDisplayOrderWithTheLongOOfTheSetting) 
     EXPECT_EQ(counters[0].reading, "ichimai, nimai, sanmai");
     EXPECT_EQ(counters[0].meaning, "flat things");
     EXPECT_TRUE(counters[0].active);
+    AddCounter(cards, "Mixed", "\x82\xc2", "tsu", "things", {"hitotsu", "too"});
+    EXPECT_EQ(CCardRows::Rows(group, CardKind::kCounter, 0)[1].reading, "hitotsu, too");
+    EXPECT_EQ(CCardRows::Rows(group, CardKind::kCounter, 1)[1].reading, "hitotsu, tou");
 
-    EXPECT_EQ(CCardRows::TotalText(group), "Total: 4 flashcards");
+    EXPECT_EQ(CCardRows::TotalText(group), "Total: 5 flashcards");
 }
 
 TEST(CardRowsTest, AKanjiCardWithoutReadingGroupsShowsOnlyItsCharacter) {

@@ -57,6 +57,11 @@ TEST_F(FlashcardFinderTest, ReadingsWrittenWithOuFindCardsStoredWithOoAndTheReve
     EXPECT_EQ(Find(Reading("o'okii")), Texts{"A: o'okii / big; large"});
     // Shown in the current long-o style.
     EXPECT_EQ(Find(Reading("kou"), 1), Texts{"B: KOU, GYOU, i(ku), yu(ku) : go; journey"});
+    // A kana word too, though matched in the "ou" style.
+    m_cards.AddGroup("C");
+    AddKanaWord(m_cards, "C", "\x82\xc6\x82\xa8\x82\xa2", "tooi", "far");
+    EXPECT_EQ(Find(Reading("toui")), Texts{"C: tooi / far"});
+    EXPECT_EQ(Find(Reading("tooi"), 1), Texts{"C: toui / far"});
 }
 
 TEST_F(FlashcardFinderTest, EachKindHasItsOwnRules) {

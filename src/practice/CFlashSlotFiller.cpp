@@ -212,6 +212,11 @@ FlashSlots CFlashSlotFiller::Fill(const FlashDeckEntry& entry, int quizMode) {
             FillCounter(slots, entry, quizMode);
             break;
     }
+    // Romaji answers are shown in the long-o style; their kana was made from the stored form
+    // already and stays as it is.
+    for (FlashSlot& slot : slots.slots) {
+        if (!slot.kana.empty()) slot.answer = LongORomaji(slot.answer, m_document.LongOMode());
+    }
     return slots;
 }
 

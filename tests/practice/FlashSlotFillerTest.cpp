@@ -248,6 +248,25 @@ TEST_F(FlashCompoundSlotTest, QuestionKanaAreShownAroundEveryCandidate) {
     }
 }
 
+// The kana comes from the stored romaji, so showing it in the OU style changes no kana.
+TEST_F(FlashCompoundSlotTest, RomajiAnswersFollowTheLongODisplayAndKeepTheirKana) {
+    AddCompound("\x91\xe5\x96\xd8", "ooki");  // 大木
+    document.SetLongOMode(1);
+    const FlashDeckEntry question = CompoundEntry(AddCompound("\x8a\x77\x90\xb6", "gakusei"));
+    CFlashSlotFiller filler(document, abbreviations, deck);
+    std::set<std::string> shown;
+    for (int i = 0; i < kRepeats; ++i) {
+        for (const FlashSlot& slot : filler.Fill(question, 0).slots) {
+            EXPECT_EQ(slot.answer.find("oo"), std::string::npos) << slot.answer;
+            if (slot.answer == "ouki") {
+                EXPECT_EQ(slot.kana, "\x82\xa8\x82\xa4\x82\xab");  // おうき, as "ooki" reads
+            }
+            shown.insert(slot.answer);
+        }
+    }
+    EXPECT_TRUE(shown.contains("ouki"));  // 大木, stored "ooki"
+}
+
 TEST_F(FlashSlotFillerTest, CompoundsWithoutEnoughSourcesGetNoData) {
     const FlashDeckEntry question = CompoundEntry(AddCompound("\x8a\x77\x90\xb6", "gakusei"));
     for (const std::string& answer : Distracters(question)) {

@@ -20,17 +20,13 @@
 #include "app/CWordGroupRows.h"
 #include "app/GroupIcons.h"
 #include "handwriting/CJapaneseTextDelegate.h"
-#include "platform/ShiftJis.h"
+#include "platform/QtSjisText.h"
 
 namespace brushly {
 
 namespace {
 
 enum ListPage : int { kDetailsPage = 0, kIconsPage = 1, kEmptyPage = 2 };
-
-QString ToQString(const std::string& sjisText) {
-    return QString::fromStdString(sjis::ToUtf8(sjisText));
-}
 
 QLabel* Heading(const char* text, QWidget* parent) {
     auto* label = new QLabel(QString::fromLatin1(text), parent);
@@ -247,12 +243,12 @@ void CMainView::Refresh() {
     for (const CWordGroupRow& row : rows) {
         QList<QStandardItem*> items;
         for (const std::string& text : row.columns) {
-            auto* item = new QStandardItem(ToQString(text));
+            auto* item = new QStandardItem(SjisToQString(text));
             if (!items.isEmpty()) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             items.append(item);
         }
         items.front()->setIcon(GroupIcon(row.iconIndex));
-        items.front()->setData(ToQString(row.name), Qt::UserRole);
+        items.front()->setData(SjisToQString(row.name), Qt::UserRole);
         m_model->appendRow(items);
     }
     for (int column = 0; column < CWordGroupRows::kColumnCount; ++column)
@@ -261,9 +257,9 @@ void CMainView::Refresh() {
     m_guidedTour->setVisible(rows.empty());
     ShowSelection();
     m_kana->topLevelItem(0)->setText(
-        1, ToQString(CWordGroupRows::KanaRecognition(m_document.HiraganaStats())));
+        1, SjisToQString(CWordGroupRows::KanaRecognition(m_document.HiraganaStats())));
     m_kana->topLevelItem(1)->setText(
-        1, ToQString(CWordGroupRows::KanaRecognition(m_document.KatakanaStats())));
+        1, SjisToQString(CWordGroupRows::KanaRecognition(m_document.KatakanaStats())));
     SetKanaRow(m_kanaRow);
     ApplyDisplayMode();
     UpdatePasteAction();
@@ -320,8 +316,7 @@ void CMainView::ApplyDisplayMode() {
 void CMainView::ShowSelection() {
     QItemSelection selection;
     for (int row = 0; row < m_model->rowCount(); ++row) {
-        const std::string name =
-            sjis::FromUtf8(m_model->item(row)->data(Qt::UserRole).toString().toStdString());
+        const std::string name = QStringToSjis(m_model->item(row)->data(Qt::UserRole).toString());
         if (std::ranges::find(m_commands->Selection(), name) != m_commands->Selection().end())
             selection.select(m_model->index(row, 0),
                              m_model->index(row, CWordGroupRows::kColumnCount - 1));
@@ -335,8 +330,7 @@ void CMainView::TakeSelectionFromList() {
     std::vector<std::string> rowNames;
     for (int row = 0; row < m_model->rowCount(); ++row) {
         if (m_details->selectionModel()->isRowSelected(row, QModelIndex()))
-            rowNames.push_back(
-                sjis::FromUtf8(m_model->item(row)->data(Qt::UserRole).toString().toStdString()));
+            rowNames.push_back(QStringToSjis(m_model->item(row)->data(Qt::UserRole).toString()));
     }
     std::vector<std::string> ordered;
     for (const std::string& name : m_commands->Selection()) {

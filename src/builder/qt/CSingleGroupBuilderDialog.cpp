@@ -13,17 +13,11 @@
 #include "builder/qt/CBuilderProgressDialog.h"
 #include "document/CBrushly2Doc.h"
 #include "handwriting/CJapaneseTextDelegate.h"
-#include "platform/ShiftJis.h"
+#include "platform/QtSjisText.h"
 
 namespace brushly {
 
-namespace {
-
-QString FromSjis(const std::string& text) {
-    return QString::fromStdString(sjis::ToUtf8(text));
-}
-
-}  // namespace
+namespace {}  // namespace
 
 CSingleGroupBuilderDialog::CSingleGroupBuilderDialog(CBrushly2Doc& document,
                                                      CSingleGroupBuilder& builder,
@@ -50,7 +44,7 @@ CSingleGroupBuilderDialog::CSingleGroupBuilderDialog(CBrushly2Doc& document,
     m_groups->setSelectionMode(QAbstractItemView::MultiSelection);
     m_groups->setItemDelegate(new CJapaneseTextDelegate(style, m_groups));
     for (const std::string& name : builder.OtherKanjiGroups()) {
-        auto* item = new QListWidgetItem(FromSjis(name), m_groups);
+        auto* item = new QListWidgetItem(SjisToQString(name), m_groups);
         item->setData(Qt::UserRole, QByteArray::fromStdString(name));
     }
     const bool selectedScope =

@@ -21,6 +21,7 @@
 #include "handwriting/CJapaneseTextWidget.h"
 #include "lookup/RomajiKana.h"
 #include "lookup/qt/CKanjiSearchDialog.h"
+#include "platform/QtSjisText.h"
 #include "platform/ShiftJis.h"
 
 namespace brushly {
@@ -29,10 +30,6 @@ namespace {
 
 constexpr int kReadingColumnWidth = 135;
 constexpr int kMeaningColumnWidth = 265;
-
-QString Utf8(const std::string& sjisText) {
-    return QString::fromStdString(sjis::ToUtf8(sjisText));
-}
 
 QPushButton* Button(const char* text, const char* name, QWidget* parent) {
     auto* button = new QPushButton(QString::fromLatin1(text), parent);
@@ -224,7 +221,7 @@ QWidget* CCompoundSearchDialog::BuildButtons() {
     m_wordGroup->setMinimumContentsLength(16);
     const auto& names = m_document.Cards().GroupNames();
     for (const std::string& name : names)
-        m_wordGroup->addItem(Utf8(name));
+        m_wordGroup->addItem(SjisToQString(name));
     const auto preselected = std::find(names.begin(), names.end(), m_request.wordGroup);
     m_wordGroup->setCurrentIndex(preselected == names.end() || m_request.wordGroup.empty()
                                      ? -1
@@ -282,9 +279,9 @@ void CCompoundSearchDialog::ShowPage() {
         m_list->clear();
         for (const CCompoundRow& row : m_search.PageRows(m_document.LongOMode())) {
             auto* item = new QTreeWidgetItem(
-                m_list, {QString::fromLatin1(row.reading.c_str()), Utf8(row.meaning)});
+                m_list, {QString::fromLatin1(row.reading.c_str()), SjisToQString(row.meaning)});
             item->setIcon(0, CompoundRowIcon(row.kind));
-            item->setToolTip(1, Utf8(row.meaning));
+            item->setToolTip(1, SjisToQString(row.meaning));
         }
         // A redisplay of the page keeps the selected row marked.
         const int row =
@@ -310,7 +307,7 @@ void CCompoundSearchDialog::ShowSelection() {
     m_headword->SetText(selection.entry != nullptr ? selection.entry->headword : std::string());
     m_romaji->setText(
         QString::fromLatin1(LongORomaji(selection.romaji, m_document.LongOMode()).c_str()));
-    m_meaning->setText(Utf8(selection.meaning));
+    m_meaning->setText(SjisToQString(selection.meaning));
     m_meaning->setCursorPosition(0);
     m_kana->SetText(selection.kana);
     m_ok->setEnabled(selection.entry == nullptr || m_search.OkEnabled(m_request.mode));

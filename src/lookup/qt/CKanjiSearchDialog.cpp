@@ -21,6 +21,7 @@
 #include "lookup/qt/CKanjiDataDialog.h"
 #include "lookup/qt/CKanjiSearchControls.h"
 #include "lookup/qt/GradeIcons.h"
+#include "platform/QtSjisText.h"
 #include "platform/ShiftJis.h"
 
 namespace brushly {
@@ -29,10 +30,6 @@ namespace {
 
 constexpr int kSearchButtonWidth = 2 * CDrawBoxFrame::kButtonWidth;
 constexpr const char* kIdleCaption = "Draw a kanji, then search";
-
-QString Utf8(const std::string& sjisText) {
-    return QString::fromStdString(sjis::ToUtf8(sjisText));
-}
 
 // The handwriting search button's picture: a magnifying glass and "Search".
 QPixmap SearchButtonPicture() {
@@ -211,7 +208,7 @@ QWidget* CKanjiSearchDialog::BuildButtons() {
     m_wordGroup->setMinimumContentsLength(16);
     const auto& names = m_document.Cards().GroupNames();
     for (const std::string& name : names)
-        m_wordGroup->addItem(Utf8(name));
+        m_wordGroup->addItem(SjisToQString(name));
     const auto preselected = std::find(names.begin(), names.end(), m_request.wordGroup);
     m_wordGroup->setCurrentIndex(preselected == names.end() || m_request.wordGroup.empty()
                                      ? -1
@@ -270,10 +267,11 @@ void CKanjiSearchDialog::ShowPage() {
     QFont kanjiFont = m_list->font();
     kanjiFont.setPixelSize(kListKanjiSize);
     for (const CKanjiResultRow& row : m_search.PageRows(m_document.LongOMode())) {
-        auto* item = new QTreeWidgetItem(m_list, {Utf8(row.character), Utf8(row.text)});
+        auto* item =
+            new QTreeWidgetItem(m_list, {SjisToQString(row.character), SjisToQString(row.text)});
         item->setFont(0, kanjiFont);
         item->setIcon(1, m_gradeIcons[static_cast<std::size_t>(std::clamp(row.grade, 0, 8))]);
-        item->setToolTip(1, Utf8(row.text));
+        item->setToolTip(1, SjisToQString(row.text));
     }
     // A paging button that goes while it has the focus hands it to the other one, so that
     // Return keeps paging instead of pressing whatever button comes next.
@@ -340,7 +338,7 @@ void CKanjiSearchDialog::ShowData() {
 void CKanjiSearchDialog::Demonstrate() {
     const CKanjiData* record = m_search.SelectedRecord();
     if (record == nullptr) return;
-    const QString caption = QStringLiteral("Stroke Order: ") + Utf8(record->character);
+    const QString caption = QStringLiteral("Stroke Order: ") + SjisToQString(record->character);
     if (!m_demonstration) {
         m_demonstration = std::make_unique<CDemonstrationWidget>(caption, this);
         m_demonstration->setWindowFlag(Qt::Tool);

@@ -16,7 +16,6 @@
 namespace brushly {
 
 using editors::Button;
-using editors::Utf8;
 
 CCardEditorDialog::CCardEditorDialog(CCardEditor& editor, CEditorContext& context,
                                      const char* objectName, QWidget* parent)
@@ -29,7 +28,7 @@ void CCardEditorDialog::Finish(QBoxLayout* content) {
     m_group->setObjectName(QStringLiteral("wordGroupCombo"));
     m_group->setItemDelegate(new CJapaneseTextDelegate(m_context.Style(), m_group));
     for (const std::string& name : m_editor.GroupNames())
-        m_group->addItem(Utf8(name), QByteArray::fromStdString(name));
+        m_group->addItem(SjisToQString(name), QByteArray::fromStdString(name));
     m_group->setMinimumContentsLength(20);
     connect(m_group, &QComboBox::activated, this, &CCardEditorDialog::ChooseGroup);
     m_active = new QCheckBox(QStringLiteral("Active Card"), this);

@@ -10,7 +10,7 @@
 namespace brushly {
 
 CCommentsDialog::CCommentsDialog(const char* prompt, const std::string& comments, QWidget* parent)
-    : QDialog(parent), m_text(new QPlainTextEdit(editors::Utf8(comments), this)) {
+    : QDialog(parent), m_text(new QPlainTextEdit(SjisToQString(comments), this)) {
     setObjectName(QStringLiteral("commentsDialog"));
     setWindowTitle(QString::fromLatin1(kTitle));
     m_text->setObjectName(QStringLiteral("commentsEdit"));
@@ -25,7 +25,7 @@ CCommentsDialog::CCommentsDialog(const char* prompt, const std::string& comments
 }
 
 std::string CCommentsDialog::Comments() const {
-    return editors::Sjis(m_text->toPlainText());
+    return QStringToSjis(m_text->toPlainText());
 }
 
 }  // namespace brushly

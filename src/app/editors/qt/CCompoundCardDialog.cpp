@@ -17,8 +17,6 @@ namespace brushly {
 
 using editors::Button;
 using editors::Label;
-using editors::Sjis;
-using editors::Utf8;
 
 CCompoundCardDialog::CCompoundCardDialog(CCompoundCardEditor& editor, CEditorContext& context,
                                          QWidget* parent)
@@ -78,7 +76,7 @@ CCompoundCardDialog::CCompoundCardDialog(CCompoundCardEditor& editor, CEditorCon
     content->addWidget(search);
 
     connect(m_addKanji, &QPushButton::clicked, this, [this] {
-        if (m_editor.AddKanji(Sjis(m_kanji->text()))) m_kanji->clear();
+        if (m_editor.AddKanji(QStringToSjis(m_kanji->text()))) m_kanji->clear();
         ShowCompound();
     });
     connect(m_getKanji, &QPushButton::clicked, this, [this] {
@@ -86,7 +84,7 @@ CCompoundCardDialog::CCompoundCardDialog(CCompoundCardEditor& editor, CEditorCon
         ShowCompound();
     });
     connect(addKana, &QPushButton::clicked, this, [this] {
-        if (m_editor.AddKana(Sjis(m_kana->text()))) m_kana->clear();
+        if (m_editor.AddKana(QStringToSjis(m_kana->text()))) m_kana->clear();
         ShowCompound();
     });
     connect(m_addRepeat, &QPushButton::clicked, this, [this] {
@@ -106,8 +104,8 @@ CCompoundCardDialog::CCompoundCardDialog(CCompoundCardEditor& editor, CEditorCon
 }
 
 void CCompoundCardDialog::ShowCard() {
-    m_romaji->setText(Utf8(m_editor.Working().romaji));
-    m_meaning->setText(Utf8(m_editor.Working().meaning));
+    m_romaji->setText(SjisToQString(m_editor.Working().romaji));
+    m_meaning->setText(SjisToQString(m_editor.Working().meaning));
     ShowCompound();
 }
 
@@ -125,8 +123,8 @@ void CCompoundCardDialog::ShowCompound() {
 }
 
 void CCompoundCardDialog::TakeFields() {
-    m_editor.SetRomaji(Sjis(m_romaji->text()));
-    m_editor.SetMeaning(Sjis(m_meaning->text()));
+    m_editor.SetRomaji(QStringToSjis(m_romaji->text()));
+    m_editor.SetMeaning(QStringToSjis(m_meaning->text()));
 }
 
 void CCompoundCardDialog::Search(CompoundQuery by) {

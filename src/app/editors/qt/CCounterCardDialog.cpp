@@ -23,8 +23,6 @@ namespace brushly {
 
 using editors::Button;
 using editors::Label;
-using editors::Sjis;
-using editors::Utf8;
 
 namespace {
 enum FormColumn { kNumberColumn = 0, kRomajiColumn = 1, kKanaColumn = 2 };
@@ -95,7 +93,8 @@ QLayout* CCounterCardDialog::BuildForms() {
     QPushButton* add = Button("&Add", "addFormButton", this);
     m_deleteForm = Button("&Delete", "deleteFormButton", this);
     connect(add, &QPushButton::clicked, this, [this] {
-        if (!m_editor.AddForm(m_number->currentText().toStdString(), Sjis(m_formRomaji->text())))
+        if (!m_editor.AddForm(m_number->currentText().toStdString(),
+                              QStringToSjis(m_formRomaji->text())))
             return;
         m_number->setCurrentIndex(0);
         m_formRomaji->clear();
@@ -151,8 +150,8 @@ QLayout* CCounterCardDialog::BuildExpansion() {
 
 void CCounterCardDialog::ShowCard() {
     const CCounterCard& card = m_editor.Working();
-    m_meaning->setText(Utf8(card.meaning));
-    m_romaji->setText(Utf8(card.romaji));
+    m_meaning->setText(SjisToQString(card.meaning));
+    m_romaji->setText(SjisToQString(card.romaji));
     m_type->setCurrentIndex(card.counterType == CCounterCard::kName ? 1 : 0);
     m_character->ShowCharacter(card.character);
     ShowForms();
@@ -163,21 +162,21 @@ void CCounterCardDialog::ShowForms() {
     const CCounterCard& card = m_editor.Working();
     for (std::size_t i = 0; i < card.formNumbers.size() && i < card.formRomaji.size(); ++i) {
         const std::string& romaji = card.formRomaji[i];
-        new QTreeWidgetItem(m_forms, {Utf8(card.formNumbers[i]), Utf8(romaji),
-                                      Utf8(RomajiToKana(romaji, true, false))});
+        new QTreeWidgetItem(m_forms, {SjisToQString(card.formNumbers[i]), SjisToQString(romaji),
+                                      SjisToQString(RomajiToKana(romaji, true, false))});
     }
     m_deleteForm->setEnabled(false);
 }
 
 void CCounterCardDialog::TakeFields() {
-    m_editor.SetMeaning(Sjis(m_meaning->text()));
-    m_editor.SetRomaji(Sjis(m_romaji->text()));
+    m_editor.SetMeaning(QStringToSjis(m_meaning->text()));
+    m_editor.SetRomaji(QStringToSjis(m_romaji->text()));
     m_editor.SetCounterType(m_type->currentIndex() == 1 ? CCounterCard::kName
                                                         : CCounterCard::kCount);
 }
 
 void CCounterCardDialog::Expand(bool nativeWords) {
-    if (m_editor.AutoExpand(Sjis(m_root->text()), {nativeWords, m_prefix->isChecked()}))
+    if (m_editor.AutoExpand(QStringToSjis(m_root->text()), {nativeWords, m_prefix->isChecked()}))
         ShowForms();
 }
 

@@ -61,7 +61,7 @@ void CEditorContext::ShowData(const CKanjiData& record, QWidget* parent) const {
 }
 
 void CEditorContext::Demonstrate(const CKanjiData& record, QWidget* parent) {
-    const QString caption = QStringLiteral("Stroke Order: ") + editors::Utf8(record.character);
+    const QString caption = QStringLiteral("Stroke Order: ") + SjisToQString(record.character);
     if (!m_demonstration) {
         // Without a parent: the window belongs to the context, which closes it with the editor.
         m_demonstration = std::make_unique<CDemonstrationWidget>(caption);

@@ -17,8 +17,6 @@ namespace brushly {
 
 using editors::Button;
 using editors::Label;
-using editors::Sjis;
-using editors::Utf8;
 
 CKanaWordDialog::CKanaWordDialog(CKanaWordEditor& editor, CEditorContext& context, QWidget* parent)
     : CCardEditorDialog(editor, context, "kanaWordDialog", parent), m_editor(editor) {
@@ -54,7 +52,7 @@ CKanaWordDialog::CKanaWordDialog(CKanaWordEditor& editor, CEditorContext& contex
     content->addWidget(search);
 
     connect(m_romaji, &QLineEdit::textChanged, this, [this](const QString& text) {
-        m_editor.SetRomaji(Sjis(text));
+        m_editor.SetRomaji(QStringToSjis(text));
         m_kana->SetText(m_editor.Working().kana);
     });
     connect(clear, &QPushButton::clicked, this, [this] {
@@ -66,13 +64,13 @@ CKanaWordDialog::CKanaWordDialog(CKanaWordEditor& editor, CEditorContext& contex
 
 void CKanaWordDialog::ShowCard() {
     m_kana->SetText(m_editor.Working().kana);
-    m_romaji->setText(Utf8(m_editor.Working().romaji));
-    m_meaning->setText(Utf8(m_editor.Working().meaning));
+    m_romaji->setText(SjisToQString(m_editor.Working().romaji));
+    m_meaning->setText(SjisToQString(m_editor.Working().meaning));
 }
 
 void CKanaWordDialog::TakeFields() {
-    m_editor.SetRomaji(Sjis(m_romaji->text()));
-    m_editor.SetMeaning(Sjis(m_meaning->text()));
+    m_editor.SetRomaji(QStringToSjis(m_romaji->text()));
+    m_editor.SetMeaning(QStringToSjis(m_meaning->text()));
 }
 
 void CKanaWordDialog::Search(CompoundQuery by) {

@@ -19,7 +19,6 @@
 namespace brushly {
 
 using editors::Button;
-using editors::Utf8;
 
 CKanjiCardDialog::CKanjiCardDialog(CKanjiCardEditor& editor, CEditorContext& context,
                                    QWidget* parent)
@@ -85,7 +84,7 @@ void CKanjiCardDialog::ShowCharacter() {
 void CKanjiCardDialog::ShowReadings(int selectRow) {
     m_readings->clear();
     for (const std::string& line : m_editor.ReadingLines(Context().Document().LongOMode()))
-        m_readings->addItem(Utf8(line));
+        m_readings->addItem(SjisToQString(line));
     if (selectRow >= 0 && selectRow < m_readings->count()) m_readings->setCurrentRow(selectRow);
 }
 

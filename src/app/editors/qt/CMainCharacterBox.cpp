@@ -35,7 +35,7 @@ CMainCharacterBox::CMainCharacterBox(CEditorContext& context, int size, Setter s
     layout->addWidget(m_demonstrate, 2, 1, 1, 2);
 
     connect(m_edit, &QLineEdit::textEdited, this, [this](const QString& text) {
-        m_setCharacter(editors::Sjis(text));
+        m_setCharacter(QStringToSjis(text));
         Changed();
     });
     connect(m_getKanji, &QPushButton::clicked, this, [this] {
@@ -55,7 +55,7 @@ CMainCharacterBox::CMainCharacterBox(CEditorContext& context, int size, Setter s
 void CMainCharacterBox::ShowCharacter(const std::string& character) {
     m_character->SetText(character);
     // Only the text that is not the user's own typing is replaced, to keep the cursor.
-    if (editors::Sjis(m_edit->text()) != character) m_edit->setText(editors::Utf8(character));
+    if (QStringToSjis(m_edit->text()) != character) m_edit->setText(SjisToQString(character));
     const bool linked = m_record() != nullptr;
     m_getKanji->setEnabled(m_context.HasKanjiDatabase());
     m_showData->setEnabled(linked);

@@ -17,8 +17,6 @@ namespace brushly {
 
 using editors::Button;
 using editors::Label;
-using editors::Sjis;
-using editors::Utf8;
 
 namespace {
 constexpr int kKanaSize = 24;
@@ -85,8 +83,9 @@ CReadingEditorDialog::CReadingEditorDialog(CPrompter& prompter, const CJapaneseT
     };
     enableWithText(m_reading, {addOn, addKun, swap});
     enableWithText(m_meaning, {addMeaning});
-    connect(m_reading, &QLineEdit::textChanged, this,
-            [this](const QString& text) { m_kana->SetText(CReadingEditor::Kana(Sjis(text))); });
+    connect(m_reading, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_kana->SetText(CReadingEditor::Kana(QStringToSjis(text)));
+    });
     connect(addOn, &QPushButton::clicked, this,
             [this] { Add(CReadingEditor::List::kOn, m_reading); });
     connect(addKun, &QPushButton::clicked, this,
@@ -94,7 +93,8 @@ CReadingEditorDialog::CReadingEditorDialog(CPrompter& prompter, const CJapaneseT
     connect(addMeaning, &QPushButton::clicked, this,
             [this] { Add(CReadingEditor::List::kMeaning, m_meaning); });
     connect(swap, &QPushButton::clicked, this, [this] {
-        m_reading->setText(Utf8(CReadingEditor::SwapLongO(Sjis(m_reading->text()))));
+        m_reading->setText(
+            SjisToQString(CReadingEditor::SwapLongO(QStringToSjis(m_reading->text()))));
     });
     connect(m_kun, &QListWidget::itemSelectionChanged, this, &CReadingEditorDialog::ShowWordType);
     connect(m_adjust, &QPushButton::clicked, this, [this] {
@@ -129,7 +129,7 @@ QListWidget* CReadingEditorDialog::AddList(const char* title, const char* name,
 }
 
 void CReadingEditorDialog::Add(CReadingEditor::List list, QLineEdit* edit) {
-    if (!m_editor.Add(list, Sjis(edit->text()))) return;
+    if (!m_editor.Add(list, QStringToSjis(edit->text()))) return;
     edit->clear();
     ShowLists();
 }
@@ -139,7 +139,7 @@ void CReadingEditorDialog::ShowLists() {
     const auto fill = [](QListWidget* list, const std::vector<std::string>& entries) {
         list->clear();
         for (const std::string& entry : entries)
-            list->addItem(Utf8(entry));
+            list->addItem(SjisToQString(entry));
     };
     fill(m_on, reading.onReadings);
     fill(m_kun, reading.kunReadings);

@@ -5,17 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "platform/ShiftJis.h"
-
 namespace brushly::editors {
-
-QString Utf8(const std::string& sjisText) {
-    return QString::fromStdString(sjis::ToUtf8(sjisText));
-}
-
-std::string Sjis(const QString& text) {
-    return sjis::FromUtf8(text.toStdString());
-}
 
 QPushButton* Button(const char* text, const char* name, QWidget* parent) {
     auto* button = new QPushButton(QString::fromLatin1(text), parent);

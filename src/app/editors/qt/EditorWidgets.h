@@ -3,6 +3,8 @@
 #include <QString>
 #include <string>
 
+#include "platform/QtSjisText.h"
+
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -11,10 +13,6 @@ class QWidget;
 
 // Small helpers the card editor dialogs share for building their controls.
 namespace brushly::editors {
-
-// Shift-JIS text for display, and typed text back to Shift-JIS.
-QString Utf8(const std::string& sjisText);
-std::string Sjis(const QString& text);
 
 // Controls named for the tests: a push button with its text (mnemonic included), a line
 // edit, a label.

@@ -11,15 +11,11 @@
 
 #include "app/wordgroup/CardClasses.h"
 #include "handwriting/CJapaneseTextDelegate.h"
-#include "platform/ShiftJis.h"
+#include "platform/QtSjisText.h"
 
 namespace brushly {
 
 namespace {
-
-QString ToQString(const std::string& sjisText) {
-    return QString::fromStdString(sjis::ToUtf8(sjisText));
-}
 
 QPushButton* Button(const char* text, const char* name, QWidget* parent) {
     auto* button = new QPushButton(QString::fromLatin1(text), parent);
@@ -156,7 +152,7 @@ void CFindFlashcardDialog::ShowPage() {
     m_matches->clear();
     for (const CFindMatch* match : m_finder.PageMatches())
         m_matches->addTopLevelItem(
-            new QTreeWidgetItem({ToQString(match->text), ToQString(match->groupName)}));
+            new QTreeWidgetItem({SjisToQString(match->text), SjisToQString(match->groupName)}));
     m_caption->setText(QString::fromStdString(m_finder.Caption()));
     m_back->setVisible(m_finder.HasPreviousPage());
     m_next->setVisible(m_finder.HasNextPage());

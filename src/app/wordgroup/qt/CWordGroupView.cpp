@@ -17,6 +17,7 @@
 #include "builder/qt/CSingleGroupBuilderDialog.h"
 #include "handwriting/CJapaneseTextDelegate.h"
 #include "handwriting/CJapaneseTextWidget.h"
+#include "platform/QtSjisText.h"
 #include "platform/ShiftJis.h"
 
 namespace brushly {
@@ -25,10 +26,6 @@ namespace {
 
 enum Page : int { kListsPage = 0, kEmptyPage = 1 };
 constexpr int kNameSize = 20;
-
-QString ToQString(const std::string& sjisText) {
-    return QString::fromStdString(sjis::ToUtf8(sjisText));
-}
 
 QLabel* BoldLabel(const char* text, QWidget* parent) {
     auto* label = new QLabel(QString::fromLatin1(text), parent);
@@ -249,8 +246,9 @@ void CWordGroupView::Refresh() {
         if (!group) continue;
         QList<QTreeWidgetItem*> items;
         for (const CCardRow& row : CCardRows::Rows(*group, kind, m_document.LongOMode())) {
-            auto* item = new QTreeWidgetItem(
-                {ToQString(row.japanese), ToQString(row.reading), ToQString(row.meaning)});
+            auto* item =
+                new QTreeWidgetItem({SjisToQString(row.japanese), SjisToQString(row.reading),
+                                     SjisToQString(row.meaning)});
             if (!row.active) {
                 for (int column = 0; column < 3; ++column)
                     item->setForeground(column,
@@ -260,7 +258,7 @@ void CWordGroupView::Refresh() {
         }
         list->addTopLevelItems(items);
     }
-    m_total->setText(group ? ToQString(CCardRows::TotalText(*group)) : QString());
+    m_total->setText(group ? SjisToQString(CCardRows::TotalText(*group)) : QString());
     m_pages->setCurrentIndex(group && group->cardCount > 0 ? kListsPage : kEmptyPage);
     m_updating = false;
     ShowSelection();

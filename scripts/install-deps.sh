@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config ccache zlib1g-dev
     clang libclang-rt-14-dev clang-format
-    qt6-base-dev libgl-dev libpugixml-dev
+    qt6-base-dev libgl-dev libpugixml-dev nlohmann-json3-dev
     kanjidic-xml edict fonts-ipafont-mincho nodejs
     libgtest-dev libgmock-dev libbenchmark-dev
 )

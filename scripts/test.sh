@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Runs the whole test suite: installs what is missing, builds, generates the reference data
 # if it is missing, runs every test in a normal build and in an AddressSanitizer +
-# UndefinedBehaviorSanitizer build, checks the format, and fuzzes the archive reader for a
+# UndefinedBehaviorSanitizer build, checks the format, and fuzzes every file reader for a
 # bounded time. Exits non-zero when anything fails.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BRUSHLY_BUILD_DIR:-$root/build}
-fuzz_seconds=${BRUSHLY_FUZZ_SECONDS:-60}
+fuzz_seconds=${BRUSHLY_FUZZ_SECONDS:-30}
 export QT_QPA_PLATFORM=offscreen
 export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache}
 jobs=$(nproc)
@@ -48,20 +48,40 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     run_ctest "$build-asan" "$logs/asan.log" || status=1
 
-section "Fuzzing the archive reader for ${fuzz_seconds} s"
+section "Fuzzing every reader for ${fuzz_seconds} s each"
 cmake -S "$root" -B "$build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRUSHLY_FUZZ=ON \
     -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build "$build-fuzz"
-mkdir -p "$build-fuzz/corpus"
-fuzz_status=0
-"$build-fuzz/fuzz/archive_fuzz" -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 -max_len=4096 \
-    -print_final_stats=1 "$build-fuzz/corpus" "$build/fuzz-seeds/archive" \
-    >"$logs/fuzz.log" 2>&1 || fuzz_status=$?
-tail -n 15 "$logs/fuzz.log"
-if [ "$fuzz_status" -ne 0 ]; then
-    echo "The archive fuzzer found a failure (status $fuzz_status)"
-    status=1
-fi
+# fuzz NAME SEEDS SECONDS MAX_LEN: runs one target from its seeds; a finding fails the run.
+fuzz_passed=0
+fuzz_failed=0
+fuzz() {
+    local name=$1 seeds=$2 seconds=$3 max_len=$4 fuzz_status=0
+    echo "$name: ${seconds} s"
+    mkdir -p "$build-fuzz/corpus-$name"
+    "$build-fuzz/fuzz/$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -max_len="$max_len" -print_final_stats=1 "$build-fuzz/corpus-$name" "$seeds" \
+        >"$logs/$name.log" 2>&1 || fuzz_status=$?
+    grep -E '^(stat::(number_of_executed_units|average_exec_per_sec)|Done)' "$logs/$name.log" || true
+    if [ "$fuzz_status" -ne 0 ]; then
+        tail -n 30 "$logs/$name.log"
+        echo "The fuzzer $name found a failure (status $fuzz_status)"
+        fuzz_failed=$((fuzz_failed + 1))
+    else
+        fuzz_passed=$((fuzz_passed + 1))
+    fi
+}
+seeds=$build/fuzz-seeds
+"$root/scripts/fuzz-seeds.sh" "$build" "${BRUSHLY_DATA_DIR:-$root/data}" "$seeds"
+fuzz archive_fuzz "$seeds/archive" "$fuzz_seconds" 4096
+fuzz word_group_import_fuzz "$seeds/import" "$fuzz_seconds" 8192
+fuzz kanji_database_fuzz "$seeds/kanji-db" "$fuzz_seconds" 16384
+fuzz jlpt_list_fuzz "$seeds/jlpt" "$fuzz_seconds" 8192
+fuzz word_library_fuzz "$seeds/word-library" "$fuzz_seconds" 32768
+fuzz abbreviation_list_fuzz "$seeds/abbreviations" "$fuzz_seconds" 4096
+fuzz edict_line_fuzz "$seeds/edict" "$fuzz_seconds" 8192
+fuzz document_fuzz "$seeds/document" "$fuzz_seconds" 32768
+fuzz json_strokes_fuzz "$seeds/json" "$fuzz_seconds" 65536
 
 section "Summary"
 passed=0
@@ -77,7 +97,8 @@ for log in "$logs/plain.log" "$logs/asan.log"; do
     passed=$((passed + total - bad))
     failed=$((failed + bad))
 done
-[ "$fuzz_status" -eq 0 ] && passed=$((passed + 1)) || failed=$((failed + 1))
+passed=$((passed + fuzz_passed))
+failed=$((failed + fuzz_failed))
 echo "tests: $passed passed, $failed failed"
 [ "$failed" -eq 0 ] || status=1
 exit "$status"

@@ -3,11 +3,13 @@
 #include <filesystem>
 
 #include "app/AppSettings.h"
+#include "archive/CArchiveException.h"
 #include "dictionary/DictionaryFiles.h"
 #include "dictionary/DictionaryStartup.h"
 #include "document/CBrushly2Doc.h"
 #include "platform/CPrompter.h"
 #include "platform/CSettingsStore.h"
+#include "platform/FileStatus.h"
 
 namespace brushly {
 
@@ -66,7 +68,7 @@ bool CBrushlyApplication::LoadDatabases(CStartupDisplay& display) {
         return false;
     }
     const std::string jlptList = DataFilePath(m_installDirectory, kJlptListFileName);
-    if (std::filesystem::exists(jlptList)) kanji->LoadJlptList(jlptList, m_prompter);
+    if (PathMayBeRead(jlptList)) kanji->LoadJlptList(jlptList, m_prompter);
 
     auto compounds = std::make_unique<CCompoundLibrary>();
     auto kanaWords = std::make_unique<CCompoundLibrary>();
@@ -131,6 +133,33 @@ bool CBrushlyApplication::FileSaveAs(const std::string& path) {
 
 bool CBrushlyApplication::AutosaveTick(const StatusCallback& showStatus) {
     return m_document->AutosaveOn() && m_document->Autosave(showStatus);
+}
+
+std::string CBrushlyApplication::RecoveryPath() const {
+    if (m_document->Path().empty())
+        return DataFilePath(m_installDirectory, std::string(kUntitled) + kRecoverySuffix);
+    std::filesystem::path path(m_document->Path());
+    path.replace_extension();
+    path += kRecoverySuffix;
+    return path.string();
+}
+
+void CBrushlyApplication::RecoverFromFailure(const std::string& description) {
+    std::string message = kFailureMessage;
+    message += description;
+    if (m_document) {
+        const std::string path = RecoveryPath();
+        try {
+            m_document->WriteCopy(path);
+            message += kRecoveredMessage;
+            message += path;
+            message += '.';
+        } catch (...) {
+            message += kNotRecoveredMessage;
+            message += DescribeFailure(std::current_exception());
+        }
+    }
+    m_prompter.Error(message);
 }
 
 void CBrushlyApplication::ToggleVerticalMode() {

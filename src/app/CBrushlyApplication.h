@@ -53,6 +53,12 @@ public:
     static constexpr const char* kKanjiStatus = "Loading Brushly Kanji Database";
     static constexpr const char* kUntitled = "Untitled";
     static constexpr const char* kTitleSuffix = " - Brushly";
+    // The messages after an unexpected failure: the failure's description, then where the
+    // Word Groups were saved, respectively why they could not be.
+    static constexpr const char* kFailureMessage = "Brushly met an unexpected error: ";
+    static constexpr const char* kRecoveredMessage = "\nYour Word Groups were saved to ";
+    static constexpr const char* kNotRecoveredMessage = "\nYour Word Groups could not be saved: ";
+    static constexpr const char* kRecoverySuffix = ".recovered.bly";
 
     // The work of the loading dialog: loads the databases into the document; false when
     // the kanji database failed (its message has been shown), which closes with Cancel.
@@ -117,6 +123,16 @@ public:
     // One tick of the autosave timer: when "autosave" is on, saves a document that has a
     // path, showing its status text first. True when the document was written.
     bool AutosaveTick(const StatusCallback& showStatus);
+
+    // After a failure nothing else handled (an exception out of an event handler): writes
+    // the document, when there is one, to RecoveryPath (never over its own file) and shows
+    // kFailureMessage with the description, followed by kRecoveredMessage and the path, or
+    // kNotRecoveredMessage and the reason. The document itself is left as it was.
+    void RecoverFromFailure(const std::string& description);
+    // Beside the document, its file name without ".bly" followed by kRecoverySuffix
+    // ("kanji.bly" -> "kanji.recovered.bly"); for an untitled document "Untitled" followed by
+    // kRecoverySuffix in the install directory.
+    std::string RecoveryPath() const;
 
     // View and Tools toggles: switch the document's mode over and write the setting at once.
     void ToggleVerticalMode();

@@ -5,6 +5,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
@@ -28,6 +29,9 @@
 #include "builder/qt/CFlashcardBuilderWizard.h"
 #include "dictionary/qt/CCompoundSearchDialog.h"
 #include "document/CBrushly2Doc.h"
+#include "exchange/CImportCommand.h"
+#include "exchange/qt/CExportDialog.h"
+#include "exchange/qt/CImportDialog.h"
 #include "lookup/qt/CKanjiSearchDialog.h"
 
 namespace brushly {
@@ -132,6 +136,15 @@ void CMainWindow::CreateFileMenu() {
         FileSave();
     })->setShortcut(QKeySequence::Save);
     AddAction(m_fileMenu, QStringLiteral("Save &As..."), "saveAsAction", [this] { FileSaveAs(); });
+    m_fileMenu->addSeparator();
+    AddAction(m_fileMenu, QStringLiteral("&Import Word Groups..."), "importAction", [this] {
+        const QString path = QFileDialog::getOpenFileName(
+            this, QStringLiteral("Import Word Groups"), {},
+            QStringLiteral("Word Group files (*.tsv *.txt *.csv);;All files (*)"));
+        if (!path.isEmpty()) ImportWordGroups(path.toStdString());
+    });
+    AddAction(m_fileMenu, QStringLiteral("Ex&port Word Groups..."), "exportAction",
+              [this] { ExportWordGroups(); });
     m_recentSeparator = m_fileMenu->addSeparator();
     m_fileMenu->addSeparator();
     AddAction(m_fileMenu, QStringLiteral("E&xit"), "exitAction", [this] { close(); });
@@ -450,6 +463,32 @@ void CMainWindow::OpenFlashcardBuilder() {
     CFlashcardBuilderWizard::Run(document, m_application.Prompter(), this);
     m_mainView->Refresh();
     Refresh();
+}
+
+bool CMainWindow::ImportWordGroups(const std::string& path) {
+    CBrushly2Doc& document = m_application.Document();
+    CPrompter& prompter = m_application.Prompter();
+    std::optional<CImportPlan> plan =
+        CImportCommand::Read(path, document.KanjiLibrary(), document.Cards(), prompter);
+    if (!plan) return false;
+    // As for the Flashcard Builder: no practice view may drill while groups are added.
+    m_views->ShowMainView();
+    CImportDialog dialog(*plan, document.Cards(), prompter,
+                         QFileInfo(QString::fromStdString(path)).fileName(), this);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    const CImportPlan::Totals totals = plan->SelectedTotals();
+    if (!CImportCommand::Apply(*plan, document.Cards(), prompter)) return false;
+    document.SetModified(true);
+    m_mainView->Refresh();
+    Refresh();
+    prompter.Information(CImportCommand::ImportedMessage(totals));
+    return true;
+}
+
+void CMainWindow::ExportWordGroups() {
+    CExportDialog dialog(m_application.Document().Cards(), m_mainView->Commands().Selection(),
+                         m_application.Prompter(), this);
+    dialog.exec();
 }
 
 void CMainWindow::OpenKanjiSearch() {

@@ -85,6 +85,12 @@ public:
     bool OpenDocument(const std::string& path);
     // Title and menu texts brought in line with the document and the settings.
     void Refresh();
+    // File - Import Word Groups of a file chosen (UTF-8 path): the file read, the groups
+    // chosen in the import dialog over the main view, then added to the document. True when
+    // groups were added.
+    bool ImportWordGroups(const std::string& path);
+    // File - Export Word Groups: the export dialog, the main view's selection checked.
+    void ExportWordGroups();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

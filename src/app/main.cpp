@@ -1,9 +1,12 @@
+#include <signal.h>
+
 #include <QApplication>
 #include <QStringList>
 #include <memory>
 
 #include "app/AppSettings.h"
 #include "app/CBrushlyApplication.h"
+#include "app/CBrushlyQtApplication.h"
 #include "app/CFontDialogsQt.h"
 #include "app/CHelpWindow.h"
 #include "app/CJapaneseFonts.h"
@@ -19,7 +22,10 @@
 // decisions, then shows the main window with a new document or the document named on the
 // command line. Exits with -1 when the kanji database cannot be loaded.
 int main(int argc, char* argv[]) {
-    QApplication qtApplication(argc, argv);
+    // A save past the file-size limit then fails with EFBIG and is reported, instead of
+    // killing the program with its temporary file left behind.
+    signal(SIGXFSZ, SIG_IGN);
+    brushly::CBrushlyQtApplication qtApplication(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brushly"));
 
     brushly::CQSettingsStore settings;
@@ -32,6 +38,9 @@ int main(int argc, char* argv[]) {
             return brushly::CLoadingDialog::RunInFace(work, latinFace);
         },
         brushly::settings::DefaultDataDirectory());
+    qtApplication.SetFailureHandler([&application](const std::string& description) {
+        application.RecoverFromFailure(description);
+    });
 
     // The font dialogs open before the main window exists, so their help has its own window.
     brushly::CHelpWindow fontHelp;

@@ -33,6 +33,12 @@ CFileException::CFileException(const std::string& path, const std::string& opera
       m_path(path),
       m_errorNumber(errorNumber) {}
 
+CFileException::CFileException(const std::string& path, const std::string& operation,
+                               const std::string& reason)
+    : std::runtime_error("Cannot " + operation + " the file " + path + ": " + reason + "."),
+      m_path(path),
+      m_errorNumber(0) {}
+
 std::string DescribeFailure(std::exception_ptr failure) {
     try {
         std::rethrow_exception(failure);

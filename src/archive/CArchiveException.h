@@ -27,10 +27,17 @@ private:
     Cause m_cause;
 };
 
-// A failure to open, read, write or replace a file; what() names the file and the cause.
+// Why a device, FIFO or socket is not read as a data file.
+inline constexpr const char* kNotRegularFileReason = "it is not a regular file";
+
+// A failure to open, read, write or replace a file; what() names the file and the cause:
+// "Cannot OPERATION the file PATH: REASON.".
 class CFileException : public std::runtime_error {
 public:
     CFileException(const std::string& path, const std::string& operation, int errorNumber);
+    // A failure without an error number (ErrorNumber() 0), e.g. kNotRegularFileReason.
+    CFileException(const std::string& path, const std::string& operation,
+                   const std::string& reason);
 
     const std::string& Path() const { return m_path; }
     int ErrorNumber() const { return m_errorNumber; }

@@ -4,7 +4,7 @@
 #include <exception>
 
 #include "archive/CArchiveException.h"
-#include "archive/CDiskFile.h"
+#include "archive/FileHead.h"
 #include "platform/CPrompter.h"
 
 namespace brushly {
@@ -13,20 +13,6 @@ namespace {
 
 constexpr std::size_t kMaxFileBytes = 10000;
 constexpr std::string_view kWhiteSpace = " \t\r\n\f\v";
-
-// Reads up to size bytes; short only at the end of the file.
-std::string ReadHead(const std::string& path, std::size_t size) {
-    CDiskFile file(path, CDiskFile::Mode::Read);
-    std::string bytes(size, '\0');
-    std::size_t filled = 0;
-    while (filled < size) {
-        const std::size_t count = file.Read(bytes.data() + filled, size - filled);
-        if (count == 0) break;
-        filled += count;
-    }
-    bytes.resize(filled);
-    return bytes;
-}
 
 // Deletes every occurrence of pattern, including those that a deletion brings together.
 void EraseAll(std::string& text, std::string_view pattern) {
@@ -40,7 +26,7 @@ void EraseAll(std::string& text, std::string_view pattern) {
 void CAbbreviationList::Load(const std::string& path, CPrompter& prompter) {
     std::string bytes;
     try {
-        bytes = ReadHead(path, kMaxFileBytes);
+        bytes = ReadFileHead(path, kMaxFileBytes);
     } catch (...) {
         prompter.Error(DescribeFailure(std::current_exception()));
         return;

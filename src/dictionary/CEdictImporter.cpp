@@ -15,6 +15,7 @@
 #include "dictionary/CCompoundLibrary.h"
 #include "dictionary/CLoadingDisplay.h"
 #include "dictionary/DictionaryFiles.h"
+#include "dictionary/LibraryPair.h"
 #include "lookup/RomajiKana.h"
 #include "platform/CPrompter.h"
 #include "platform/ShiftJis.h"
@@ -88,6 +89,7 @@ CEdictImporter::CEdictImporter(CCompoundLibrary& compounds, CCompoundLibrary& ka
 
 bool CEdictImporter::ImportEdict(bool askFirst, bool headerOnly) {
     const std::string path = DataFilePath(m_dataDirectory, kEdictFileName);
+    m_saved = false;
     std::error_code ignored;
     if (!std::filesystem::exists(path, ignored)) return false;
     if (askFirst && !m_prompter.AskYesNo(kImportQuestion)) return false;
@@ -107,8 +109,14 @@ bool CEdictImporter::ImportEdict(bool askFirst, bool headerOnly) {
     }
     if (headerOnly) return true;
     m_display.SetStatus(kSavingStatus);
-    m_compounds.Save(DataFilePath(m_dataDirectory, kEdictCompoundFileName), m_prompter);
-    m_kanaWords.Save(DataFilePath(m_dataDirectory, kEdictKanaWordFileName), m_prompter);
+    try {
+        SaveLibraryPair(m_compounds, DataFilePath(m_dataDirectory, kEdictCompoundFileName),
+                        m_kanaWords, DataFilePath(m_dataDirectory, kEdictKanaWordFileName));
+        m_saved = true;
+    } catch (...) {
+        m_prompter.Error(DescribeFailure(std::current_exception()));
+        m_prompter.Error(kSaveFailureMessage);
+    }
     return true;
 }
 

@@ -48,6 +48,10 @@ public:
         "An EDICT file has been detected.\nWould you like to load this file now?";
     static constexpr const char* kImportStatus = "Loading the new EDICT file...";
     static constexpr const char* kSavingStatus = "Saving EDICT information....";
+    static constexpr const char* kSaveFailureMessage =
+        "The EDICT file was imported but could not be saved.\nThe compound and kana word "
+        "databases from before the import are kept on disk; the imported words are used until "
+        "Brushly closes.";
 
     // dataDirectory holds edict_SJIS.txt and receives the .kdb2 files (see DataFilePath).
     // Indexes the kanji of groups 1 to 24 of kanji once, here.
@@ -58,8 +62,10 @@ public:
     // Reads edict_SJIS.txt: its header line's identification (the line from the first
     // "EDICT", or the whole line without one) replaces that of both libraries; with
     // headerOnly that is all. Otherwise every further line goes to ParseEdictLine and both
-    // libraries are saved (CompDBedictdem.kdb2, KanaDBedictdem.kdb2), a failed save being
-    // shown by the library and not failing the import, since the entries are in memory.
+    // libraries are saved (CompDBedictdem.kdb2, KanaDBedictdem.kdb2) together or not at all
+    // (SaveLibraryPair). A failed save is shown with its standard description and then
+    // kSaveFailureMessage; the import still returns true, since the entries are in memory,
+    // and Saved() tells.
     // With askFirst the user is asked kImportQuestion first. Returns false when there is
     // no file, the user declines, the file holds no complete header line, or reading
     // fails; a read failure is shown with its standard description and empties both
@@ -79,6 +85,8 @@ public:
     bool IsKnownHeadword(std::string_view headword) const;
 
     const CEdictImportCounts& Counts() const { return m_counts; }
+    // Whether the last full import saved both libraries.
+    bool Saved() const { return m_saved; }
 
 private:
     // Handles one complete line of the file; returns true once the header is done and
@@ -96,6 +104,7 @@ private:
     std::bitset<65536> m_kanjiCodes;
     CEdictImportCounts m_counts;
     bool m_headerSeen = false;
+    bool m_saved = false;
 };
 
 }  // namespace brushly

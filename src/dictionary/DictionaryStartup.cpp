@@ -1,27 +1,27 @@
 #include "dictionary/DictionaryStartup.h"
 
-#include <filesystem>
-
 #include "dictionary/CAbbreviationList.h"
 #include "dictionary/CCompoundLibrary.h"
 #include "dictionary/CEdictImporter.h"
 #include "dictionary/CLoadingDisplay.h"
 #include "dictionary/DictionaryFiles.h"
+#include "dictionary/LibraryPair.h"
 #include "platform/CPrompter.h"
+#include "platform/FileStatus.h"
 
 namespace brushly {
 
 namespace {
 
-bool Exists(const std::string& path) {
-    std::error_code ignored;
-    return std::filesystem::exists(path, ignored);
+void ShowCounts(CCompoundLibrary& library, CLoadingDisplay& display,
+                void (CLoadingDisplay::*showCount)(int)) {
+    library.SetProgress(
+        [&display, showCount](int entriesRead) { (display.*showCount)(entriesRead); });
 }
 
 bool LoadWithCount(CCompoundLibrary& library, const std::string& path, CPrompter& prompter,
                    CLoadingDisplay& display, void (CLoadingDisplay::*showCount)(int)) {
-    library.SetProgress(
-        [&display, showCount](int entriesRead) { (display.*showCount)(entriesRead); });
+    ShowCounts(library, display, showCount);
     const bool loaded = library.Load(path, false, prompter);
     library.SetProgress({});
     return loaded;
@@ -49,28 +49,34 @@ CDictionaryIndicators LoadDictionaries(const CDictionarySources& sources) {
     const std::string abbreviationPath = DataFilePath(directory, kAbbreviationFileName);
     CLoadingDisplay& display = sources.display;
     display.ShowEdictLabel(true);
-    if (Exists(abbreviationPath)) sources.abbreviations.Load(abbreviationPath, sources.prompter);
+    if (PathExists(abbreviationPath))
+        sources.abbreviations.Load(abbreviationPath, sources.prompter);
 
     CEdictImporter importer(sources.compounds, sources.kanaWords, sources.kanji, sources.prompter,
                             display, directory);
     CDictionaryIndicators indicators;
     bool askFirst = true;
-    if (Exists(compoundPath)) {
+    if (PathExists(compoundPath)) {
         display.SetStatus(kEdictDatabaseStatus);
         bool headerLoaded = false;
         if (!WantsNewerEdict(sources, importer, compoundPath, headerLoaded)) {
             display.ShowEdictLabel(false);
             // A file whose header could not be read was reported already; reading it again
             // would only repeat the message.
-            indicators.compounds =
-                headerLoaded && LoadWithCount(sources.compounds, compoundPath, sources.prompter,
-                                              display, &CLoadingDisplay::SetCompoundCount);
-            if (Exists(kanaWordPath)) {
+            if (!headerLoaded) {
                 indicators.kanaWords =
+                    PathExists(kanaWordPath) &&
                     LoadWithCount(sources.kanaWords, kanaWordPath, sources.prompter, display,
                                   &CLoadingDisplay::SetKanaWordCount);
+                return indicators;
             }
-            return indicators;
+            ShowCounts(sources.compounds, display, &CLoadingDisplay::SetCompoundCount);
+            ShowCounts(sources.kanaWords, display, &CLoadingDisplay::SetKanaWordCount);
+            const CLibraryPairLoad loaded = LoadLibraryPair(
+                sources.compounds, compoundPath, sources.kanaWords, kanaWordPath, sources.prompter);
+            sources.compounds.SetProgress({});
+            sources.kanaWords.SetProgress({});
+            return {loaded.first, loaded.second};
         }
         askFirst = false;
     }

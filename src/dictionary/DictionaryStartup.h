@@ -37,7 +37,8 @@ inline constexpr const char* kDemoDatabaseStatus = "Loading Brushly Compound Dat
 // abbreviation list when edictabbrev.txt exists. Then:
 //   - with CompDBedictdem.kdb2: when edict_SJIS.txt's identification is newer than the
 //     stored one, asks kNewerEdictQuestion and on Yes imports it; otherwise loads the
-//     compound library and, when present, KanaDBedictdem.kdb2 into the kana-word library;
+//     compound library and, when present, KanaDBedictdem.kdb2 into the kana-word library as
+//     one pair (LoadLibraryPair: an import between the two reads is read again);
 //   - without it: offers to import edict_SJIS.txt (CEdictImporter::kImportQuestion).
 // After an import that produced no compound library, loads the delivered CompDBdemo.kdb2
 // into the compound library instead. An EDICT-built database that fails to load is reported

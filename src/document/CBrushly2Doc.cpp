@@ -86,6 +86,7 @@ bool CBrushly2Doc::Open(const std::string& path) {
 
     CContents fresh;
     std::optional<std::int32_t> commonWordsOnly;
+    bool whole = true;
     try {
         CArchive archive(*file, CArchive::Mode::Load, &m_registry);
         SerializeContents(archive, fresh);
@@ -97,13 +98,21 @@ bool CBrushly2Doc::Open(const std::string& path) {
                 commonWordsOnly = 1;
             }
         }
+        // Bytes after the end of the document mean it was damaged (zeroed, say) and read as
+        // something it is not.
+        whole = archive.BytesLeft() == 0;
     } catch (...) {
         file.reset();
         return ConvertFromVersion1(path);
     }
     m_contents = std::move(fresh);
     if (commonWordsOnly) m_commonWordsOnly = *commonWordsOnly;
-    FinishLoading(path);
+    if (whole) {
+        FinishLoading(path);
+    } else {
+        m_prompter.Error(kDamagedFileMessage);
+        KeepUntitled();
+    }
     return true;
 }
 
@@ -131,12 +140,15 @@ bool CBrushly2Doc::ConvertFromVersion1(const std::string& path) {
     if (whole) {
         FinishLoading(path);
     } else {
-        // Part of a version-1 file: what was read is kept, but never saved over the file
-        // that still holds the rest.
-        FinishLoading("");
-        m_modified = true;
+        KeepUntitled();
     }
     return true;
+}
+
+void CBrushly2Doc::KeepUntitled() {
+    // What was read is kept, but never saved over the file that still holds the rest.
+    FinishLoading("");
+    m_modified = true;
 }
 
 void CBrushly2Doc::FinishLoading(const std::string& path) {
@@ -151,14 +163,22 @@ bool CBrushly2Doc::Save() {
     return !m_path.empty() && SaveAs(m_path);
 }
 
+void CBrushly2Doc::Write(const std::string& path, bool keepBackup) {
+    CDiskFile file(path, CDiskFile::Mode::Create);
+    CArchive archive(file, CArchive::Mode::Store);
+    SerializeContents(archive, m_contents);
+    archive.WriteInt(m_commonWordsOnly);
+    archive.Close();
+    file.Commit(keepBackup);
+}
+
+void CBrushly2Doc::WriteCopy(const std::string& path) {
+    Write(path, false);
+}
+
 bool CBrushly2Doc::SaveAs(const std::string& path) {
     try {
-        CDiskFile file(path, CDiskFile::Mode::Create);
-        CArchive archive(file, CArchive::Mode::Store);
-        SerializeContents(archive, m_contents);
-        archive.WriteInt(m_commonWordsOnly);
-        archive.Close();
-        file.Commit();
+        Write(path, true);
     } catch (...) {
         m_prompter.Error(DescribeFailure(std::current_exception()));
         return false;

@@ -43,6 +43,9 @@ public:
     static constexpr const char* kConversionMessage =
         "Brushly will now convert from 1.0 to 2.0 file format.";
     static constexpr const char* kSavingStatusFormat = "Brushly is saving %s.";
+    static constexpr const char* kDamagedFileMessage =
+        "This file is damaged. What could be read is opened as an untitled document; use Save "
+        "As to keep it under another name.";
 
     // What the card clipboard holds.
     enum ClipboardKind : int {
@@ -94,20 +97,28 @@ public:
     // description and changes nothing. A file that fails to read as a current document
     // shows kConversionMessage and is converted from version 1 (ConvertFromVersion1: when
     // nothing of it can be read the document stays as it was and the result is false; read
-    // in part, the document holds what was read, untitled). Otherwise the document takes the file's
+    // in part, the document holds what was read, untitled). A current file with bytes after
+    // its end is damaged: kDamagedFileMessage, and the document holds what was read, untitled
+    // and modified, so that neither Save nor Autosave writes over the file. Otherwise the
+    // document takes the file's
     // cards, kana statistics, group names, options, title and version; commonWordsOnly is read from
     // a version 3 file (1 when missing) and kept from before for older ones. The groups are rebuilt
     // and the kana statistics linked to the kanji database. The new-database flag is set when the
     // file's title differs from the loaded kanji database's. Once opened (converted or not) the
     // document has the path and is unmodified; returns false when nothing was opened.
     bool Open(const std::string& path);
-    // Writes the whole document to its path, respectively to `path`, through a temporary
-    // file that replaces the old one only when everything was written, so a failed save
-    // leaves the old file whole. A failure shows its standard description and changes
-    // nothing (the modified flag and path stay); success marks the document unmodified, at
-    // version 3, with that path. Save without a path does nothing and returns false.
+    // Writes the whole document to its path, respectively to `path`, with
+    // WriteFileAtomically: the old file is replaced only when everything was written (a
+    // failed save leaves it whole), keeps its permissions and stays one save back as
+    // "<name>~"; a symbolic link is written through. A failure shows its standard
+    // description and changes nothing (the modified flag and path stay); success marks the
+    // document unmodified, at version 3, with that path. Save without a path does nothing
+    // and returns false.
     bool Save();
     bool SaveAs(const std::string& path);
+    // Writes the document to path as SaveAs does, but keeps no backup, shows nothing and
+    // leaves the document's path and modified flag; throws the failure (CFileException).
+    void WriteCopy(const std::string& path);
     // Saves to the current path when it is a full path (non-empty and holding a "/");
     // otherwise does nothing and returns false. Before writing, passes
     // "Brushly is saving <file name>." to showStatus. The caller decides when to run it
@@ -197,6 +208,10 @@ private:
     // The groups rebuilt, the kana statistics linked, the new-database flag set, the path
     // taken, unmodified.
     void FinishLoading(const std::string& path);
+    // The document written to path; keepBackup keeps the old file as "<name>~". Throws.
+    void Write(const std::string& path, bool keepBackup);
+    // FinishLoading of a file read in part: no path, modified.
+    void KeepUntitled();
 
     CPrompter& m_prompter;
     CClassRegistry m_registry;

@@ -1,6 +1,8 @@
 #include "handwriting/KanaComparison.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 
@@ -63,6 +65,25 @@ std::vector<CPoint> InsertSteps(std::span<const CPoint> stroke, int CPoint::*alo
         }
         result.push_back(stroke[i]);
     }
+    return result;
+}
+
+bool WithinDensifyReach(CPoint a, CPoint b) {
+    return std::abs(std::int64_t{b.x} - a.x) <= kMaxDensifySteps &&
+           std::abs(std::int64_t{b.y} - a.y) <= kMaxDensifySteps;
+}
+
+// a, kMaxDensifySteps - 1 points evenly spread towards b, then b.
+std::vector<CPoint> SpreadSteps(CPoint a, CPoint b) {
+    std::vector<CPoint> result{a};
+    result.reserve(kMaxDensifySteps + 1);
+    const double dx = static_cast<double>(std::int64_t{b.x} - a.x) / kMaxDensifySteps;
+    const double dy = static_cast<double>(std::int64_t{b.y} - a.y) / kMaxDensifySteps;
+    for (int k = 1; k < kMaxDensifySteps; ++k) {
+        result.push_back(
+            {static_cast<int>(a.x + std::ceil(dx * k)), static_cast<int>(a.y + std::ceil(dy * k))});
+    }
+    result.push_back(b);
     return result;
 }
 
@@ -174,7 +195,21 @@ void AppendPoint(std::vector<CPoint>& polyline, CPoint point) {
 }  // namespace
 
 std::vector<CPoint> Densify(std::span<const CPoint> stroke) {
-    return InsertSteps(InsertSteps(stroke, &CPoint::x, &CPoint::y), &CPoint::y, &CPoint::x);
+    // Both passes only ever fill in between two given points, so each pair is done alone.
+    std::vector<CPoint> result;
+    for (std::size_t i = 0; i < stroke.size(); ++i) {
+        if (i == 0) {
+            result.push_back(stroke[0]);
+            continue;
+        }
+        const std::array<CPoint, 2> pair{stroke[i - 1], stroke[i]};
+        const std::vector<CPoint> filled =
+            WithinDensifyReach(pair[0], pair[1])
+                ? InsertSteps(InsertSteps(pair, &CPoint::x, &CPoint::y), &CPoint::y, &CPoint::x)
+                : SpreadSteps(pair[0], pair[1]);
+        result.insert(result.end(), filled.begin() + 1, filled.end());  // pair[0] is in
+    }
+    return result;
 }
 
 std::vector<CPoint> PrimaryForm(std::span<const CPoint> reference) {

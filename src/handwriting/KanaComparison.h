@@ -6,6 +6,7 @@
 
 #include "platform/CPoint.h"
 #include "reference/CKanjiStrokes.h"
+#include "reference/ReferenceFrame.h"
 
 // Comparing free-hand strokes as whole curves: the kana box's user strokes against the
 // reference strokes of a kana (or of a kanji converted for Raw Input). All points are
@@ -13,13 +14,16 @@
 namespace brushly {
 
 // Reference points with an x above this belong to the primary form only, at x - kAlternativeX.
-inline constexpr int kAlternativeX = 200;
+inline constexpr int kAlternativeX = kKanaPrimaryOnlyX;
 
 // The stroke with a point inserted for every integer x strictly between the x values of
 // each pair of consecutive points (y interpolated linearly, rounded up), then, in a second
 // pass, for every integer y strictly between their y values (x interpolated, rounded up).
 // Consecutive points of the result differ by at most 1 px in each axis; the given points
-// are all kept, in order.
+// are all kept, in order. Two given points more than kMaxDensifySteps px apart on either
+// axis (only damaged data has them) get kMaxDensifySteps - 1 evenly spread points between
+// them instead, so that the result never exceeds 2 * kMaxDensifySteps points per given pair.
+inline constexpr int kMaxDensifySteps = 4096;
 std::vector<CPoint> Densify(std::span<const CPoint> stroke);
 
 // The reference stroke's primary form: every point with x above kAlternativeX moved left

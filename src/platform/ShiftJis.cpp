@@ -71,6 +71,16 @@ std::string CCodeConverter::Convert(std::string_view input) {
     return output;
 }
 
+bool IsKanaText(std::string_view text) {
+    constexpr std::string_view kLongMark = "\x81\x5B";
+    const auto characters = Characters(text);
+    return !characters.empty() &&
+           std::all_of(characters.begin(), characters.end(), [&](std::string_view character) {
+               return character == kLongMark || IsHiragana(character, 0) ||
+                      IsKatakana(character, 0);
+           });
+}
+
 std::vector<std::string_view> Characters(std::string_view text) {
     std::vector<std::string_view> characters;
     for (std::size_t pos = 0; pos < text.size();) {

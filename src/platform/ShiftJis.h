@@ -40,6 +40,9 @@ constexpr bool IsKatakana(std::string_view text, std::size_t pos) {
            static_cast<unsigned char>(text[pos + 1]) <= 0x96;
 }
 
+// True for a non-empty text made of hiragana, katakana and the long-vowel mark only.
+bool IsKanaText(std::string_view text);
+
 // The characters of a text, each one byte or a double-byte pair (a lead byte cut off at
 // the end counts as one character).
 std::vector<std::string_view> Characters(std::string_view text);

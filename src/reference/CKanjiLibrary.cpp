@@ -1,13 +1,13 @@
 #include "reference/CKanjiLibrary.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <fstream>
 
 #include "archive/CDiskFile.h"
+#include "archive/FileHead.h"
 #include "platform/CPrompter.h"
 #include "platform/CRandom.h"
 #include "reference/ReferenceClasses.h"
+#include "reference/ReferenceFrame.h"
 
 namespace brushly {
 
@@ -55,6 +55,7 @@ void CKanjiLibrary::Serialize(CArchive& archive) {
     m_katakana.clear();
     ReadGroup(archive, m_katakana);
     m_trailingStrokes.Serialize(archive);
+    CheckReferenceCoordinates(*this);
 }
 
 bool CKanjiLibrary::Load(const std::string& path, CPrompter& prompter,
@@ -80,13 +81,7 @@ bool CKanjiLibrary::Load(const std::string& path, CPrompter& prompter,
 
 void CKanjiLibrary::LoadJlptList(const std::string& path, CPrompter& prompter) {
     try {
-        std::ifstream stream(path, std::ios::binary);
-        if (!stream) throw CFileException(path, "open", errno ? errno : ENOENT);
-        std::string bytes(kJlptListLimit, '\0');
-        stream.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        if (stream.bad()) throw CFileException(path, "read", errno ? errno : EIO);
-        bytes.resize(static_cast<std::size_t>(stream.gcount()));
-        ApplyJlptList(bytes);
+        ApplyJlptList(ReadFileHead(path, kJlptListLimit));
     } catch (...) {
         prompter.Error(DescribeFailure(std::current_exception()));
     }

@@ -54,14 +54,16 @@ public:
     CKanjiLibrary& operator=(const CKanjiLibrary&) = delete;
 
     const CRuntimeClass& GetRuntimeClass() const override { return kRuntimeClass; }
-    // The library's body, in place: title, groups 1 to 26, trailing strokes.
+    // The library's body, in place: title, groups 1 to 26, trailing strokes. Loading throws
+    // CReferenceRangeError for a coordinate outside the drawing frame and its margin.
     void Serialize(CArchive& archive) override;
 
     // Called with the running count of kanji read after each of groups 1 to 24.
     using ProgressCallback = std::function<void(int kanjiRead)>;
 
-    // Reads the database file. On any failure shows the failure's standard description,
-    // then kLoadFailureMessage, through the prompter and returns false; what was read
+    // Reads the database file; a kanji or kana coordinate outside the drawing frame and its
+    // margin fails the load (ReferenceFrame.h). On any failure shows the failure's standard
+    // description, then kLoadFailureMessage, through the prompter and returns false; what was read
     // before the failure is kept.
     bool Load(const std::string& path, CPrompter& prompter, const ProgressCallback& progress = {});
     // Sets the JLPT level of every kanji the list names (Shift-JIS, CR LF lines; a line

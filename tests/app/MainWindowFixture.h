@@ -5,32 +5,19 @@
 #include <QAction>
 #include <memory>
 
-#include "app/CBrushlyApplication.h"
+#include "app/CApplicationUnderTest.h"
 #include "app/CMainWindow.h"
 #include "document/CBrushly2Doc.h"
-#include "platform/CMemorySettingsStore.h"
-#include "platform/CScriptedPrompter.h"
-#include "support/CTempDirectory.h"
 #include "support/QtTestApplication.h"
-#include "support/SmallKanjiDatabase.h"
 
 namespace brushly::testing {
 
 // A started application over the small kanji database (without compound libraries, whose
 // missing-file message the prompter takes) and its main window.
-class MainWindowFixture : public ::testing::Test {
+class MainWindowFixture : public ::testing::Test, protected CApplicationUnderTest {
 protected:
-    MainWindowFixture()
-        : m_application(
-              m_settings, m_prompter,
-              [](const CBrushlyApplication::LoadingWork& work) {
-                  CSilentStartupDisplay display;
-                  return work(display);
-              },
-              m_data.Path().string()) {
+    MainWindowFixture() {
         testing::EnsureQtApplication();
-        auto library = testing::MakeSmallKanjiLibrary();
-        m_data.Write("MasterDB.kdb", testing::KanjiLibraryBytes(*library));
         EXPECT_EQ(m_application.Start(""), 0);
         m_prompter.Clear();
         m_window = std::make_unique<CMainWindow>(m_application);
@@ -52,10 +39,6 @@ protected:
         return m_window->findChild<QAction*>(QString::fromLatin1(name));
     }
 
-    testing::CTempDirectory m_data;
-    CMemorySettingsStore m_settings;
-    CScriptedPrompter m_prompter;
-    CBrushlyApplication m_application;
     std::unique_ptr<CMainWindow> m_window;
 };
 

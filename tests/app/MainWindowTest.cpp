@@ -646,6 +646,32 @@ TEST_F(MainWindowTest, OpeningADocumentRetitlesTheWindowAndListsIt) {
     EXPECT_EQ(m_application.RecentFiles().Paths().front(), path);
 }
 
+// What a crash can leave (zeros where the end of the file was) opens as an untitled
+// document: the window says so, and no save of the program touches the damaged file.
+TEST_F(MainWindowTest, ADamagedDocumentOpensUntitledAndNoSaveWritesOverIt) {
+    const std::string path = m_data.File("kanji.bly");
+    ASSERT_TRUE(m_application.FileSaveAs(path));
+    std::string bytes = testing::CTempDirectory::Read(path);
+    std::fill(bytes.begin() + 20, bytes.end(), '\0');
+    m_data.Write("kanji.bly", bytes);
+    ASSERT_TRUE(m_application.FileNew([] { return std::optional<std::string>(); }));
+    m_application.Document().SetAutosave(1);
+
+    EXPECT_TRUE(m_window->OpenDocument(path));
+    EXPECT_EQ(m_prompter.Texts(), std::vector<std::string>{CBrushly2Doc::kDamagedFileMessage});
+    EXPECT_EQ(m_window->windowTitle(), QStringLiteral("Untitled - Brushly"));
+
+    EXPECT_FALSE(m_application.AutosaveTick({}));
+    EXPECT_FALSE(m_application.FileSave([] { return std::optional<std::string>(); }));
+    m_prompter.ScriptChoices({CPrompter::Answer::No});
+    m_window->show();
+    Action("exitAction")->trigger();
+    EXPECT_FALSE(m_window->isVisible());
+    EXPECT_EQ(m_prompter.Texts().back(), "Save changes to Untitled?");
+    EXPECT_EQ(testing::CTempDirectory::Read(path), bytes);
+    EXPECT_FALSE(std::filesystem::exists(path + "~"));
+}
+
 TEST_F(MainWindowTest, ADroppedDocumentIsOpened) {
     const std::string path = m_data.File("dropped.bly");
     ASSERT_TRUE(m_application.FileSaveAs(path));

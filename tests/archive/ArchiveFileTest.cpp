@@ -95,7 +95,9 @@ TEST_F(ArchiveFile, OpeningFailuresAreFileErrorsNamingTheFile) {
         EXPECT_EQ(error.ErrorNumber(), ENOENT);
     }
     EXPECT_THROW(CDiskFile(m_directory.Path().string(), CDiskFile::Mode::Read), CFileException);
-    EXPECT_THROW(CDiskFile(PathOf("no/such/dir/file"), CDiskFile::Mode::Create), CFileException);
+    // A file created in no folder fails when it reaches the disk.
+    CDiskFile unplaced(PathOf("no/such/dir/file"), CDiskFile::Mode::Create);
+    EXPECT_THROW(unplaced.Commit(), CFileException);
 }
 
 TEST_F(ArchiveFile, FailuresHaveStandardDescriptions) {

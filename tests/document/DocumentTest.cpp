@@ -1,8 +1,6 @@
 // The document: its file, Open and its conversion hand-off, Save, autosave, New with the
 // sample groups, re-linking and the kana statistics.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -14,6 +12,7 @@
 #include "document/SampleWordGroups.h"
 #include "platform/CMemorySettingsStore.h"
 #include "platform/CScriptedPrompter.h"
+#include "support/CFileSizeLimit.h"
 #include "support/CTempDirectory.h"
 #include "support/ExpectedBytes.h"
 #include "support/RealData.h"
@@ -22,6 +21,7 @@
 namespace brushly {
 namespace {
 
+using testing::CFileSizeLimit;
 using testing::CTempDirectory;
 using testing::Int32;
 
@@ -35,29 +35,6 @@ std::string OptionsBody(CBrushlyOptions options) {
     archive.Close();
     return file.Bytes();
 }
-
-// Limits the size of files this process writes, for one test; a write past the limit
-// then fails with EFBIG instead of raising SIGXFSZ.
-class CFileSizeLimit {
-public:
-    explicit CFileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~CFileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        signal(SIGXFSZ, m_oldHandler);
-    }
-    CFileSizeLimit(const CFileSizeLimit&) = delete;
-    CFileSizeLimit& operator=(const CFileSizeLimit&) = delete;
-
-private:
-    rlimit m_old{};
-    sighandler_t m_oldHandler = SIG_DFL;
-};
 
 class DocumentTest : public ::testing::Test {
 protected:

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "archive/CMemFile.h"
@@ -200,6 +202,15 @@ TEST_F(Version1Conversion, AMissingFileIsReportedAndLeavesADefaultEmptyDocument)
     EXPECT_EQ(m_options, CBrushlyOptions{});
     EXPECT_EQ(m_fileVersion, 3);
     EXPECT_EQ(m_databaseTitle, "");
+}
+
+// The document fuzzer starts from this file, so that mutations reach the conversion.
+TEST_F(Version1Conversion, AConvertibleVersionOneFileIsWrittenAsTheDocumentFuzzersSeed) {
+    const std::string bytes = Version1Bytes(MakeVersion1());
+    ASSERT_TRUE(Convert(m_directory.Write("seed.bly", bytes)));
+    const std::filesystem::path directory = BRUSHLY_FUZZ_SEED_DIR;
+    std::filesystem::create_directories(directory);
+    std::ofstream(directory / "version1.bly", std::ios::binary) << bytes;
 }
 
 }  // namespace

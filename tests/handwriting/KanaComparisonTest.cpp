@@ -50,6 +50,21 @@ TEST(Densify, LeavesNeighboursAtMostOnePixelApart) {
     EXPECT_EQ(next, stroke.size());
 }
 
+TEST(Densify, FarPointsCostABoundedNumberOfPoints) {
+    constexpr int kFar = 1 << 30;
+    const Points dense = Dense({{0, 0}, {kFar, 5}, {-kFar, -kFar}});
+    EXPECT_LE(dense.size(), std::size_t{4} * kMaxDensifySteps);
+    EXPECT_EQ(dense.front(), (CPoint{0, 0}));
+    EXPECT_EQ(dense.back(), (CPoint{-kFar, -kFar}));
+    // Below the cap the spacing is still one pixel.
+    EXPECT_EQ(Dense({{0, 0}, {kMaxDensifySteps, 0}}).size(),
+              static_cast<std::size_t>(kMaxDensifySteps) + 1);
+    // Comparing strokes that reach that far stays bounded too, and matches nothing.
+    EXPECT_FALSE(
+        ComparePolyline(dense, Dense({{0, 0}, {5, 5}, {10, 10}, {15, 15}, {20, 20}}), kTolerance)
+            .matched);
+}
+
 TEST(KanaForms, PointsBeyond200BelongToThePrimaryFormOnly) {
     const Points reference{{40, 60}, {140, 60}, {140, 120}, {380, 190}};
     EXPECT_EQ(PrimaryForm(reference), (Points{{40, 60}, {140, 60}, {140, 120}, {180, 190}}));

@@ -21,17 +21,8 @@
 namespace brushly {
 namespace {
 
+using testing::MakeReading;
 using testing::Segment;
-
-// A reading group from ";"-joined lists.
-std::unique_ptr<CKanjiReading> Reading(std::vector<std::string> on, std::vector<std::string> kun,
-                                       std::vector<std::string> meanings) {
-    auto reading = std::make_unique<CKanjiReading>();
-    reading->onReadings = std::move(on);
-    reading->kunReadings = std::move(kun);
-    reading->meanings = std::move(meanings);
-    return reading;
-}
 
 // `count` horizontal one-segment strokes, 20 px apart.
 CKanjiStrokes Horizontals(int count, int offset = 0) {
@@ -59,21 +50,21 @@ protected:
         // 京 (8): kyou, and a second group read tookyoo; 亜 (7): a, "Asia"; 津 (9): shin / tsu,
         // "harbour".
         CKanjiData& one = AddKanji(m_library, 1, "一");
-        one.readings.push_back(Reading({"ICHI"}, {"hito(tsu)"}, {"one"}));
+        one.readings.push_back(MakeReading({"ICHI"}, {"hito(tsu)"}, {"one"}));
         one.heisig = 1;
         one.grade = 1;
         CKanjiData& east = AddKanji(m_library, 8, "東");
-        east.readings.push_back(Reading({"TOU"}, {"higashi"}, {"east"}));
+        east.readings.push_back(MakeReading({"TOU"}, {"higashi"}, {"east"}));
         east.grade = 2;
         CKanjiData& kyo = AddKanji(m_library, 8, "京");
-        kyo.readings.push_back(Reading({"KYOU"}, {}, {"capital"}));
-        kyo.readings.push_back(Reading({}, {"tookyoo"}, {"Tokyo"}));
+        kyo.readings.push_back(MakeReading({"KYOU"}, {}, {"capital"}));
+        kyo.readings.push_back(MakeReading({}, {"tookyoo"}, {"Tokyo"}));
         kyo.grade = 8;
         CKanjiData& a = AddKanji(m_library, 7, "亜");
-        a.readings.push_back(Reading({"A"}, {}, {"Asia", "rank next"}));
+        a.readings.push_back(MakeReading({"A"}, {}, {"Asia", "rank next"}));
         a.heisig = 1616;
         CKanjiData& harbour = AddKanji(m_library, 9, "津");
-        harbour.readings.push_back(Reading({"SHIN"}, {"tsu"}, {"harbour", "one"}));
+        harbour.readings.push_back(MakeReading({"SHIN"}, {"tsu"}, {"harbour", "one"}));
     }
 
     CKanjiSearchState& State() { return m_state; }
@@ -297,7 +288,7 @@ TEST(KanjiSearchPaging, TwentyThreeResultsMakeThreePages) {
     for (int i = 0; i < 23; ++i) {
         auto record = std::make_unique<CKanjiData>();
         record->character = {'\x88', static_cast<char>(0x9F + i)};
-        record->readings.push_back(Reading({}, {"ki"}, {"tree"}));
+        record->readings.push_back(MakeReading({}, {"ki"}, {"tree"}));
         record->grade = i % 9;
         library.AddKanji(4, std::move(record));
     }

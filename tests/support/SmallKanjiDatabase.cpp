@@ -66,4 +66,14 @@ std::string KanjiLibraryBytes(CKanjiLibrary& library) {
     return file.Bytes();
 }
 
+std::unique_ptr<CKanjiReading> MakeReading(std::vector<std::string> on,
+                                           std::vector<std::string> kun,
+                                           std::vector<std::string> meanings) {
+    auto reading = std::make_unique<CKanjiReading>();
+    reading->onReadings = std::move(on);
+    reading->kunReadings = std::move(kun);
+    reading->meanings = std::move(meanings);
+    return reading;
+}
+
 }  // namespace brushly::testing

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "reference/CKanjiLibrary.h"
 
@@ -18,6 +19,11 @@ std::unique_ptr<CKanjiLibrary> MakeSmallKanjiLibrary();
 
 // A segment from (x1, y1) to (x2, y2).
 std::unique_ptr<CStrokeData> Segment(int x1, int y1, int x2, int y2, int type, int newStroke);
+
+// A reading group of those ON readings, kun readings and meanings.
+std::unique_ptr<CKanjiReading> MakeReading(std::vector<std::string> on,
+                                           std::vector<std::string> kun,
+                                           std::vector<std::string> meanings);
 
 // The bytes of a library written as the database file.
 std::string KanjiLibraryBytes(CKanjiLibrary& library);

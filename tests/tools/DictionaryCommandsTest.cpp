@@ -2,9 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
 #include <sstream>
 
 #include "Commands.h"
+#include "archive/CArchiveException.h"
+#include "dictionary/CCompoundLibrary.h"
+#include "dictionary/CEdictImporter.h"
+#include "dictionary/DictionaryFiles.h"
 #include "platform/ShiftJis.h"
 #include "support/CTempDirectory.h"
 #include "support/SmallKanjiDatabase.h"
@@ -86,6 +91,36 @@ TEST_F(DictionaryCommands, BadInputFailsClearly) {
     EXPECT_EQ(Run({"prepare-edict", "--out", Data()}), 2);
     EXPECT_EQ(Run({"prepare-edict", "--edict", m_directory.File("none"), "--out", Data()}), 1);
     EXPECT_EQ(Run({"import-edict", "--data", Data()}), 1);
+}
+
+TEST_F(DictionaryCommands, ImportThatCannotSaveFailsAndKeepsTheOldPair) {
+    m_directory.Write(std::string(kEdictFileName), sjis::FromUtf8(kEdict));
+    ASSERT_EQ(Run({"import-edict", "--data", Data()}), 0) << m_err;
+    const std::string compounds =
+        m_directory.Read(m_directory.File(std::string(kEdictCompoundFileName)));
+    const std::string kanaWordPath = m_directory.File(std::string(kEdictKanaWordFileName));
+    std::filesystem::remove(kanaWordPath);
+    std::filesystem::create_directory(kanaWordPath);
+
+    EXPECT_EQ(Run({"import-edict", "--data", Data()}), 1);
+    EXPECT_EQ(m_out, "");
+    EXPECT_EQ(m_err, "brushly-tool: " +
+                         std::string(CFileException(kanaWordPath, "replace", EISDIR).what()) +
+                         "\nbrushly-tool: " + CEdictImporter::kSaveFailureMessage + "\n");
+    EXPECT_EQ(m_directory.Read(m_directory.File(std::string(kEdictCompoundFileName))), compounds);
+}
+
+TEST_F(DictionaryCommands, WordsFailsWhenTheKanaWordLibraryIsDamaged) {
+    m_directory.Write(std::string(kEdictFileName), sjis::FromUtf8(kEdict));
+    ASSERT_EQ(Run({"import-edict", "--data", Data()}), 0) << m_err;
+    const std::string kanaWordPath = m_directory.File(std::string(kEdictKanaWordFileName));
+    const std::string bytes = m_directory.Read(kanaWordPath);
+    m_directory.Write(std::string(kEdictKanaWordFileName), bytes.substr(0, bytes.size() / 2));
+
+    EXPECT_EQ(Run({"words", "--romaji", "i", "--data", Data()}), 1);
+    EXPECT_EQ(m_out, "");
+    EXPECT_NE(m_err.find(CCompoundLibrary::LoadFailureMessage(kanaWordPath)), std::string::npos)
+        << m_err;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 #include "Commands.h"
@@ -65,6 +66,17 @@ TEST_F(KanjiCommand, UnknownCharactersAndMissingDataFailClearly) {
     EXPECT_NE(m_err.find("missing CHAR"), std::string::npos);
     EXPECT_EQ(Run({"kanji", "--help"}), 0);
     EXPECT_EQ(m_out.rfind("Usage: brushly-tool kanji CHAR [--data DIR] [--json]\n", 0), 0u);
+}
+
+TEST_F(KanjiCommand, AJlptListThatLinksToItselfIsReportedAndTheCommandGoesOn) {
+    const std::string list = m_directory.File("blyjlptsjis.txt");
+    std::filesystem::remove(list);
+    std::filesystem::create_symlink(list, list);
+    ASSERT_EQ(Run({"kanji", "一", "--data", m_directory.Path().string()}), 0) << m_err;
+    EXPECT_NE(m_out.find("Character: 一\n"), std::string::npos) << m_out;
+    EXPECT_NE(m_err.find("Cannot open the file " + list + ": Too many levels of symbolic links."),
+              std::string::npos)
+        << m_err;
 }
 
 }  // namespace

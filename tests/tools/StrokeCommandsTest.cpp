@@ -62,17 +62,19 @@ protected:
 
 TEST_F(StrokeCommands, SyntaxErrorsNameThePlace) {
     EXPECT_EQ(FileError(R"({"strokes": [[[1,2],[3)"),
-              "byte 22 (line 1, column 23): invalid JSON: expected ',' or ']' in an array, "
-              "found the end of the file\n");
+              "byte 22 (line 1, column 23): invalid JSON: syntax error while parsing array - "
+              "unexpected end of input; expected ']'\n");
     EXPECT_EQ(FileError("{\"strokes\": []}\n x"),
-              "byte 17 (line 2, column 2): invalid JSON: unexpected 'x' after the value\n");
+              "byte 17 (line 2, column 2): invalid JSON: syntax error while parsing value - "
+              "invalid literal; expected end of input\n");
     EXPECT_EQ(FileError(R"({"strokes": [], "strokes": []})"),
               "byte 16 (line 1, column 17): invalid JSON: duplicate member name \"strokes\"\n");
     EXPECT_EQ(FileError(R"({"strokes": [[[01,2]]]})"),
-              "byte 16 (line 1, column 17): invalid JSON: a number may not have a leading zero\n");
+              "byte 16 (line 1, column 17): invalid JSON: syntax error while parsing array - "
+              "unexpected number literal; expected ']'\n");
     EXPECT_EQ(FileError(""),
-              "byte 0 (line 1, column 1): invalid JSON: expected a value, found "
-              "the end of the file\n");
+              "byte 0 (line 1, column 1): invalid JSON: syntax error while parsing value - "
+              "unexpected end of input; expected '[', '{', or a literal\n");
 }
 
 TEST_F(StrokeCommands, ShapeErrorsNameTheValue) {
@@ -125,16 +127,48 @@ TEST_F(StrokeCommands, TheReaderChecksStringsNumbersAndDepth) {
         }
         return std::string("parsed");
     };
-    EXPECT_EQ(errorOf(R"("\ud83d")"), "1 \\u escape of a high surrogate without a low one");
-    EXPECT_EQ(errorOf("\"a\tb\""), "2 control character byte 0x09 in a string");
-    EXPECT_EQ(errorOf("\"\xc3\x28\""), "1 invalid UTF-8 sequence in a string");
-    EXPECT_EQ(errorOf("\"\xc0\xaf\""), "1 invalid UTF-8 byte 0xC0 in a string");
-    EXPECT_EQ(errorOf("[1,]"), "3 expected a value, found ']'");
-    EXPECT_EQ(errorOf("tru"), "0 expected a value, found 't'");
-    EXPECT_EQ(errorOf("1e999"), "0 number 1e999 is out of range");
+    const std::string syntax = "syntax error while parsing value - ";
+    EXPECT_EQ(errorOf(R"("\ud83d")"),
+              "7 " + syntax +
+                  "invalid string: surrogate U+D800..U+DBFF must be followed by U+DC00..U+DFFF");
+    EXPECT_EQ(errorOf("\"a\tb\""), "2 " + syntax +
+                                       "invalid string: control character U+0009 (HT) must be "
+                                       "escaped to \\u0009 or \\t");
+    EXPECT_EQ(errorOf("\"\xc3\x28\""), "2 " + syntax + "invalid string: ill-formed UTF-8 byte");
+    EXPECT_EQ(errorOf("\"\xc0\xaf\""), "1 " + syntax + "invalid string: ill-formed UTF-8 byte");
+    EXPECT_EQ(errorOf("[1,]"), "3 " + syntax + "unexpected ']'; expected '[', '{', or a literal");
+    EXPECT_EQ(errorOf("tru"), "3 " + syntax + "invalid literal");
+    EXPECT_EQ(errorOf("1e999"), "4 number overflow parsing '1e999'");
     EXPECT_EQ(errorOf(std::string(64, '[') + std::string(64, ']')), "parsed");
     EXPECT_EQ(errorOf(std::string(65, '[') + std::string(65, ']')),
               "64 nesting deeper than 64 levels");
+}
+
+TEST_F(StrokeCommands, TheReaderPlacesEveryValueAfterEscapesAndAtTheEnd) {
+    const CJsonValue object =
+        CJsonReader::Parse(R"({"a\"b": "x\\\"\\", "n": -1.5e3, "t": [true, false, null]})");
+    ASSERT_EQ(object.keys, (std::vector<std::string>{"a\"b", "n", "t"}));
+    EXPECT_EQ(object.items[0].text, "x\\\"\\");
+    EXPECT_EQ(object.items[0].offset, 9u);
+    EXPECT_EQ(object.items[1].offset, 25u);
+    EXPECT_EQ(object.items[1].text, "-1.5e3");
+    const CJsonValue& array = object.items[2];
+    EXPECT_EQ(array.offset, 38u);
+    ASSERT_EQ(array.items.size(), 3u);
+    EXPECT_EQ(array.items[0].offset, 39u);
+    EXPECT_EQ(array.items[1].offset, 45u);
+    EXPECT_EQ(array.items[2].offset, 52u);
+
+    // A number that ends the document, and one before white space.
+    EXPECT_EQ(CJsonReader::Parse("  12").offset, 2u);
+    EXPECT_EQ(CJsonReader::Parse("  12").text, "12");
+    EXPECT_EQ(CJsonReader::Parse("-0.5 \n").text, "-0.5");
+    try {
+        CJsonReader::Parse(R"({"a\"": 1, "a\"": 2})");
+        FAIL() << "parsed";
+    } catch (const CJsonError& error) {
+        EXPECT_EQ(error.Offset(), 11u);
+    }
 }
 
 TEST_F(StrokeCommands, WriteJudgesEachStroke) {

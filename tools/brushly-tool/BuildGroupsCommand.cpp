@@ -1,4 +1,3 @@
-#include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -128,22 +127,6 @@ std::string Choice(const CBuilderSettings& settings) {
     }
 }
 
-std::string Counted(std::size_t count, const char* one, const char* many) {
-    return std::to_string(count) + " " + (count == 1 ? one : many);
-}
-
-// Opens the document, or makes a new one when the file is missing; false when it could not
-// be opened (the reason shown).
-bool OpenOrCreate(CBrushly2Doc& document, const std::string& path, bool& created) {
-    created = !std::filesystem::exists(path);
-    if (!created) return document.Open(path);
-    // A run's first New brings the sample Word Groups; the document wanted here is the one a
-    // later New makes, holding only what the builder adds.
-    document.NewDocument();
-    document.NewDocument();
-    return true;
-}
-
 int RunBuildGroups(const CCommandLine& line, std::ostream& out, std::ostream& err) {
     const std::string& path = line.OnePositional("DOC.bly");
     if (!CBrushly2Doc::HasDocumentExtension(path))
@@ -177,7 +160,7 @@ int RunBuildGroups(const CCommandLine& line, std::ostream& out, std::ostream& er
     document.SetKanjiLibrary(std::move(kanji));
     document.SetWordLibraries(std::move(compounds), nullptr);
     bool created = false;
-    if (!OpenOrCreate(document, path, created)) return 1;
+    if (!OpenOrCreateDocument(document, path, created)) return 1;
     document.BuilderSettings() = settings;
     const CFlashcardBuilder builder(*document.KanjiLibrary(), document.CompoundLibrary());
     const std::vector<CBuiltGroup> built = builder.Build(document, settings, {});

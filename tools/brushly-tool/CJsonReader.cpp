@@ -1,7 +1,10 @@
 #include "CJsonReader.h"
 
-#include <charconv>
-#include <cstdio>
+#include <algorithm>
+#include <iterator>
+#include <nlohmann/json.hpp>
+#include <unordered_set>
+#include <vector>
 
 namespace brushly::tool {
 
@@ -25,336 +28,200 @@ std::string_view CJsonValue::KindName(Kind kind) {
 
 namespace {
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+// Walks the text for the library's parser and counts the bytes it has taken, so that each
+// value can be placed: the parser reports a token as soon as it has read it, having read at
+// most one byte past a number and none past anything else.
+class CCountingIterator {
+public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = char;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const char*;
+    using reference = const char&;
 
-// The character at a failure, as a reader of the message would want to see it.
-std::string Describe(std::string_view text, std::size_t pos) {
-    if (pos >= text.size()) return "the end of the file";
-    const auto byte = static_cast<unsigned char>(text[pos]);
-    if (byte >= 0x21 && byte < 0x7f) return std::string("'") + text[pos] + "'";
-    char hex[16];
-    std::snprintf(hex, sizeof hex, "byte 0x%02X", byte);
-    return hex;
-}
+    CCountingIterator(const char* begin, const char* at, std::size_t* taken)
+        : m_begin(begin), m_at(at), m_taken(taken) {}
 
-void AppendUtf8(std::string& out, unsigned codePoint) {
-    if (codePoint < 0x80) {
-        out += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        out += static_cast<char>(0xC0 | (codePoint >> 6));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else if (codePoint < 0x10000) {
-        out += static_cast<char>(0xE0 | (codePoint >> 12));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (codePoint >> 18));
-        out += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    reference operator*() const {
+        *m_taken = static_cast<std::size_t>(m_at - m_begin) + 1;
+        return *m_at;
     }
+    CCountingIterator& operator++() {
+        ++m_at;
+        return *this;
+    }
+    CCountingIterator operator++(int) {
+        CCountingIterator before = *this;
+        ++m_at;
+        return before;
+    }
+    bool operator==(const CCountingIterator& other) const { return m_at == other.m_at; }
+
+private:
+    const char* m_begin;
+    const char* m_at;
+    std::size_t* m_taken;
+};
+
+bool IsNumberByte(char c) {
+    return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.' || c == 'e' || c == 'E';
 }
+
+// "[json.exception.parse_error.101] parse error at line 1, column 4: syntax error ..." without
+// the library's prefix and position, which the caller states in its own form.
+std::string LibraryMessage(const nlohmann::json::exception& failure) {
+    std::string message = failure.what();
+    if (const std::size_t tag = message.find("] ");
+        message.starts_with("[json.") && tag != std::string::npos) {
+        message.erase(0, tag + 2);
+    }
+    if (message.starts_with("parse error")) {
+        if (const std::size_t colon = message.find(": "); colon != std::string::npos) {
+            message.erase(0, colon + 2);
+        }
+    }
+    // The raw bytes of the token read last add nothing to the place given, and may be long.
+    if (const std::size_t read = message.find("; last read: '"); read != std::string::npos) {
+        const std::size_t expected = message.rfind("'; expected ");
+        message.erase(read, expected == std::string::npos || expected < read ? std::string::npos
+                                                                             : expected + 1 - read);
+    }
+    return message;
+}
+
+// Builds the value tree from the parser's events, refusing what the library lets through.
+class CValueBuilder final : public nlohmann::json_sax<nlohmann::json> {
+public:
+    CValueBuilder(std::string_view text, const std::size_t& taken) : m_text(text), m_taken(taken) {}
+
+    CJsonValue Result() { return std::move(m_result); }
+
+    bool null() override {
+        Add(Scalar(CJsonValue::Kind::kNull, m_taken - 4));
+        return true;
+    }
+    bool boolean(bool value) override {
+        CJsonValue scalar = Scalar(CJsonValue::Kind::kBool, m_taken - (value ? 4 : 5));
+        scalar.boolean = value;
+        Add(std::move(scalar));
+        return true;
+    }
+    bool number_integer(number_integer_t value) override {
+        return Number(static_cast<double>(value));
+    }
+    bool number_unsigned(number_unsigned_t value) override {
+        return Number(static_cast<double>(value));
+    }
+    bool number_float(number_float_t value, const string_t&) override { return Number(value); }
+    bool string(string_t& value) override {
+        CJsonValue scalar = Scalar(CJsonValue::Kind::kString, StringStart());
+        scalar.text = std::move(value);
+        Add(std::move(scalar));
+        return true;
+    }
+    bool binary(binary_t&) override { return false; }
+
+    bool start_object(std::size_t) override { return Open(CJsonValue::Kind::kObject); }
+    bool key(string_t& name) override {
+        COpenValue& object = m_open.back();
+        if (!object.names.insert(name).second) {
+            throw CJsonError(StringStart(), "duplicate member name \"" + name + "\"");
+        }
+        object.value.keys.push_back(std::move(name));
+        return true;
+    }
+    bool end_object() override { return Close(); }
+    bool start_array(std::size_t) override { return Open(CJsonValue::Kind::kArray); }
+    bool end_array() override { return Close(); }
+
+    bool parse_error(std::size_t position, const std::string&,
+                     const nlohmann::json::exception& failure) override {
+        const std::size_t offset = std::min(position == 0 ? 0 : position - 1, m_text.size());
+        throw CJsonError(offset, LibraryMessage(failure));
+    }
+
+private:
+    struct COpenValue {
+        CJsonValue value;
+        std::unordered_set<std::string> names;  // an object's names so far, for duplicates
+    };
+
+    CJsonValue Scalar(CJsonValue::Kind kind, std::size_t offset) const {
+        CJsonValue value;
+        value.kind = kind;
+        value.offset = offset;
+        return value;
+    }
+
+    // A number ends at the byte before the one the parser looked ahead to, or at the end.
+    bool Number(double number) {
+        std::size_t end = m_taken;
+        if (end > 0 && !(end == m_text.size() && IsNumberByte(m_text[end - 1]))) --end;
+        std::size_t start = end;
+        while (start > 0 && IsNumberByte(m_text[start - 1]))
+            --start;
+        CJsonValue scalar = Scalar(CJsonValue::Kind::kNumber, start);
+        scalar.number = number;
+        scalar.text = std::string(m_text.substr(start, end - start));
+        Add(std::move(scalar));
+        return true;
+    }
+
+    // The opening quote of the string whose closing quote was the last byte read: the nearest
+    // quote before it that is not escaped, i.e. has an even run of backslashes before it.
+    std::size_t StringStart() const {
+        std::size_t at = m_taken - 1;
+        while (at > 0) {
+            --at;
+            if (m_text[at] != '"') continue;
+            std::size_t slashes = 0;
+            while (slashes < at && m_text[at - 1 - slashes] == '\\')
+                ++slashes;
+            if (slashes % 2 == 0) return at;
+        }
+        return 0;
+    }
+
+    bool Open(CJsonValue::Kind kind) {
+        const std::size_t offset = m_taken - 1;
+        if (m_open.size() >= static_cast<std::size_t>(CJsonReader::kMaxDepth)) {
+            throw CJsonError(offset, "nesting deeper than " +
+                                         std::to_string(CJsonReader::kMaxDepth) + " levels");
+        }
+        m_open.push_back({Scalar(kind, offset), {}});
+        return true;
+    }
+
+    bool Close() {
+        CJsonValue value = std::move(m_open.back().value);
+        m_open.pop_back();
+        Add(std::move(value));
+        return true;
+    }
+
+    void Add(CJsonValue value) {
+        if (m_open.empty()) {
+            m_result = std::move(value);
+        } else {
+            m_open.back().value.items.push_back(std::move(value));
+        }
+    }
+
+    std::string_view m_text;
+    const std::size_t& m_taken;
+    std::vector<COpenValue> m_open;  // the arrays and objects being read, outermost first
+    CJsonValue m_result;
+};
 
 }  // namespace
 
 CJsonValue CJsonReader::Parse(std::string_view text) {
-    CJsonReader reader(text);
-    reader.SkipSpace();
-    CJsonValue value = reader.ReadValue(0);
-    reader.SkipSpace();
-    if (!reader.AtEnd())
-        reader.Fail("unexpected " + Describe(text, reader.m_pos) + " after the value");
-    return value;
-}
-
-void CJsonReader::Fail(std::string_view message) const {
-    FailAt(m_pos, message);
-}
-
-void CJsonReader::FailAt(std::size_t offset, std::string_view message) const {
-    throw CJsonError(offset, std::string(message));
-}
-
-void CJsonReader::SkipSpace() {
-    while (!AtEnd() && (Peek() == ' ' || Peek() == '\t' || Peek() == '\n' || Peek() == '\r'))
-        ++m_pos;
-}
-
-void CJsonReader::Expect(char wanted, std::string_view what) {
-    if (Peek() != wanted) {
-        Fail("expected " + std::string(what) + ", found " + Describe(m_text, m_pos));
-    }
-    ++m_pos;
-}
-
-CJsonValue CJsonReader::ReadValue(int depth) {
-    const std::size_t start = m_pos;
-    CJsonValue value;
-    switch (Peek()) {
-        case '{':
-            value = ReadObject(depth + 1);
-            break;
-        case '[':
-            value = ReadArray(depth + 1);
-            break;
-        case '"':
-            value.kind = CJsonValue::Kind::kString;
-            value.text = ReadString();
-            break;
-        case 't':
-        case 'f':
-            value.kind = CJsonValue::Kind::kBool;
-            value.boolean = Peek() == 't';
-            ReadLiteral(value.boolean ? "true" : "false");
-            break;
-        case 'n':
-            ReadLiteral("null");
-            break;
-        default:
-            if (AtEnd() || !(Peek() == '-' || IsDigit(Peek()))) {
-                Fail("expected a value, found " + Describe(m_text, m_pos));
-            }
-            value = ReadNumber();
-    }
-    value.offset = start;
-    return value;
-}
-
-CJsonValue CJsonReader::ReadObject(int depth) {
-    if (depth > kMaxDepth) Fail("nesting deeper than " + std::to_string(kMaxDepth) + " levels");
-    CJsonValue object;
-    object.kind = CJsonValue::Kind::kObject;
-    ++m_pos;
-    SkipSpace();
-    if (Peek() == '}') {
-        ++m_pos;
-        return object;
-    }
-    for (;;) {
-        const std::size_t keyStart = m_pos;
-        if (Peek() != '"') {
-            Fail("expected a member name in quotes, found " + Describe(m_text, m_pos));
-        }
-        std::string key = ReadString();
-        if (object.Find(key)) FailAt(keyStart, "duplicate member name \"" + key + "\"");
-        SkipSpace();
-        Expect(':', "':' after a member name");
-        SkipSpace();
-        object.keys.push_back(std::move(key));
-        object.items.push_back(ReadValue(depth));
-        SkipSpace();
-        if (Peek() == '}') {
-            ++m_pos;
-            return object;
-        }
-        Expect(',', "',' or '}' in an object");
-        SkipSpace();
-    }
-}
-
-CJsonValue CJsonReader::ReadArray(int depth) {
-    if (depth > kMaxDepth) Fail("nesting deeper than " + std::to_string(kMaxDepth) + " levels");
-    CJsonValue array;
-    array.kind = CJsonValue::Kind::kArray;
-    ++m_pos;
-    SkipSpace();
-    if (Peek() == ']') {
-        ++m_pos;
-        return array;
-    }
-    for (;;) {
-        array.items.push_back(ReadValue(depth));
-        SkipSpace();
-        if (Peek() == ']') {
-            ++m_pos;
-            return array;
-        }
-        Expect(',', "',' or ']' in an array");
-        SkipSpace();
-    }
-}
-
-CJsonValue CJsonReader::ReadNumber() {
-    const std::size_t start = m_pos;
-    if (Peek() == '-') ++m_pos;
-    if (Peek() == '0') {
-        ++m_pos;
-        if (IsDigit(Peek())) Fail("a number may not have a leading zero");
-    } else if (IsDigit(Peek())) {
-        while (IsDigit(Peek()))
-            ++m_pos;
-    } else {
-        Fail("expected a digit, found " + Describe(m_text, m_pos));
-    }
-    if (Peek() == '.') {
-        ++m_pos;
-        if (!IsDigit(Peek())) Fail("expected a digit after '.', found " + Describe(m_text, m_pos));
-        while (IsDigit(Peek()))
-            ++m_pos;
-    }
-    if (Peek() == 'e' || Peek() == 'E') {
-        ++m_pos;
-        if (Peek() == '+' || Peek() == '-') ++m_pos;
-        if (!IsDigit(Peek())) {
-            Fail("expected a digit in the exponent, found " + Describe(m_text, m_pos));
-        }
-        while (IsDigit(Peek()))
-            ++m_pos;
-    }
-    CJsonValue value;
-    value.kind = CJsonValue::Kind::kNumber;
-    value.text = std::string(m_text.substr(start, m_pos - start));
-    const auto [end, error] =
-        std::from_chars(m_text.data() + start, m_text.data() + m_pos, value.number);
-    if (error != std::errc() || end != m_text.data() + m_pos) {
-        FailAt(start, "number " + value.text + " is out of range");
-    }
-    return value;
-}
-
-std::string CJsonReader::ReadString() {
-    const std::size_t start = m_pos;
-    ++m_pos;
-    std::string out;
-    for (;;) {
-        if (AtEnd()) FailAt(start, "string not closed before the end of the file");
-        const auto byte = static_cast<unsigned char>(Peek());
-        if (byte == '"') {
-            ++m_pos;
-            return out;
-        }
-        if (byte == '\\') {
-            ReadEscape(out);
-        } else if (byte < 0x20) {
-            Fail("control character " + Describe(m_text, m_pos) + " in a string");
-        } else if (byte < 0x80) {
-            out += static_cast<char>(byte);
-            ++m_pos;
-        } else {
-            ReadUtf8Sequence(out);
-        }
-    }
-}
-
-void CJsonReader::ReadEscape(std::string& out) {
-    const std::size_t start = m_pos;
-    ++m_pos;
-    if (AtEnd()) FailAt(start, "escape not finished before the end of the file");
-    const char code = Peek();
-    ++m_pos;
-    switch (code) {
-        case '"':
-            out += '"';
-            return;
-        case '\\':
-            out += '\\';
-            return;
-        case '/':
-            out += '/';
-            return;
-        case 'b':
-            out += '\b';
-            return;
-        case 'f':
-            out += '\f';
-            return;
-        case 'n':
-            out += '\n';
-            return;
-        case 'r':
-            out += '\r';
-            return;
-        case 't':
-            out += '\t';
-            return;
-        case 'u':
-            break;
-        default:
-            FailAt(start, "unknown escape in a string");
-    }
-    unsigned codePoint = ReadHex4();
-    if (codePoint >= 0xDC00 && codePoint <= 0xDFFF) {
-        FailAt(start, "\\u escape of a low surrogate without a high one");
-    }
-    if (codePoint >= 0xD800 && codePoint <= 0xDBFF) {
-        if (m_text.substr(m_pos, 2) != "\\u") {
-            FailAt(start, "\\u escape of a high surrogate without a low one");
-        }
-        m_pos += 2;
-        const unsigned low = ReadHex4();
-        if (low < 0xDC00 || low > 0xDFFF) {
-            FailAt(start, "\\u escape of a high surrogate without a low one");
-        }
-        codePoint = 0x10000 + ((codePoint - 0xD800) << 10) + (low - 0xDC00);
-    }
-    AppendUtf8(out, codePoint);
-}
-
-unsigned CJsonReader::ReadHex4() {
-    unsigned value = 0;
-    for (int i = 0; i < 4; ++i) {
-        const char c = Peek();
-        unsigned digit = 0;
-        if (IsDigit(c)) {
-            digit = static_cast<unsigned>(c - '0');
-        } else if (c >= 'a' && c <= 'f') {
-            digit = static_cast<unsigned>(c - 'a' + 10);
-        } else if (c >= 'A' && c <= 'F') {
-            digit = static_cast<unsigned>(c - 'A' + 10);
-        } else {
-            Fail("expected four hex digits after \\u, found " + Describe(m_text, m_pos));
-        }
-        value = value * 16 + digit;
-        ++m_pos;
-    }
-    return value;
-}
-
-// One multi-byte UTF-8 character, copied after checking it is well formed (no overlong form,
-// no surrogate, nothing beyond U+10FFFF).
-void CJsonReader::ReadUtf8Sequence(std::string& out) {
-    const std::size_t start = m_pos;
-    const auto lead = static_cast<unsigned char>(m_text[m_pos]);
-    int length = 0;
-    unsigned codePoint = 0;
-    unsigned minimum = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        codePoint = lead & 0x1F;
-        minimum = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        codePoint = lead & 0x0F;
-        minimum = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        codePoint = lead & 0x07;
-        minimum = 0x10000;
-    } else {
-        Fail("invalid UTF-8 " + Describe(m_text, m_pos) + " in a string");
-    }
-    for (int i = 1; i < length; ++i) {
-        const std::size_t at = start + static_cast<std::size_t>(i);
-        if (at >= m_text.size() || (static_cast<unsigned char>(m_text[at]) & 0xC0) != 0x80) {
-            FailAt(start, "invalid UTF-8 sequence in a string");
-        }
-        codePoint = (codePoint << 6) | (static_cast<unsigned char>(m_text[at]) & 0x3F);
-    }
-    if (codePoint < minimum || codePoint > 0x10FFFF ||
-        (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
-        FailAt(start, "invalid UTF-8 sequence in a string");
-    }
-    out.append(m_text.substr(start, static_cast<std::size_t>(length)));
-    m_pos = start + static_cast<std::size_t>(length);
-}
-
-void CJsonReader::ReadLiteral(std::string_view word) {
-    if (m_text.substr(m_pos, word.size()) != word) {
-        Fail("expected a value, found " + Describe(m_text, m_pos));
-    }
-    m_pos += word.size();
+    std::size_t taken = 0;
+    const char* begin = text.data();
+    CValueBuilder builder(text, taken);
+    nlohmann::json::sax_parse(CCountingIterator(begin, begin, &taken),
+                              CCountingIterator(begin, begin + text.size(), &taken), &builder);
+    return builder.Result();
 }
 
 }  // namespace brushly::tool

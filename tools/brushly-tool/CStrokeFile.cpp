@@ -2,11 +2,11 @@
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <ostream>
-#include <sstream>
 
 #include "CJsonReader.h"
+#include "archive/CArchiveException.h"
+#include "archive/FileHead.h"
 
 namespace brushly::tool {
 
@@ -121,14 +121,17 @@ private:
 CStrokeFile CStrokeFile::Read(const std::string& path) {
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) {
-        throw CStrokeFileError(path + ": is a folder, not a stroke file");
+        throw CStrokeFileError(path + kFolderMessage);
     }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) throw CStrokeFileError(path + ": cannot open the file");
-    std::ostringstream text;
-    text << file.rdbuf();
-    if (file.bad()) throw CStrokeFileError(path + ": cannot read the file");
-    return Parse(text.str(), path);
+    std::string text;
+    try {
+        text = ReadFileHead(path, kMaxFileBytes + 1);
+    } catch (const CFileException& failure) {
+        throw CStrokeFileError(
+            path + (failure.ErrorNumber() == 0 ? kNotRegularFileMessage : kCannotOpenMessage));
+    }
+    if (text.size() > kMaxFileBytes) throw CStrokeFileError(path + kTooLargeMessage);
+    return Parse(text, path);
 }
 
 CStrokeFile CStrokeFile::Parse(std::string_view text, const std::string& name) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <iosfwd>
 #include <optional>
 #include <stdexcept>
@@ -34,11 +35,21 @@ struct CWrittenSample {
 // members but "strokes" and "char", so that a misspelt name is caught.
 struct CStrokeFile {
     static constexpr int kCoordinateLimit = 100000;
+    // A larger file is refused rather than read: a stroke file of any real use is a few KB.
+    static constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
+    // The messages of a file that cannot be read, after its path.
+    static constexpr const char* kFolderMessage = ": is a folder, not a stroke file";
+    static constexpr const char* kNotRegularFileMessage =
+        ": is not a regular file (a device, pipe or socket), not a stroke file";
+    static constexpr const char* kTooLargeMessage =
+        ": is larger than 16 MB, too large for a stroke file";
+    static constexpr const char* kCannotOpenMessage = ": cannot open the file";
 
     std::vector<CWrittenSample> samples;
     bool batch = false;
 
-    // Throws CStrokeFileError.
+    // Reads a regular file of at most kMaxFileBytes; a folder, device, FIFO or socket is
+    // refused without blocking. Throws CStrokeFileError.
     static CStrokeFile Read(const std::string& path);
     // The same from text already read; name stands for the file in messages.
     static CStrokeFile Parse(std::string_view text, const std::string& name);

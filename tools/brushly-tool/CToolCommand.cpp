@@ -32,7 +32,16 @@ CCommandLine::CCommandLine(const std::vector<std::string>& arguments,
         }
         if (i + 1 >= arguments.size()) throw CUsageError("option " + argument + " needs a value");
         m_values[argument] = arguments[++i];
+        m_given.emplace_back(argument, arguments[i]);
     }
+}
+
+std::vector<std::string> CCommandLine::Values(std::string_view option) const {
+    std::vector<std::string> values;
+    for (const auto& [name, value] : m_given) {
+        if (name == option) values.push_back(value);
+    }
+    return values;
 }
 
 std::optional<std::string> CCommandLine::Value(std::string_view option) const {

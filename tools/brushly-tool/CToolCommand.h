@@ -31,6 +31,8 @@ public:
 
     bool Has(std::string_view option) const { return m_values.count(std::string(option)) > 0; }
     std::optional<std::string> Value(std::string_view option) const;
+    // Every value an option was given, in order (Value gives the last).
+    std::vector<std::string> Values(std::string_view option) const;
     const std::vector<std::string>& Positionals() const { return m_positionals; }
     bool WantsHelp() const { return m_help; }
 
@@ -46,6 +48,7 @@ public:
 
 private:
     std::map<std::string, std::string> m_values;
+    std::vector<std::pair<std::string, std::string>> m_given;  // every option, in order
     std::vector<std::string> m_positionals;
     bool m_help = false;
 };

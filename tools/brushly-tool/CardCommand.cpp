@@ -17,6 +17,7 @@
 #include "app/wordgroup/CFlashcardFinder.h"
 #include "document/CBrushly2Doc.h"
 #include "platform/CMemorySettingsStore.h"
+#include "platform/FileStatus.h"
 #include "platform/ShiftJis.h"
 
 // brushly-tool card DOC.bly VERB: single cards of a document, over the card editors' engines,
@@ -80,16 +81,6 @@ std::vector<std::pair<std::string, std::string>> Forms(const std::string& text) 
     return forms;
 }
 
-bool IsKana(std::string_view sjisText) {
-    constexpr std::string_view kLongMark = "\x81\x5B";
-    const auto characters = sjis::Characters(sjisText);
-    return !characters.empty() &&
-           std::all_of(characters.begin(), characters.end(), [](std::string_view character) {
-               return character == kLongMark || sjis::IsHiragana(character, 0) ||
-                      sjis::IsKatakana(character, 0);
-           });
-}
-
 // The kanji and its readings from the database; false, the reason on err, for a character
 // the database does not hold.
 bool FillKanji(CKanjiCardEditor& editor, const CCommandLine& line, std::ostream& err) {
@@ -136,7 +127,7 @@ bool AddCard(CBrushly2Doc& document, CPrompter& prompter, const CCommandLine& li
     }
     if (kind == "--kana-word") {
         const std::string kana = sjis::FromUtf8(line.Required("--kana-word"));
-        if (!IsKana(kana)) throw CUsageError("--kana-word must be written in kana");
+        if (!sjis::IsKanaText(kana)) throw CUsageError("--kana-word must be written in kana");
         CKanaWordEditor editor(document, prompter, group, false);
         return AddWith(editor, line, [&](auto& e) {
             e.Take({kana, line.Required("--romaji"), line.Required("--meaning")});
@@ -152,17 +143,15 @@ int RunAdd(const CCommandLine& line, const std::string& path, std::ostream& out,
     const std::string_view kind = KindOption(line);
     CheckKindOptions(line, kind);
     const std::string group = sjis::FromUtf8(line.Required("--group"));
-    if (!std::filesystem::exists(path)) {
+    if (!PathMayBeRead(path)) {
         err << "brushly-tool card: there is no document " << path
             << " (brushly-tool doc --new writes one)\n";
         return 1;
     }
     CStreamPrompter prompter(err);
-    auto library = LoadKanjiLibrary(DataDirectory(line), prompter);
-    if (!library) return 1;
     const CMemorySettingsStore settings;
     CBrushly2Doc document(settings, prompter);
-    document.SetKanjiLibrary(std::move(library));
+    if (!LoadKanjiInto(document, line)) return 1;
     if (!document.Open(path)) return 1;
     if (document.Cards().FindGroup(group) == nullptr) {
         err << "brushly-tool card: " << path << " has no Word Group '" << sjis::ToUtf8(group)

@@ -23,5 +23,7 @@ extern const CToolCommand kEvaluateWritingCommand;
 extern const CToolCommand kVerbCommand;
 extern const CToolCommand kCounterCommand;
 extern const CToolCommand kCardCommand;
+extern const CToolCommand kExportCommand;
+extern const CToolCommand kImportCommand;
 
 }  // namespace brushly::tool

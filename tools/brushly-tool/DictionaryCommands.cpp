@@ -1,19 +1,24 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <ostream>
-#include <sstream>
 
 #include "CStreamPrompter.h"
 #include "Commands.h"
 #include "ToolData.h"
+#include "archive/CArchiveException.h"
+#include "archive/FileHead.h"
 #include "dictionary/CAbbreviationList.h"
 #include "dictionary/CCompoundLibrary.h"
 #include "dictionary/CCompoundSearch.h"
 #include "dictionary/CEdictImporter.h"
 #include "dictionary/CLoadingDisplay.h"
 #include "dictionary/DictionaryFiles.h"
+#include "dictionary/LibraryPair.h"
 #include "edictprep/EdictPreparation.h"
+#include "platform/AtomicFile.h"
+#include "platform/FileStatus.h"
 #include "platform/ShiftJis.h"
 
 // The dictionary commands: prepare-edict (the dictionary files of the set-up), import-edict
@@ -49,28 +54,15 @@ double SecondsSince(std::chrono::steady_clock::time_point started) {
     return static_cast<int>(elapsed.count() * 100) / 100.0;
 }
 
-std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) throw std::runtime_error("cannot read " + path);
-    return text.str();
+// The EDICT source of prepare-edict, whole: a regular file (see ReadFileHead). Throws.
+std::string ReadEdictSource(const std::string& path) {
+    return ReadFileHead(path, std::numeric_limits<std::size_t>::max());
 }
 
-// Writes text to path through a temporary file, so that a failure keeps the old file.
+// Writes text to path whole, so that a failure keeps the old file.
 void WriteWholeFile(const std::filesystem::path& path, const std::string& text) {
-    const std::filesystem::path temporary = path.string() + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.close();
-        if (!out) {
-            std::filesystem::remove(temporary);
-            throw std::runtime_error("cannot write " + path.string());
-        }
-    }
-    std::filesystem::rename(temporary, path);
+    if (const int failure = WriteFileAtomically(path.string(), text, false); failure != 0)
+        throw CFileException(path.string(), "write", failure);
 }
 
 // A common word: its meaning ends with EDICT's "(P)".
@@ -128,8 +120,10 @@ int RunPrepareEdict(const CCommandLine& line, std::ostream& out, std::ostream& e
     try {
         const auto started = std::chrono::steady_clock::now();
         const edictprep::CConvertedEdict converted =
-            edictprep::ConvertEdictToShiftJis(ReadWholeFile(edict));
-        std::filesystem::create_directories(directory);
+            edictprep::ConvertEdictToShiftJis(ReadEdictSource(edict));
+        std::error_code folderError;
+        std::filesystem::create_directories(directory, folderError);
+        if (folderError) throw CFileException(directory.string(), "create", folderError.value());
         WriteWholeFile(directory / "edict_SJIS.txt", converted.text);
         std::string abbreviations;
         for (const std::string& code : edictprep::CollectAbbreviations(converted.text))
@@ -166,6 +160,8 @@ int RunImportEdict(const CCommandLine& line, std::ostream& out, std::ostream& er
             << DataFilePath(directory, kEdictFileName) << "\n";
         return 1;
     }
+    // The prompter has told why on err.
+    if (!importer.Saved()) return 1;
     const CEdictImportCounts& counts = importer.Counts();
     out << "Identification: " << compounds.Identification() << "\n"
         << "Compounds: " << counts.compounds << "\n"
@@ -176,16 +172,18 @@ int RunImportEdict(const CCommandLine& line, std::ostream& out, std::ostream& er
     return 0;
 }
 
-// Loads the EDICT-built libraries, or the delivered compound library without them, as the
-// program starts; false when no compound library could be loaded.
+// Loads the EDICT-built libraries as one pair, or the delivered compound library without
+// them, as the program starts; false when a library could not be loaded.
 bool LoadWordLibraries(const std::string& directory, CCompoundLibrary& compounds,
                        CCompoundLibrary& kanaWords, CPrompter& prompter) {
+    const std::string edictCompounds = DataFilePath(directory, kEdictCompoundFileName);
     const std::string edictKanaWords = DataFilePath(directory, kEdictKanaWordFileName);
-    if (std::filesystem::exists(DataFilePath(directory, kEdictCompoundFileName)) &&
-        std::filesystem::exists(edictKanaWords)) {
-        kanaWords.Load(edictKanaWords, false, prompter);
+    if (!PathExists(edictCompounds)) {
+        return LoadCompoundLibrary(directory, compounds, prompter);
     }
-    return LoadCompoundLibrary(directory, compounds, prompter);
+    const CLibraryPairLoad loaded =
+        LoadLibraryPair(compounds, edictCompounds, kanaWords, edictKanaWords, prompter);
+    return loaded.first && (loaded.second || !PathExists(edictKanaWords));
 }
 
 // The option's query in Shift-JIS, as the dialog's boxes hold it; empty without the option.
@@ -257,7 +255,7 @@ int RunWords(const CCommandLine& line, std::ostream& out, std::ostream& err) {
     if (!LoadWordLibraries(directory, compounds, kanaWords, prompter)) return 1;
     CAbbreviationList abbreviations;
     const std::string abbreviationPath = DataFilePath(directory, kAbbreviationFileName);
-    if (std::filesystem::exists(abbreviationPath)) abbreviations.Load(abbreviationPath, prompter);
+    if (PathExists(abbreviationPath)) abbreviations.Load(abbreviationPath, prompter);
 
     // The questions of an empty result are answered No and the message follows them on err.
     CCompoundSearch search(&compounds, &kanaWords, abbreviations, state, prompter);

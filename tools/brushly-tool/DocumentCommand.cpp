@@ -108,11 +108,9 @@ int WriteNewDocument(const CCommandLine& line, const std::string& path, std::ost
         throw CUsageError("the new document must be a .bly file: " + path);
     }
     CStreamPrompter prompter(err);
-    auto library = LoadKanjiLibrary(DataDirectory(line), prompter);
-    if (!library) return 1;
     const CMemorySettingsStore settings;
     CBrushly2Doc document(settings, prompter);
-    document.SetKanjiLibrary(std::move(library));
+    if (!LoadKanjiInto(document, line)) return 1;
     document.NewDocument();
     if (!document.SaveAs(path)) return 1;
     out << "Wrote " << path << ": " << document.Cards().GroupNames().size() << " Word Groups, "
@@ -131,11 +129,7 @@ int RunDoc(const CCommandLine& line, std::ostream& out, std::ostream& err) {
     CStreamPrompter prompter(err);
     const CMemorySettingsStore settings;
     CBrushly2Doc document(settings, prompter);
-    if (line.Has(kDataOption.name)) {
-        auto library = LoadKanjiLibrary(DataDirectory(line), prompter);
-        if (!library) return 1;
-        document.SetKanjiLibrary(std::move(library));
-    }
+    if (line.Has(kDataOption.name) && !LoadKanjiInto(document, line)) return 1;
     if (!document.Open(path)) return 1;
     PrintDocument(document, line.Has("--cards"), out);
     return 0;

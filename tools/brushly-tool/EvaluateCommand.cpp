@@ -10,6 +10,7 @@
 #include "CStreamPrompter.h"
 #include "Commands.h"
 #include "ToolData.h"
+#include "platform/FileStatus.h"
 #include "writingeval/SampleSets.h"
 #include "writingeval/StrokeSources.h"
 #include "writingeval/WritingEvaluation.h"
@@ -113,7 +114,7 @@ CRun ParseRun(const CCommandLine& line) {
 
 // A folder the set needs; an error message when it is missing.
 bool FolderThere(const std::filesystem::path& folder, std::string_view what, std::ostream& err) {
-    if (std::filesystem::is_directory(folder)) return true;
+    if (IsFolder(folder.string())) return true;
     err << "brushly-tool evaluate-writing: no " << what << " folder at " << folder.string() << '\n';
     return false;
 }

@@ -6,6 +6,7 @@
 
 #include "dictionary/DictionaryFiles.h"
 #include "lookup/CKanjiSearch.h"
+#include "platform/FileStatus.h"
 #include "platform/ShiftJis.h"
 
 namespace brushly::tool {
@@ -23,7 +24,7 @@ std::unique_ptr<CKanjiLibrary> LoadKanjiLibrary(const std::string& directory, CP
     auto library = std::make_unique<CKanjiLibrary>();
     if (!library->Load((folder / "MasterDB.kdb").string(), prompter)) return nullptr;
     const std::filesystem::path jlptList = folder / "blyjlptsjis.txt";
-    if (std::filesystem::exists(jlptList)) library->LoadJlptList(jlptList.string(), prompter);
+    if (PathMayBeRead(jlptList.string())) library->LoadJlptList(jlptList.string(), prompter);
     return library;
 }
 
@@ -57,7 +58,7 @@ int ReferenceKeyNamed(const std::string& name) {
 bool LoadCompoundLibrary(const std::string& directory, CCompoundLibrary& compounds,
                          CPrompter& prompter) {
     std::string path = DataFilePath(directory, kEdictCompoundFileName);
-    if (!std::filesystem::exists(path)) path = DataFilePath(directory, kDemoCompoundFileName);
+    if (!PathExists(path)) path = DataFilePath(directory, kDemoCompoundFileName);
     return compounds.Load(path, false, prompter);
 }
 
@@ -69,6 +70,28 @@ CKanjiRef FindKanji(const CKanjiLibrary& library, const std::string& character,
             << "' is not a kanji of the database\n";
     }
     return kanji;
+}
+
+std::string Counted(std::size_t count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+bool LoadKanjiInto(CBrushly2Doc& document, const CCommandLine& line) {
+    auto library = LoadKanjiLibrary(DataDirectory(line), document.Prompter());
+    if (!library) return false;
+    document.SetKanjiLibrary(std::move(library));
+    return true;
+}
+
+bool OpenOrCreateDocument(CBrushly2Doc& document, const std::string& path, bool& created) {
+    std::error_code error;
+    created = !std::filesystem::exists(path, error) && !error;
+    if (!created) return document.Open(path);
+    // A run's first New brings the sample Word Groups; the document wanted here is the one a
+    // later New makes, holding only what the command adds.
+    document.NewDocument();
+    document.NewDocument();
+    return true;
 }
 
 }  // namespace brushly::tool

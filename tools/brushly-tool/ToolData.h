@@ -7,6 +7,7 @@
 
 #include "CToolCommand.h"
 #include "dictionary/CCompoundLibrary.h"
+#include "document/CBrushly2Doc.h"
 #include "platform/CPrompter.h"
 #include "reference/CKanjiLibrary.h"
 
@@ -37,5 +38,16 @@ bool LoadCompoundLibrary(const std::string& directory, CCompoundLibrary& compoun
 // "brushly-tool COMMAND: 'CHAR' is not a kanji of the database".
 CKanjiRef FindKanji(const CKanjiLibrary& library, const std::string& character,
                     std::string_view command, std::ostream& err);
+
+// "1 card", "2 cards": the count and the noun for it.
+std::string Counted(std::size_t count, const char* one, const char* many);
+
+// Loads the kanji database of the --data folder into the document, as LoadKanjiLibrary does,
+// failures shown through the document's prompter; false when it could not be loaded.
+bool LoadKanjiInto(CBrushly2Doc& document, const CCommandLine& line);
+
+// Opens the document, or when the file is missing makes a new, empty one (created set);
+// false when it could not be opened (the reason shown through the document's prompter).
+bool OpenOrCreateDocument(CBrushly2Doc& document, const std::string& path, bool& created);
 
 }  // namespace brushly::tool

@@ -1,4 +1,5 @@
 #include "kanjidb/CKanjiDbBuilder.h"
+#include "archive/CArchiveException.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -16,6 +17,7 @@
 #include "kanjidb/ReadingGroups.h"
 #include "kanjidb/StrokeClassifier.h"
 #include "kanjidb/StrokeFidelity.h"
+#include "platform/FileStatus.h"
 #include "platform/ShiftJis.h"
 #include "reference/StrokeType.h"
 
@@ -126,7 +128,7 @@ std::string DatabaseTitle(const std::string& kanjidicDate) {
 CKanjiDb BuildKanjiDb(const CKanjiDbSources& sources) {
     const CKanjidic kanjidic = ReadKanjidic(sources.kanjidicPath);
     const CEdictDictionary edict = CEdictDictionary::Read(sources.edictPath);
-    if (!std::filesystem::is_directory(sources.kanjivgDir)) {
+    if (!IsFolder(sources.kanjivgDir)) {
         throw std::runtime_error("no KanjiVG folder at " + sources.kanjivgDir);
     }
 
@@ -142,7 +144,7 @@ CKanjiDb BuildKanjiDb(const CKanjiDbSources& sources) {
     for (const CKanjidicEntry& entry : kanjidic.entries) {
         const std::filesystem::path svg = KanjiVgFile(sources.kanjivgDir, entry.character);
         const std::string utf8 = sjis::ToUtf8(entry.character);
-        if (!std::filesystem::exists(svg)) {
+        if (!PathExists(svg.string())) {
             counts.skipped["without KanjiVG strokes"].push_back(utf8);
             continue;
         }
@@ -180,7 +182,9 @@ CKanjiDb BuildKanjiDb(const CKanjiDbSources& sources) {
 }
 
 void WriteKanjiDb(CKanjiDb& database, const std::string& directory) {
-    std::filesystem::create_directories(directory);
+    std::error_code error;
+    std::filesystem::create_directories(directory, error);
+    if (error) throw CFileException(directory, "create", error.value());
     const std::filesystem::path folder(directory);
     {
         CDiskFile file((folder / "MasterDB.kdb").string(), CDiskFile::Mode::Create);

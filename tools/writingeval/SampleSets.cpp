@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "platform/FileStatus.h"
 #include "platform/ShiftJis.h"
 #include "writingeval/StrokeSources.h"
 
@@ -96,7 +97,7 @@ std::vector<CSample> DevelopmentSamples(const CKanjiLibrary& library,
         const CKanjiData& kanji = *ref.record;
         if (IsJouyou(kanji)) continue;
         const std::filesystem::path hanziFile = HanziFile(hanziFolder, kanji.character);
-        if (!std::filesystem::exists(hanziFile)) continue;
+        if (!PathExists(hanziFile.string())) continue;
         const auto strokes = ReadKanjiVgCharacter(kanjiVgFolder, kanji.character);
         if (!strokes) continue;
         CPaths medians;

@@ -1,10 +1,11 @@
 #include "writingeval/StrokeSources.h"
 
+#include <cmath>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 #include "CJsonReader.h"
+#include "archive/CArchiveException.h"
+#include "archive/FileHead.h"
 #include "handwriting/CKanaDrawBox.h"
 #include "handwriting/KanaComparison.h"
 #include "platform/ShiftJis.h"
@@ -12,6 +13,9 @@
 namespace brushly::writingeval {
 
 namespace {
+
+// A Make Me a Hanzi character file is a few KB; anything far larger is not one.
+constexpr std::size_t kMaxHanziFileBytes = 16 * 1024 * 1024;
 
 std::filesystem::path FolderFrom(const char* variable, const char* fallback) {
     const char* directory = std::getenv(variable);
@@ -30,7 +34,13 @@ CPath MedianPath(const tool::CJsonValue& median, std::size_t stroke) {
             point.items[0].kind != Kind::kNumber || point.items[1].kind != Kind::kNumber) {
             throw CHanziFileError(where + " has a point that is not an [x, y] pair of numbers");
         }
-        path.push_back(FromHanziFrame(point.items[0].number, point.items[1].number));
+        const double x = point.items[0].number;
+        const double y = point.items[1].number;
+        // Densified below per unit of length: a damaged far point must not decide the cost.
+        if (std::abs(x) > kHanziCoordinateLimit || std::abs(y) > kHanziCoordinateLimit) {
+            throw CHanziFileError(where + kFarMedianPointMessage);
+        }
+        path.push_back(FromHanziFrame(x, y));
     }
     return Densified(path, kMedianStep);
 }
@@ -89,10 +99,13 @@ std::filesystem::path HanziFile(const std::filesystem::path& folder,
 }
 
 CPaths ReadHanziMedians(const std::filesystem::path& file) {
-    std::ifstream stream(file, std::ios::binary);
-    if (!stream) throw CHanziFileError(file.string() + ": cannot be read");
-    const std::string text{std::istreambuf_iterator<char>(stream),
-                           std::istreambuf_iterator<char>()};
+    std::string text;
+    try {
+        text = ReadFileHead(file.string(), kMaxHanziFileBytes + 1);
+    } catch (const CFileException& failure) {
+        throw CHanziFileError(failure.what());
+    }
+    if (text.size() > kMaxHanziFileBytes) throw CHanziFileError(file.string() + ": too large");
     try {
         return ParseHanziMedians(text);
     } catch (const CHanziFileError& error) {

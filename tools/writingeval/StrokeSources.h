@@ -44,9 +44,15 @@ CPointF FromHanziFrame(double x, double y);
 // The points of hanzi medians lie this far apart at most once densified, in pixels.
 inline constexpr double kMedianStep = 1.0;
 
+// Hanzi coordinates beyond +-kHanziCoordinateLimit are damage, refused with "median N" and
+// kFarMedianPointMessage, since densifying would cost memory in proportion to them.
+inline constexpr double kHanziCoordinateLimit = 2048.0;
+inline constexpr const char* kFarMedianPointMessage = " has a point beyond the 1024 frame";
+
 // The "medians" of a hanzi-writer-data document, one path per stroke in its order, mapped by
 // FromHanziFrame and densified to kMedianStep. Throws CHanziFileError when the text is not
-// JSON, has no "medians" array, or a median is not a non-empty array of [x, y] number pairs.
+// JSON, has no "medians" array, or a median is not a non-empty array of [x, y] number pairs
+// within the limit above.
 CPaths ParseHanziMedians(std::string_view json);
 // The file of a Shift-JIS character: folder / "<the character in UTF-8>.json".
 std::filesystem::path HanziFile(const std::filesystem::path& folder,

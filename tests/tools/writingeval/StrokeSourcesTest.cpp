@@ -56,6 +56,10 @@ TEST(HanziMedians, MalformedDocumentsAreRefusedWithTheReason) {
     EXPECT_EQ(ParseError(R"({"medians": [[["1", 2]]]})"),
               "median 1 has a point that is not an [x, y] pair of numbers");
     EXPECT_EQ(ParseError(R"({"medians": []})"), "");
+    // A far point would make densifying allocate without bound.
+    EXPECT_EQ(ParseError(R"({"medians": [[[0, 0], [1e300, 5]]]})"),
+              "median 1 has a point beyond the 1024 frame");
+    EXPECT_EQ(ParseError(R"({"medians": [[[0, 0], [2048, -2048]]]})"), "");
 }
 
 TEST(HanziMedians, FilesAreNamedByTheCharacterAndErrorsNameTheFile) {

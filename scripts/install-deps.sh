@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev libgl-dev libpugixml-dev nlohmann-json3-dev
     kanjidic-xml edict fonts-ipafont-mincho nodejs
     libgtest-dev libgmock-dev libbenchmark-dev
+    appstream desktop-file-utils shared-mime-info libglib2.0-bin dpkg-dev xvfb xdotool
 )
 
 missing=()

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs the whole test suite: installs what is missing, builds, generates the reference data
 # if it is missing, runs every test in a normal build and in an AddressSanitizer +
-# UndefinedBehaviorSanitizer build, checks the format, and fuzzes every file reader for a
-# bounded time. Exits non-zero when anything fails.
+# UndefinedBehaviorSanitizer build, checks the format, checks the installation (and, as the
+# superuser, the Debian package), and fuzzes every file reader for a bounded time. Exits
+# non-zero when anything fails.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BRUSHLY_BUILD_DIR:-$root/build}
@@ -38,6 +39,13 @@ cmake --build "$build" --target format-check
 section "Tests"
 status=0
 run_ctest "$build" "$logs/plain.log" || status=1
+
+section "Installation"
+# The superuser (as in CI) also builds, installs, runs and removes the Debian package.
+install_check=("$root/scripts/check-install.sh")
+[ "$(id -u)" -eq 0 ] && install_check+=(--package)
+install_failed=0
+"${install_check[@]}" "$build" || install_failed=1
 
 section "Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S "$root" -B "$build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRUSHLY_SANITIZE=ON \
@@ -97,8 +105,8 @@ for log in "$logs/plain.log" "$logs/asan.log"; do
     passed=$((passed + total - bad))
     failed=$((failed + bad))
 done
-passed=$((passed + fuzz_passed))
-failed=$((failed + fuzz_failed))
+passed=$((passed + fuzz_passed + 1 - install_failed))
+failed=$((failed + fuzz_failed + install_failed))
 echo "tests: $passed passed, $failed failed"
 [ "$failed" -eq 0 ] || status=1
 exit "$status"

@@ -1,16 +1,12 @@
 #include "app/AppSettings.h"
 
-#include <cstdlib>
-
 #include "platform/CSettingsStore.h"
+#include "platform/DataDirectory.h"
 
 namespace brushly::settings {
 
 std::string DefaultDataDirectory() {
-    if (const char* directory = std::getenv("BRUSHLY_DATA_DIR"); directory && *directory) {
-        return directory;
-    }
-    return BRUSHLY_DEFAULT_DATA_DIR;
+    return brushly::DefaultDataDirectory(BRUSHLY_DEFAULT_DATA_DIR);
 }
 
 std::string EnsureInstallDirectory(CSettingsStore& store, const std::string& defaultDirectory) {

@@ -43,8 +43,8 @@ inline constexpr int kAutosaveDefault = 1;
 inline constexpr std::string_view kPractice = "practice";
 inline constexpr int kPracticeDefault = 0;
 
-// The data directory of this installation: $BRUSHLY_DATA_DIR when set and not empty, else
-// the directory the build generated the data into.
+// The data directory of this copy of the program (see brushly::DefaultDataDirectory): the
+// environment's, the installed one, else the one the build generated the data into.
 std::string DefaultDataDirectory();
 
 // The install directory: the stored "installdir" when it is not empty; otherwise

@@ -212,7 +212,7 @@ constexpr CToolCommand kBuildGroupsCommand{
     "  --common-only on|off   only words EDICT marks common (default on)\n"
     "  --include-kana on|off  also compounds written partly in kana (default off)\n"
     "  --data DIR           folder with MasterDB.kdb, blyjlptsjis.txt and CompDBedictdem.kdb2\n"
-    "                       (default: $BRUSHLY_DATA_DIR, else data/)\n"
+    "                       (default: the data folder)\n"
     "\n"
     "Exit status: 0 built and saved; 1 no kanji for the choice, no EDICT-built compound\n"
     "library (unless --compounds none), or a document that could not be opened or saved;\n"

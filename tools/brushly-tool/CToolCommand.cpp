@@ -92,6 +92,9 @@ void PrintOverview(std::span<const CToolCommand> commands, std::ostream& out) {
             << std::string(command.name.size() < 18 ? 18 - command.name.size() : 1, ' ')
             << command.summary << '\n';
     }
+    out << "\nThe data folder the commands read (unless --data DIR names another):\n"
+           "$BRUSHLY_DATA_DIR when set, else share/brushly of an installed tool (beside its\n"
+           "bin folder), else the data/ folder that the build generated.\n";
 }
 }  // namespace
 

@@ -277,7 +277,7 @@ constexpr CToolCommand kCardCommand{
     "  --reading R      find: the reading searched, in romaji\n"
     "  --and            find: a card must match both the reading and the meaning\n"
     "  --kinds LIST     find: the card kinds searched (default all four)\n"
-    "  --data DIR       folder with MasterDB.kdb (default: $BRUSHLY_DATA_DIR, else data/)\n"
+    "  --data DIR       folder with MasterDB.kdb (default: the data folder)\n"
     "\n"
     "Exit status: 0 added and saved, or searched; 1 a refused card, an unknown kanji or group, or "
     "a\n"

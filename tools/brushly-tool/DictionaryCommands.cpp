@@ -303,8 +303,8 @@ constexpr CToolCommand kImportEdictCommand{
     "saved as CompDBedictdem.kdb2 and KanaDBedictdem.kdb2 in DIR. Prints the counts.\n"
     "\n"
     "Options:\n"
-    "  --data DIR  folder with MasterDB.kdb and edict_SJIS.txt (default: $BRUSHLY_DATA_DIR,\n"
-    "              else data/)\n",
+    "  --data DIR  folder with MasterDB.kdb and edict_SJIS.txt (default: the data\n"
+    "              folder)\n",
     kImportOptions, &RunImportEdict};
 
 constexpr CToolCommand kWordsCommand{
@@ -333,7 +333,7 @@ constexpr CToolCommand kWordsCommand{
     "  --hide-abbreviations   meanings without EDICT's abbreviations, such as (n,vs)\n"
     "  --page N               the page to print (default 1)\n"
     "  --data DIR             folder with the .kdb2 files and edictabbrev.txt (default:\n"
-    "                         $BRUSHLY_DATA_DIR, else data/)\n"
+    "                         the data folder)\n"
     "\n"
     "Exit status: 0 matches printed, 1 no matches or no word library, 2 bad options or a\n"
     "page past the last.\n",

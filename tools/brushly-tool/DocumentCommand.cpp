@@ -153,8 +153,8 @@ constexpr CToolCommand kDocCommand{
     "  --cards      also print every card of each group: kind | text | reading | meaning |\n"
     "               right and wrong counts | active or inactive\n"
     "  --new OUT    write a new document with the sample Word Groups to OUT (.bly)\n"
-    "  --data DIR   folder with MasterDB.kdb and blyjlptsjis.txt (default: $BRUSHLY_DATA_DIR,\n"
-    "               else the data folder of the build); with FILE, the database is loaded\n"
+    "  --data DIR   folder with MasterDB.kdb and blyjlptsjis.txt (default: the data\n"
+    "               folder); with FILE, the database is loaded\n"
     "               only when --data is given, and a document made against another\n"
     "               database shows the loaded database's title beside its own\n",
     kDocOptions, &RunDoc};

@@ -296,7 +296,7 @@ constexpr CToolCommand kEvaluateWritingCommand{
     "                 many strokes; the rate at which the box took it for that kanji\n"
     "  --causes       the ten most common causes of failure per type mode, with an example\n"
     "  --failures     also every failure: spacing, mode, character, cause and its strokes\n"
-    "  --data DIR     folder with MasterDB.kdb (default: $BRUSHLY_DATA_DIR, else data/)\n"
+    "  --data DIR     folder with MasterDB.kdb (default: the data folder)\n"
     "  --kanjivg DIR  KanjiVG's main folder (default: $BRUSHLY_KANJIVG_DIR, else .cache/)\n"
     "  --hanzi DIR    hanzi-writer-data's folder (default: $BRUSHLY_HANZI_DIR, else .cache/)\n"
     "\n"

@@ -205,7 +205,7 @@ constexpr CToolCommand kImportCommand{
     "  --group-prefix P  put P before every imported group's name\n"
     "  --dry-run         print what would be imported; leave DOC.bly unchanged\n"
     "  --data DIR        folder with MasterDB.kdb, for kanji readings (default:\n"
-    "                    $BRUSHLY_DATA_DIR, else the data folder of the build)\n"
+    "                    the data folder)\n"
     "\n"
     "Exit status: 0 imported (or a dry run); 1 a file that could not be read or held no\n"
     "flashcards, or a document that could not be opened or saved; 2 bad options.\n",

@@ -201,7 +201,7 @@ constexpr CToolCommand kFindKanjiCommand{
     "  --sjis XXXX          a Shift-JIS code, four hexadecimal digits\n"
     "  --strokes-file FILE  written strokes, one object as for brushly-tool write\n"
     "  --page N             the page to print (default 1)\n"
-    "  --data DIR           folder with MasterDB.kdb (default: $BRUSHLY_DATA_DIR, else data/)\n"
+    "  --data DIR           folder with MasterDB.kdb (default: the data folder)\n"
     "\n"
     "Exit status: 0 matches printed (or a Shift-JIS code outside the database, as the caption\n"
     "says), 1 no matches or no database, 2 bad options, a bad strokes file or a page past the\n"

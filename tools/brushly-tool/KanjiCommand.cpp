@@ -123,8 +123,8 @@ constexpr CToolCommand kKanjiCommand{
     "Kun reading, and the stroke segments (start, end, type, whether a stroke begins).\n"
     "\n"
     "Options:\n"
-    "  --data DIR   folder with MasterDB.kdb and blyjlptsjis.txt (default: $BRUSHLY_DATA_DIR,\n"
-    "               else the data folder of the build)\n"
+    "  --data DIR   folder with MasterDB.kdb and blyjlptsjis.txt (default: the data\n"
+    "               folder)\n"
     "  --json       print the record as one JSON object\n",
     kKanjiOptions, &RunKanji};
 

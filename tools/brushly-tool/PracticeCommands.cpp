@@ -105,8 +105,8 @@ constexpr CToolCommand kVerbCommand{
     "none). Fails when CHAR is not in the database or has no verb reading.\n"
     "\n"
     "Options:\n"
-    "  --data DIR   folder with MasterDB.kdb and blyjlptsjis.txt (default: $BRUSHLY_DATA_DIR,\n"
-    "               else the data folder of the build)\n",
+    "  --data DIR   folder with MasterDB.kdb and blyjlptsjis.txt (default: the data\n"
+    "               folder)\n",
     kVerbOptions, &RunVerb};
 
 constexpr CToolCommand kCounterCommand{
@@ -122,8 +122,8 @@ constexpr CToolCommand kCounterCommand{
     "  --kanji CHAR the counter (a kanji of the database, or a kana such as つ)\n"
     "  --native     the native numbers (hito, futa, ...) instead of ichi, ni, ...\n"
     "  --prefix     the root stands before the number (dai: daiichi, daini, ...)\n"
-    "  --data DIR   folder with MasterDB.kdb and blyjlptsjis.txt (default: $BRUSHLY_DATA_DIR,\n"
-    "               else the data folder of the build)\n",
+    "  --data DIR   folder with MasterDB.kdb and blyjlptsjis.txt (default: the data\n"
+    "               folder)\n",
     kCounterOptions, &RunCounter};
 
 }  // namespace brushly::tool

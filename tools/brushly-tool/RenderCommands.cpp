@@ -150,7 +150,7 @@ constexpr CToolCommand kRenderCommand{
     "  --out FILE.png  the image to write\n"
     "  --style STYLE   brush (the default) or simple\n"
     "  --size N        side of the image in pixels, 8 to 4000 (default 200)\n"
-    "  --data DIR      folder with MasterDB.kdb (default: $BRUSHLY_DATA_DIR, else data/)\n",
+    "  --data DIR      folder with MasterDB.kdb (default: the data folder)\n",
     kRenderOptions, &RunRender};
 
 constexpr CToolCommand kSheetCommand{
@@ -166,7 +166,7 @@ constexpr CToolCommand kSheetCommand{
     "  --out FILE.png  the image to write\n"
     "  --style STYLE   brush (the default) or simple\n"
     "  --size N        side of each character in pixels, 16 to 400 (default 80)\n"
-    "  --data DIR      folder with MasterDB.kdb (default: $BRUSHLY_DATA_DIR, else data/)\n",
+    "  --data DIR      folder with MasterDB.kdb (default: the data folder)\n",
     kSheetOptions, &RunSheet};
 
 }  // namespace brushly::tool

@@ -250,7 +250,7 @@ constexpr CToolCommand kWriteCommand{
     "  --tolerance N        closeness in percent, a whole number from 1 to 1000 (default 20)\n"
     "  --order on|off       strokes must come in order (default on)\n"
     "  --autocorrect on|off move recognised strokes onto the database strokes (default on)\n"
-    "  --data DIR           folder with MasterDB.kdb (default: $BRUSHLY_DATA_DIR, else data/)\n"
+    "  --data DIR           folder with MasterDB.kdb (default: the data folder)\n"
     "\n"
     "Exit status: 0 done, 1 a character not in the database, 2 bad options or a bad file.\n",
     kWriteOptions, &RunWrite};
@@ -267,7 +267,7 @@ constexpr CToolCommand kSearchStrokesCommand{
     "Options:\n"
     "  --strokes FILE.json  the written strokes\n"
     "  --max N              at most N candidates, 1 to 1000 (default 10)\n"
-    "  --data DIR           folder with MasterDB.kdb (default: $BRUSHLY_DATA_DIR, else data/)\n",
+    "  --data DIR           folder with MasterDB.kdb (default: the data folder)\n",
     kSearchOptions, &RunSearchStrokes};
 
 }  // namespace brushly::tool

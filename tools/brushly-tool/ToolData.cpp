@@ -1,11 +1,11 @@
 #include "ToolData.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <ostream>
 
 #include "dictionary/DictionaryFiles.h"
 #include "lookup/CKanjiSearch.h"
+#include "platform/DataDirectory.h"
 #include "platform/FileStatus.h"
 #include "platform/ShiftJis.h"
 
@@ -13,10 +13,7 @@ namespace brushly::tool {
 
 std::string DataDirectory(const CCommandLine& line) {
     if (const auto directory = line.Value(kDataOption.name)) return *directory;
-    if (const char* directory = std::getenv("BRUSHLY_DATA_DIR"); directory && *directory) {
-        return directory;
-    }
-    return BRUSHLY_DEFAULT_DATA_DIR;
+    return DefaultDataDirectory(BRUSHLY_DEFAULT_DATA_DIR);
 }
 
 std::unique_ptr<CKanjiLibrary> LoadKanjiLibrary(const std::string& directory, CPrompter& prompter) {

@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
 #include <QRadioButton>
@@ -19,7 +20,7 @@ namespace {
 constexpr const char* kSampleKanji = "\x8F\x91";  // 書
 
 QPixmap SamplePicture(const CKanjiLibrary* library, int side) {
-    CQtCanvas canvas(side, side);
+    CQtCanvas canvas(side, side, qApp->devicePixelRatio());
     const CKanjiData* record = library ? library->FindByCharacter(kSampleKanji).record : nullptr;
     DrawCharacterImage(canvas, record, {0, 0, side, side}, kRoleUser, 0, std::nullopt);
     return QPixmap::fromImage(canvas.Image());

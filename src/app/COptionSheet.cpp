@@ -22,7 +22,7 @@ COptionSheet::COptionSheet(const COptionValues& values, const COptionSheetContex
       m_draw(new CDrawOptionPage(values.options.draw, prompter)),
       m_kana(new CKanaOptionPage(values.options.kanaFlash, prompter)),
       m_kanaTable(new CKanaStatOptionPage(values.options.kanaFlash)),
-      m_general(new CGeneralOptionPage(values.longOMode)) {
+      m_general(new CGeneralOptionPage(values.longOMode, values.smoothStrokes)) {
     setWindowTitle(QString::fromLatin1(kTitle));
     m_flash->SetFlashViewOpen(context.flashViewOpen);
     m_draw->SetDrawView(context.drawMode, context.drawViewOpen, context.drawHasStrokes);
@@ -70,6 +70,7 @@ COptionValues COptionSheet::Values() const {
     values.options.kanaFlash.lowerRange = ranges.lowerRange;
     values.options.kanaFlash.upperRange = ranges.upperRange;
     values.longOMode = m_general->LongOMode();
+    values.smoothStrokes = m_general->SmoothStrokes();
     return values;
 }
 

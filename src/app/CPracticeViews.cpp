@@ -209,10 +209,13 @@ COptionRefresh CPracticeViews::EditOptions(OptionEntry entry, OptionView shown) 
     if (auto* flash = Flash();
         flash && (is.flash != was.flash || after.commonWordsOnly != before.commonWordsOnly))
         flash->OptionsChanged(was.flash, before.commonWordsOnly);
-    if (draw && is.draw != was.draw) draw->OptionsChanged(was.draw);
+    // Smoothing redraws the strokes on the boards as they are.
+    const bool smoothingChanged = after.smoothStrokes != before.smoothStrokes;
+    if (draw && (is.draw != was.draw || smoothingChanged)) draw->OptionsChanged(was.draw);
     if (auto* kana = KanaReading(); kana && is.kanaFlash != was.kanaFlash)
         kana->OptionsChanged(was.kanaFlash);
-    if (after.longOMode != before.longOMode) DisplayModesChanged();  // romaji texts change
+    // Romaji texts change with the long-o display; the cards' strokes with smoothing.
+    if (after.longOMode != before.longOMode || smoothingChanged) DisplayModesChanged();
     const COptionRefresh refresh = OptionRefresh(shown, before, after);
     if (refresh.kanaTable && m_current) m_current->update();
     return refresh;

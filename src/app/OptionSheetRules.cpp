@@ -35,7 +35,8 @@ COptionRefresh OptionRefresh(OptionView shown, const COptionValues& before,
 
 COptionValues CurrentOptionValues(const CBrushly2Doc& document, const CSettingsStore& store) {
     return {document.Options(), document.CommonWordsOnly(),
-            store.GetInt(settings::kLongOMode, settings::kLongOModeDefault)};
+            store.GetInt(settings::kLongOMode, settings::kLongOModeDefault),
+            store.GetInt(settings::kSmoothStrokes, settings::kSmoothStrokesDefault) != 0 ? 1 : 0};
 }
 
 void ApplyOptionValues(const COptionValues& values, CBrushly2Doc& document, CSettingsStore& store) {
@@ -47,6 +48,8 @@ void ApplyOptionValues(const COptionValues& values, CBrushly2Doc& document, CSet
     }
     document.SetLongOMode(values.longOMode);
     store.WriteInt(settings::kLongOMode, values.longOMode);
+    document.SetSmoothStrokes(values.smoothStrokes != 0);
+    store.WriteInt(settings::kSmoothStrokes, values.smoothStrokes);
 }
 
 }  // namespace brushly

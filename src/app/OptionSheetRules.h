@@ -25,6 +25,7 @@ struct COptionValues {
     CBrushlyOptions options;
     std::int32_t commonWordsOnly = 1;  // the document's flag, 1 on
     int longOMode = 0;                 // "oomode": 0 long o shown "oo", 1 "ou"
+    int smoothStrokes = 1;             // "smoothstrokes": 1 strokes drawn with smooth edges
 
     bool operator==(const COptionValues&) const = default;
 };

@@ -16,6 +16,7 @@ CBrushly2Doc::CBrushly2Doc(const CSettingsStore& settings, CPrompter& prompter,
     : m_prompter(prompter),
       m_random(prompter, seed.value_or(CRandom::ClockSeed())),
       m_longOMode(settings.GetInt("oomode", 0)),
+      m_smoothStrokes(settings.GetInt("smoothstrokes", 1) != 0),
       m_verticalMode(settings.GetInt("vertmode", 0)),
       m_romajiMode(settings.GetInt("romajimode", 1)),
       m_autosave(settings.GetInt("autosave", 1)) {

@@ -59,10 +59,10 @@ public:
     using StatusCallback = std::function<void(const std::string& text)>;
     using ProgressCallback = std::function<void(int percent)>;
 
-    // Empty contents, no databases. Reads "oomode" (0), "vertmode" (0), "romajimode" (1)
-    // and "autosave" (1) from the settings store, which is not kept. The random generator
-    // is seeded with `seed`, or the clock when none is given, and warmed up by discarding
-    // 1000 values.
+    // Empty contents, no databases. Reads "oomode" (0), "smoothstrokes" (1), "vertmode" (0),
+    // "romajimode" (1) and "autosave" (1) from the settings store, which is not kept. The
+    // random generator is seeded with `seed`, or the clock when none is given, and warmed up
+    // by discarding 1000 values.
     CBrushly2Doc(const CSettingsStore& settings, CPrompter& prompter,
                  std::optional<std::uint32_t> seed = std::nullopt);
     ~CBrushly2Doc();
@@ -168,6 +168,10 @@ public:
     int RomajiMode() const { return m_romajiMode; }
     bool AutosaveOn() const { return m_autosave == 1; }
     void SetLongOMode(int mode) { m_longOMode = mode; }
+    // Whether the views draw strokes with smoothed edges ("smoothstrokes", 1 by default); a
+    // display choice only: the checks compare the strokes' points.
+    bool SmoothStrokes() const { return m_smoothStrokes; }
+    void SetSmoothStrokes(bool on) { m_smoothStrokes = on; }
     void SetVerticalMode(int mode) { m_verticalMode = mode; }
     void SetRomajiMode(int mode) { m_romajiMode = mode; }
     void SetAutosave(int value) { m_autosave = value; }
@@ -224,6 +228,7 @@ private:
     std::unique_ptr<CCompoundLibrary> m_kanaWordLibrary;
 
     int m_longOMode = 0;
+    bool m_smoothStrokes = true;
     int m_verticalMode = 0;
     int m_romajiMode = 1;
     int m_autosave = 1;

@@ -8,8 +8,9 @@ namespace brushly {
 
 CDemonstrationWidget::CDemonstrationWidget(const QString& caption, QWidget* parent)
     : QWidget(parent),
-      m_picture(kWidth, kHeight - kButtonRise),
+      m_picture(kWidth, kHeight - kButtonRise, devicePixelRatioF()),
       m_demonstration(m_picture, *this, [this] { update(); }) {
+    m_picture.SetAntialiasing(true);
     setWindowTitle(caption);
     setFixedSize(kWidth, kHeight);
     m_strokeTimer.setSingleShot(true);
@@ -35,9 +36,9 @@ void CDemonstrationWidget::Run(const CKanjiStrokes* strokes, int speed, CStrokeC
     if (strokes != nullptr) m_demonstration.Play();
 }
 
-void CDemonstrationWidget::paintEvent(QPaintEvent* event) {
+void CDemonstrationWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(event->rect().topLeft(), m_picture.Image(), event->rect());
+    painter.drawImage(QPoint(0, 0), m_picture.Image());
 }
 
 void CDemonstrationWidget::StartStrokeTimer(int milliseconds) {

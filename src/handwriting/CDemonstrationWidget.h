@@ -35,7 +35,10 @@ public:
     // Starts the demonstration of strokes (null for none; see CStrokeDemonstration::Start)
     // and plays it when there are strokes.
     void Run(const CKanjiStrokes* strokes, int speed, CStrokeCanvas::Style style, bool* ownerBusy);
-    // The picture shown over the drawing area (kWidth x (kHeight - kButtonRise)).
+    // Whether the strokes are drawn with smoothed edges (the display option); on at first.
+    void SetSmoothStrokes(bool on) { m_picture.SetAntialiasing(on); }
+    // The picture shown over the drawing area (kWidth x (kHeight - kButtonRise) logical
+    // pixels, at the screen's pixel ratio).
     const CQtCanvas& Picture() const { return m_picture; }
 
 protected:

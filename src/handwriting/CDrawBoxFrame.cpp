@@ -69,9 +69,10 @@ QPixmap ButtonBitmap(void (*paintIcon)(QPainter&)) {
 
 CDrawBoxFrame::CDrawBoxFrame(Buttons buttons, QWidget* parent)
     : QWidget(parent),
-      m_picture(kDrawSize, kDrawSize),
+      m_picture(kDrawSize, kDrawSize, devicePixelRatioF()),
       m_strokeCanvas(m_picture),
       m_caption(new QLabel(this)) {
+    m_picture.SetAntialiasing(true);
     setFixedSize(kWidth, kHeight);
     setFocusPolicy(Qt::StrongFocus);
 

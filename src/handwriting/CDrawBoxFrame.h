@@ -75,7 +75,11 @@ public:
     // Character"); empty at first.
     void SetIdleCaption(std::string caption);
 
-    // The drawing area's picture as last composed (kDrawSize x kDrawSize).
+    // Whether the strokes are drawn with smoothed edges (the display option; what the checks
+    // compare is the strokes' points, not these pixels); on at first.
+    void SetSmoothStrokes(bool on) { m_picture.SetAntialiasing(on); }
+    // The drawing area's picture as last composed (kDrawSize x kDrawSize logical pixels, at
+    // the screen's pixel ratio).
     const CQtCanvas& Picture() const { return m_picture; }
 
 protected:

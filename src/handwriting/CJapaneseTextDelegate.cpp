@@ -39,7 +39,7 @@ void CJapaneseTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
     style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
     const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget);
     if (area.width() <= 0 || area.height() <= 2) return;
-    CQtCanvas canvas(area.width(), area.height());
+    CQtCanvas canvas(area.width(), area.height(), painter->device()->devicePixelRatioF());
     const int size = area.height() - 2;
     DrawJapaneseText(canvas, m_style, sjisText, size, {0, 1});
     painter->drawImage(area.topLeft(), canvas.Image());

@@ -18,7 +18,7 @@ void CJapaneseTextWidget::SetText(std::string text) {
 }
 
 void CJapaneseTextWidget::Compose() {
-    m_picture = CQtCanvas(width(), height());
+    m_picture = CQtCanvas(width(), height(), devicePixelRatioF());
     if (m_text.empty()) return;
     // Each double-byte character takes a square, a single byte half of one.
     int textWidth = 0;

@@ -49,7 +49,7 @@ QFont ToQFont(const CFont& font) {
     QFont qtFont(font.face.empty() ? kDefaultFace : QString::fromStdString(font.face));
     if (font.pixelHeight > 0) qtFont.setPixelSize(font.pixelHeight);
     if (font.weight > 0) qtFont.setWeight(QFont::Weight(std::min(font.weight, 1000)));
-    qtFont.setStyleStrategy(QFont::NoAntialias);
+    qtFont.setStyleStrategy(QFont::PreferAntialias);
     return qtFont;
 }
 
@@ -106,12 +106,14 @@ QPainterPath SideOfLine(QPointF first, QPointF last, QPointF middle, qreal reach
     return side;
 }
 
-// Runs draw with a painter on the image, antialiasing off; nothing on an empty image.
+// Runs draw with a painter on the image, shapes antialiased or not, text always smoothed;
+// nothing on an empty image. The painter works in the image's logical pixels.
 template <typename Draw>
-void Paint(QImage& image, Draw draw) {
+void Paint(QImage& image, bool antialias, Draw draw) {
     if (image.isNull()) return;
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::Antialiasing, antialias);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
     draw(painter);
 }
 
@@ -121,9 +123,9 @@ void Paint(QImage& image, Draw draw) {
 // shape's coordinates name, as Qt's 1-pixel outlines do, so wider outlines move half a pixel
 // to centre on them.
 template <typename Draw>
-void DrawShape(QImage& image, const CPen& pen, const CBrush& brush, Draw draw,
+void DrawShape(QImage& image, bool antialias, const CPen& pen, const CBrush& brush, Draw draw,
                const QPainterPath& clip = {}) {
-    Paint(image, [&](QPainter& painter) {
+    Paint(image, antialias, [&](QPainter& painter) {
         if (!clip.isEmpty()) painter.setClipPath(clip);
         if (brush.color) {
             painter.setPen(Qt::NoPen);
@@ -132,7 +134,9 @@ void DrawShape(QImage& image, const CPen& pen, const CBrush& brush, Draw draw,
         }
         painter.setPen(ToQPen(pen));
         painter.setBrush(Qt::NoBrush);
-        if (pen.width > 1) painter.translate(0.5, 0.5);
+        // Smoothed 1-pixel outlines run through pixel centres too, so that upright and level
+        // lines stay crisp.
+        if (pen.width > 1 || antialias) painter.translate(0.5, 0.5);
         draw(painter);
     });
 }
@@ -175,8 +179,13 @@ QImage ScaleKeepingDark(const QImage& image, QSize size) {
 
 }  // namespace
 
-CQtCanvas::CQtCanvas(int width, int height)
-    : m_image(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32) {
+CQtCanvas::CQtCanvas(int width, int height, qreal pixelRatio)
+    : m_width(std::max(width, 0)),
+      m_height(std::max(height, 0)),
+      m_pixelRatio(pixelRatio > 0 ? pixelRatio : 1.0),
+      m_image(qRound(m_width * m_pixelRatio), qRound(m_height * m_pixelRatio),
+              QImage::Format_RGB32) {
+    m_image.setDevicePixelRatio(m_pixelRatio);
     m_image.fill(Qt::white);
 }
 
@@ -189,23 +198,23 @@ CBrush CQtCanvas::SetBrush(const CBrush& brush) {
 }
 
 void CQtCanvas::Line(CPoint from, CPoint to) {
-    DrawShape(m_image, m_pen, CBrush{},
+    DrawShape(m_image, m_antialias, m_pen, CBrush{},
               [&](QPainter& painter) { painter.drawLine(from.x, from.y, to.x, to.y); });
 }
 
 void CQtCanvas::Polyline(std::span<const CPoint> points) {
-    DrawShape(m_image, m_pen, CBrush{},
+    DrawShape(m_image, m_antialias, m_pen, CBrush{},
               [&](QPainter& painter) { painter.drawPolyline(ToQPolygon(points)); });
 }
 
 void CQtCanvas::Polygon(std::span<const CPoint> points) {
-    DrawShape(m_image, m_pen, m_brush,
+    DrawShape(m_image, m_antialias, m_pen, m_brush,
               [&](QPainter& painter) { painter.drawPolygon(ToQPolygon(points), Qt::OddEvenFill); });
 }
 
 void CQtCanvas::Ellipse(const CRect& bounds) {
     if (IsEmpty(bounds)) return;
-    DrawShape(m_image, m_pen, m_brush,
+    DrawShape(m_image, m_antialias, m_pen, m_brush,
               [&](QPainter& painter) { painter.drawEllipse(ShapeRect(bounds)); });
 }
 
@@ -227,22 +236,24 @@ void CQtCanvas::Chord(const CRect& bounds, CPoint from, CPoint to) {
     const QPointF middle = PointOnEllipse(shape, start + span / 2);
     const qreal reach = shape.width() + shape.height() + 2;
     DrawShape(
-        m_image, m_pen, m_brush, [&](QPainter& painter) { painter.drawEllipse(shape); },
+        m_image, m_antialias, m_pen, m_brush,
+        [&](QPainter& painter) { painter.drawEllipse(shape); },
         SideOfLine(first, last, middle, reach));
     // As a closed outline, so that both of its ends are drawn.
-    DrawShape(m_image, m_pen, CBrush{}, [&](QPainter& painter) {
+    DrawShape(m_image, m_antialias, m_pen, CBrush{}, [&](QPainter& painter) {
         painter.drawPolygon(QPolygon({first, last}));
     });
 }
 
 void CQtCanvas::FillRect(const CRect& rect, CColor color) {
     if (IsEmpty(rect)) return;
-    Paint(m_image, [&](QPainter& painter) { painter.fillRect(ToQRect(rect), ToQColor(color)); });
+    Paint(m_image, false,
+          [&](QPainter& painter) { painter.fillRect(ToQRect(rect), ToQColor(color)); });
 }
 
 void CQtCanvas::DrawText(std::u16string_view text, const CFont& font, CPoint topLeft) {
     const QString qtText = QString::fromUtf16(text.data(), qsizetype(text.size()));
-    Paint(m_image, [&](QPainter& painter) {
+    Paint(m_image, m_antialias, [&](QPainter& painter) {
         painter.setFont(ToQFont(font));
         painter.setPen(ToQColor(m_pen.color));
         const int baseline = topLeft.y + painter.fontMetrics().ascent();
@@ -251,7 +262,9 @@ void CQtCanvas::DrawText(std::u16string_view text, const CFont& font, CPoint top
 }
 
 std::unique_ptr<CCanvas> CQtCanvas::CreateImage(int width, int height) const {
-    return std::make_unique<CQtCanvas>(width, height);
+    auto image = std::make_unique<CQtCanvas>(width, height, m_pixelRatio);
+    image->SetAntialiasing(m_antialias);
+    return image;
 }
 
 void CQtCanvas::CopyFrom(const CCanvas& image, const CRect& source, const CRect& target,
@@ -259,16 +272,19 @@ void CQtCanvas::CopyFrom(const CCanvas& image, const CRect& source, const CRect&
     const auto* qtImage = dynamic_cast<const CQtCanvas*>(&image);
     if (!qtImage) throw std::invalid_argument("CQtCanvas copies only from Qt canvases");
     if (IsEmpty(source) || IsEmpty(target)) return;
-    // A copy of the source part, so that copying within one canvas reads unchanged pixels.
-    const QImage part = qtImage->m_image.copy(ToQRect(source));
-    const QSize size(target.Width(), target.Height());
+    // A copy of the source part, so that copying within one canvas reads unchanged pixels;
+    // both rectangles in device pixels.
+    QImage part = qtImage->m_image.copy(qtImage->DeviceRect(source));
+    part.setDevicePixelRatio(1.0);
+    const QSize size = DeviceRect(target).size();
     QImage scaled = part;
     if (part.size() != size) {
         scaled = mode == CStretchMode::BlackOnWhite
                      ? ScaleKeepingDark(part, size)
                      : part.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
-    Paint(m_image, [&](QPainter& painter) {
+    scaled.setDevicePixelRatio(m_pixelRatio);
+    Paint(m_image, false, [&](QPainter& painter) {
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(QPoint(target.left, target.top), scaled);
     });
@@ -276,6 +292,12 @@ void CQtCanvas::CopyFrom(const CCanvas& image, const CRect& source, const CRect&
 
 bool CQtCanvas::SavePng(const std::string& path) const {
     return m_image.save(QString::fromStdString(path), "PNG");
+}
+
+QRect CQtCanvas::DeviceRect(const CRect& rect) const {
+    const QRectF scaled(rect.left * m_pixelRatio, rect.top * m_pixelRatio,
+                        rect.Width() * m_pixelRatio, rect.Height() * m_pixelRatio);
+    return scaled.toAlignedRect();
 }
 
 }  // namespace brushly

@@ -259,6 +259,7 @@ void CDrawView::ClearKanaBox() {
 
 void CDrawView::PrepareBox(CDrawBoxFrame& box) const {
     box.SetStyle(CStrokeCanvas::StyleOption(m_document.Options().draw.drawingStyle));
+    box.SetSmoothStrokes(m_document.SmoothStrokes());
     box.SetGhostCharacter(sjis::ToUtf8(EntryCharacter(m_practice.Current())));
 }
 
@@ -279,6 +280,7 @@ void CDrawView::ToggleDemonstration() {
 void CDrawView::StartDemonstration() {
     m_demonstration->setWindowTitle(QString::fromStdString(m_practice.DemonstrationCaption()));
     const CDrawOptions& draw = m_document.Options().draw;
+    m_demonstration->SetSmoothStrokes(m_document.SmoothStrokes());
     m_demonstration->Run(m_practice.CurrentStrokes(), draw.demoSpeed,
                          CStrokeCanvas::StyleOption(draw.drawingStyle), &m_demonstrationBusy);
 }
@@ -310,7 +312,8 @@ QRect CDrawView::CardArea() const {
 }
 
 void CDrawView::paintEvent(QPaintEvent*) {
-    CQtCanvas canvas(width(), height());
+    CQtCanvas canvas(width(), height(), devicePixelRatioF());
+    canvas.SetAntialiasing(m_document.SmoothStrokes());
     if (m_shuffling) {
         DrawShuffling(canvas);
     } else if (m_practice.Current() != nullptr) {

@@ -332,7 +332,8 @@ void CFlashCardWidget::DrawShuffling(CCanvas& canvas) const {
 }
 
 void CFlashCardWidget::paintEvent(QPaintEvent*) {
-    CQtCanvas canvas(width(), height());
+    CQtCanvas canvas(width(), height(), devicePixelRatioF());
+    canvas.SetAntialiasing(m_smoothStrokes);
     if (m_shuffling) {
         DrawShuffling(canvas);
     } else {

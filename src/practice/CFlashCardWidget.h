@@ -65,6 +65,8 @@ public:
     const CFlashCardContent& Content() const { return m_content; }
     void SetShuffling(bool shown);
     bool Shuffling() const { return m_shuffling; }
+    // Whether strokes drawn for Japanese text have smoothed edges; on at first.
+    void SetSmoothStrokes(bool on) { m_smoothStrokes = on; }
     // The face of Latin text (romaji, meanings, panel headings); kDefaultLatinFace until set.
     void SetLatinFace(std::string face);
 
@@ -113,6 +115,7 @@ private:
     std::string m_latinFace = kDefaultLatinFace;
     CFlashCardContent m_content;
     bool m_shuffling = false;
+    bool m_smoothStrokes = true;
     SlotHandler m_slotHandler;
     CardHandler m_cardHandler;
 

@@ -191,7 +191,8 @@ void CKanaStatView::DrawCell(CCanvas& canvas, int position) const {
 }
 
 void CKanaStatView::paintEvent(QPaintEvent*) {
-    CQtCanvas canvas(width(), height());
+    CQtCanvas canvas(width(), height(), devicePixelRatioF());
+    canvas.SetAntialiasing(m_document.SmoothStrokes());
     canvas.DrawText(sjis::ToUtf16(kHeading), LatinFont(kHeadingSize),
                     CPoint{kTableLeft, kHeadingTop});
     const int count = std::min(static_cast<int>(Stats().size()), kKanaTableSize);

@@ -268,6 +268,7 @@ void CReadingView::Changed() {
     content.meanings = m_quiz->MeaningAnswers();
     content.panels = m_quiz->CardData();
     content.vertical = m_document.VerticalMode() != 0;
+    m_card->SetSmoothStrokes(m_document.SmoothStrokes());
     m_card->SetContent(std::move(content));
 
     const CReadingQuiz::DetailsButton details = m_quiz->Details();
@@ -318,6 +319,7 @@ void CReadingView::SyncDemonstration() {
 void CReadingView::StartDemonstration() {
     m_demonstrated = m_quiz->DemonstrationStrokes();
     const CDrawOptions& draw = m_document.Options().draw;
+    m_demonstration->SetSmoothStrokes(m_document.SmoothStrokes());
     m_demonstration->Run(m_demonstrated, draw.demoSpeed,
                          CStrokeCanvas::StyleOption(draw.drawingStyle), &m_demonstrationBusy);
 }

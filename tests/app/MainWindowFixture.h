@@ -23,18 +23,6 @@ protected:
         m_window = std::make_unique<CMainWindow>(m_application);
     }
 
-    // A group "Numbers" holding one kanji card, 一 (the small database's first kanji).
-    void AddNumbersGroup() {
-        CFlashcardSet& cards = m_application.Document().Cards();
-        ASSERT_TRUE(cards.AddGroup("Numbers"));
-        auto card = std::make_unique<CKanjiCard>();
-        card->groupName = "Numbers";
-        card->character = "\x88\xea";
-        card->dbGroup = 1;
-        card->dbIndex = 0;
-        cards.AddCard(std::move(card));
-    }
-
     QAction* Action(const char* name) {
         return m_window->findChild<QAction*>(QString::fromLatin1(name));
     }

@@ -75,12 +75,19 @@ TEST(OptionSheetRulesTest, ValuesComeFromTheDocumentAndTheStoreAndGoBackInOneSte
     EXPECT_EQ(values.commonWordsOnly, 0);
     EXPECT_EQ(values.options.draw.demoSpeed, 120);
 
-    // The long-o display alone is no change to the document.
+    // The long-o display and the smooth strokes alone are no change to the document.
+    EXPECT_EQ(values.smoothStrokes, 1);
+    EXPECT_TRUE(document.SmoothStrokes());
     values.longOMode = 0;
+    values.smoothStrokes = 0;
     ApplyOptionValues(values, document, store);
     EXPECT_EQ(store.GetInt("oomode", -1), 0);
     EXPECT_EQ(document.LongOMode(), 0);
+    EXPECT_EQ(store.GetInt("smoothstrokes", -1), 0);
+    EXPECT_FALSE(document.SmoothStrokes());
     EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(CurrentOptionValues(document, store).smoothStrokes, 0);
+    EXPECT_FALSE(CBrushly2Doc(store, prompter, 1u).SmoothStrokes());
 
     values.longOMode = 1;
     values.commonWordsOnly = 1;
@@ -136,15 +143,25 @@ TEST_F(OptionSheetTest, ShowsFivePagesInOrderAndGivesBackWhatItWasGiven) {
 }
 
 TEST_F(OptionSheetTest, TheGeneralPageChoosesTheLongODisplayAndSaysBothFormsAreAccepted) {
-    CGeneralOptionPage page(0);
-    EXPECT_EQ(page.findChild<QGroupBox*>()->title(),
-              QString::fromLatin1(CGeneralOptionPage::kLongOTitle));
+    CGeneralOptionPage page(0, 1);
+    QStringList groups;
+    for (const QGroupBox* group : page.findChildren<QGroupBox*>())
+        groups.append(group->title());
+    EXPECT_EQ(groups, (QStringList{QString::fromLatin1(CGeneralOptionPage::kLongOTitle),
+                                   QStringLiteral("Display")}));
     EXPECT_TRUE(Button(page, "OO (as in KOO, ROO)")->isChecked());
     EXPECT_EQ(page.findChild<QLabel*>()->text(),
               QString::fromLatin1(CGeneralOptionPage::kLongONote));
     Button(page, "OU (as in KOU, ROU)")->click();
     EXPECT_EQ(page.LongOMode(), 1);
-    EXPECT_TRUE(Button(CGeneralOptionPage(1), "OU (as in KOU, ROU)")->isChecked());
+    EXPECT_TRUE(Button(CGeneralOptionPage(1, 1), "OU (as in KOU, ROU)")->isChecked());
+
+    auto& smooth = testing::Child<QCheckBox>(page, "smoothStrokes");
+    EXPECT_EQ(smooth.text(), QStringLiteral("&Smooth the edges of drawn strokes"));
+    EXPECT_TRUE(smooth.isChecked());
+    smooth.click();
+    EXPECT_EQ(page.SmoothStrokes(), 0);
+    EXPECT_FALSE(testing::Child<QCheckBox>(CGeneralOptionPage(0, 0), "smoothStrokes").isChecked());
 }
 
 // The first page that refuses is shown, and the sheet stays until it is put right.

@@ -239,6 +239,7 @@ TEST_F(KanjiDrawBoxWidget, EndCopiesTheLastStrokeToThePointer) {
 
 TEST_F(KanjiDrawBoxWidget, HintButtonAndCaptionClickRevealTheNextStroke) {
     Widget widget(Widget::Buttons::DrawView);
+    widget.SetSmoothStrokes(false);  // the circle's pixels in their exact colour
     widget.SetCharacter(ten, EachStroke());
     Button(widget, "hintButton")->click();
     EXPECT_EQ(CaptionShown(widget), QStringLiteral("Next stroke starts here"));
@@ -246,6 +247,31 @@ TEST_F(KanjiDrawBoxWidget, HintButtonAndCaptionClickRevealTheNextStroke) {
     Press(widget, QPointF(50, 5));
     EXPECT_EQ(widget.DrawBox().HintLevel(), 2);
     EXPECT_EQ(widget.DrawBox().UserStrokes().StrokeCount(), 0);
+}
+
+// Smoothing, on at first, blends the hint circle's edge with the white around it; off, the
+// circle is drawn in its colour alone.
+TEST_F(KanjiDrawBoxWidget, StrokesAreSmoothedUnlessTheDisplayOptionIsOff) {
+    const auto blends = [this](Widget& widget) {
+        widget.SetCharacter(ten, EachStroke());
+        Button(widget, "hintButton")->click();
+        const QImage shown = widget.grab().toImage();
+        int count = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                const QColor pixel = shown.pixelColor(x, y);
+                count += pixel.red() == 255 && pixel.blue() == 255 && pixel.green() > 0 &&
+                         pixel.green() < 255;
+            }
+        }
+        return count;
+    };
+    Widget smooth(Widget::Buttons::DrawView);
+    EXPECT_TRUE(smooth.Picture().Antialiasing());
+    EXPECT_GT(blends(smooth), 10);
+    Widget sharp(Widget::Buttons::DrawView);
+    sharp.SetSmoothStrokes(false);
+    EXPECT_EQ(blends(sharp), 0);
 }
 
 TEST_F(KanjiDrawBoxWidget, GhostButtonShowsTheHostsCharacter) {

@@ -332,12 +332,18 @@ TEST_F(QtCanvas, DrawsTextBelowAndRightOfItsTopLeftInThePenColour) {
     canvas.DrawText(u"永", CFont{"", 40, 400}, {10, 10});
     const QImage& image = canvas.Image();
     ASSERT_NE(InkBounds(image), "none");
+    // Smoothed: white, the pen's blue, and blends of the two at the edges.
+    int solid = 0, blended = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const QRgb pixel = image.pixel(x, y);
-            ASSERT_TRUE(pixel == 0xffffffff || pixel == 0xff0000ff) << x << "," << y;
+            ASSERT_TRUE(qRed(pixel) == qGreen(pixel) && qBlue(pixel) == 255) << x << "," << y;
+            solid += pixel == 0xff0000ff;
+            blended += qRed(pixel) > 0 && qRed(pixel) < 255;
         }
     }
+    EXPECT_GT(solid, 0);
+    EXPECT_GT(blended, 0);
     if (QFontInfo(QFont(QStringLiteral("IPAMincho"))).family() != QStringLiteral("IPAMincho"))
         GTEST_SKIP() << "IPAMincho is not installed, so the glyph's box is unknown";
     for (int y = 0; y < image.height(); ++y) {
@@ -348,6 +354,54 @@ TEST_F(QtCanvas, DrawsTextBelowAndRightOfItsTopLeftInThePenColour) {
             }
         }
     }
+}
+
+// On a screen of pixel ratio 2 the same drawing calls fill twice the pixels each way, and
+// copies between such images lose nothing.
+TEST_F(QtCanvas, AnImageForADenseScreenHoldsDevicePixelsBehindLogicalOnes) {
+    CQtCanvas canvas(20, 10, 2.0);
+    EXPECT_EQ(canvas.Width(), 20);
+    EXPECT_EQ(canvas.Height(), 10);
+    EXPECT_EQ(canvas.Image().size(), QSize(40, 20));
+    EXPECT_EQ(canvas.Image().devicePixelRatio(), 2.0);
+    canvas.FillRect({5, 2, 10, 4}, kBlue);
+    EXPECT_EQ(InkBounds(canvas.Image()), "10 4 20 8");
+
+    const std::unique_ptr<CCanvas> image = canvas.CreateImage(20, 10);
+    const auto& copy = dynamic_cast<const CQtCanvas&>(*image);
+    EXPECT_EQ(copy.PixelRatio(), 2.0);
+    image->CopyFrom(canvas, {0, 0, 20, 10}, {0, 0, 20, 10}, CStretchMode::BlackOnWhite);
+    EXPECT_EQ(copy.Image(), canvas.Image());
+
+    // Onto an image of ratio 1, halved.
+    CQtCanvas plain(20, 10);
+    plain.CopyFrom(canvas, {0, 0, 20, 10}, {0, 0, 20, 10}, CStretchMode::BlackOnWhite);
+    EXPECT_EQ(InkBounds(plain.Image()), "5 2 10 4");
+}
+
+TEST_F(QtCanvas, AntialiasingSmoothsShapesOnlyWhenAskedAndIsInherited) {
+    const auto greys = [](const QImage& image) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const int red = qRed(image.pixel(x, y));
+                count += red > 0 && red < 255;
+            }
+        }
+        return count;
+    };
+    const std::vector<CPoint> triangle{{2, 2}, {37, 9}, {8, 36}};
+    CQtCanvas sharp(40, 40);
+    sharp.SetBrush(CBrush{CColor{0, 0, 0}});
+    sharp.Polygon(triangle);
+    EXPECT_EQ(greys(sharp.Image()), 0);
+
+    CQtCanvas smooth(40, 40);
+    smooth.SetAntialiasing(true);
+    smooth.SetBrush(CBrush{CColor{0, 0, 0}});
+    smooth.Polygon(triangle);
+    EXPECT_GT(greys(smooth.Image()), 10);
+    EXPECT_TRUE(dynamic_cast<const CQtCanvas&>(*smooth.CreateImage(4, 4)).Antialiasing());
 }
 
 TEST_F(QtCanvas, CreateImageMakesAWhiteQtCanvas) {

@@ -41,7 +41,7 @@ QLabel* BrushPicture(const CKanjiLibrary* library, QWidget* parent) {
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     const CKanjiData* record = library ? library->FindByCharacter(kBrushKanji).record : nullptr;
     if (record) {
-        CQtCanvas canvas(kPictureSide, kPictureSide);
+        CQtCanvas canvas(kPictureSide, kPictureSide, picture->devicePixelRatioF());
         DrawCharacterImage(canvas, record, {0, 0, kPictureSide, kPictureSide}, kRoleUser, 0,
                            std::nullopt);
         picture->setPixmap(QPixmap::fromImage(canvas.Image()));

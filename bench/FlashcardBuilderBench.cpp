@@ -74,7 +74,7 @@ void RunWizard(benchmark::State& state, bool compounds) {
         state.PauseTiming();
         auto fresh = std::make_unique<CFreshDocument>();
         state.ResumeTiming();
-        const std::vector<CBuiltGroup> built = builder.Build(fresh->document, settings, {});
+        const std::vector<CBuiltGroup> built = *builder.Build(fresh->document, settings, {});
         state.PauseTiming();
         groups = built.size();
         compoundCards = static_cast<int>(fresh->document.Cards().CompoundCards().size());
@@ -106,13 +106,13 @@ void BM_SingleGroupOfTwentyKanji(benchmark::State& state) {
     settings.lastIndex = "20";
     CFreshDocument fresh;
     const auto built =
-        CFlashcardBuilder(libraries->kanji, nullptr).Build(fresh.document, settings, {});
+        *CFlashcardBuilder(libraries->kanji, nullptr).Build(fresh.document, settings, {});
     CSingleGroupBuilder builder(fresh.document, &libraries->compounds, built.front().name,
                                 fresh.prompter);
     settings.eraseExisting = true;  // every iteration adds the same cards afresh
     int added = 0;
     for (auto _ : state)
-        added = builder.Build(settings, {}, {});
+        added = *builder.Build(settings, {}, {});
     state.counters["compounds"] = added;
 }
 BENCHMARK(BM_SingleGroupOfTwentyKanji)->Unit(benchmark::kMillisecond);

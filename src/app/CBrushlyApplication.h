@@ -35,6 +35,8 @@ public:
     void SetProgressValue(int) override {}
     void SetCompoundCount(int) override {}
     void SetKanaWordCount(int) override {}
+    bool CancelRequested() override { return false; }
+    void AllowCancel(bool) override {}
 
     int kanjiCount = 0;
     std::vector<std::string> statuses;

@@ -2,8 +2,10 @@
 
 #include <QCoreApplication>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "platform/ShiftJis.h"
@@ -24,7 +26,8 @@ CLoadingDialog::CLoadingDialog(CBrushlyApplication::LoadingWork work, QWidget* p
       m_kanaWordCount(new QLabel(QStringLiteral("0"), this)),
       m_status(new QLabel(QString::fromLatin1(CBrushlyApplication::kKanjiStatus), this)),
       m_edictLabel(new QLabel(QStringLiteral("New EDICT Load progress:"), this)),
-      m_edictBar(new QProgressBar(this)) {
+      m_edictBar(new QProgressBar(this)),
+      m_cancelButton(new QPushButton(QStringLiteral("Cancel"), this)) {
     setWindowTitle(QStringLiteral("Brushly 2.0 - Loading Kanji and Compound Libraries"));
     setMinimumWidth(460);
     auto* counters = new QFormLayout;
@@ -38,9 +41,17 @@ CLoadingDialog::CLoadingDialog(CBrushlyApplication::LoadingWork work, QWidget* p
     layout->addLayout(counters);
     layout->addWidget(m_status);
     layout->addWidget(m_edictLabel);
-    layout->addWidget(m_edictBar);
+    auto* barRow = new QHBoxLayout;
+    barRow->addWidget(m_edictBar, 1);
+    barRow->addWidget(m_cancelButton);
+    layout->addLayout(barRow);
     m_edictLabel->hide();
     m_edictBar->hide();
+    m_cancelButton->setObjectName(QStringLiteral("cancelImportButton"));
+    m_cancelButton->setAutoDefault(false);
+    m_cancelButton->setEnabled(false);
+    m_cancelButton->hide();
+    connect(m_cancelButton, &QPushButton::clicked, this, &CLoadingDialog::reject);
 
     m_startTimer.setSingleShot(true);
     m_closeTimer.setSingleShot(true);
@@ -65,28 +76,54 @@ bool CLoadingDialog::RunInFace(const CBrushlyApplication::LoadingWork& work,
 }
 
 void CLoadingDialog::RunWork() {
-    if (!m_work(*this)) {
+    m_working = true;
+    const bool loaded = m_work(*this);
+    m_working = false;
+    if (!loaded) {
         reject();
         return;
     }
     m_closeTimer.start(kCloseDelayMs);
 }
 
+void CLoadingDialog::reject() {
+    if (!m_working) {
+        QDialog::reject();
+        return;
+    }
+    if (m_cancelButton->isEnabled()) {
+        m_cancelRequested = true;
+        m_cancelButton->setEnabled(false);
+    }
+}
+
+void CLoadingDialog::ProcessEvents() {
+    QCoreApplication::processEvents(
+        m_cancelButton->isEnabled() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+}
+
+bool CLoadingDialog::CancelRequested() {
+    return m_cancelRequested;
+}
+
+void CLoadingDialog::AllowCancel(bool allowed) {
+    if (allowed) m_cancelRequested = false;
+    m_cancelButton->setEnabled(allowed);
+}
+
 void CLoadingDialog::ShowCount(QLabel* label, int count) {
     label->setText(QString::number(count));
-    if (count % kRepaintEvery == 0) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    }
+    if (count % kRepaintEvery == 0) ProcessEvents();
 }
 
 void CLoadingDialog::SetKanjiCount(int count) {
     m_kanjiCount->setText(QString::number(count));
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    ProcessEvents();
 }
 
 void CLoadingDialog::SetStatus(const std::string& text) {
     m_status->setText(QString::fromStdString(sjis::ToUtf8(text)));
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    ProcessEvents();
 }
 
 void CLoadingDialog::ShowEdictLabel(bool visible) {
@@ -95,6 +132,7 @@ void CLoadingDialog::ShowEdictLabel(bool visible) {
 
 void CLoadingDialog::ShowEdictBar(bool visible) {
     m_edictBar->setVisible(visible);
+    m_cancelButton->setVisible(visible);
 }
 
 void CLoadingDialog::SetProgressRange(int low, int high) {
@@ -103,7 +141,7 @@ void CLoadingDialog::SetProgressRange(int low, int high) {
 
 void CLoadingDialog::SetProgressValue(int value) {
     m_edictBar->setValue(value);
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    ProcessEvents();
 }
 
 void CLoadingDialog::SetCompoundCount(int count) {

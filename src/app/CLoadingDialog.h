@@ -7,6 +7,7 @@
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 
 namespace brushly {
 
@@ -14,7 +15,10 @@ namespace brushly {
 // "Kanji Loaded:", "Compounds Loaded:" and "Kana Words Loaded:", a status line and the
 // "New EDICT Load progress:" bar, hidden unless an EDICT import runs. kStartDelayMs after
 // opening (so that the dialog is painted first) it runs the loading work; a failed work
-// closes it with Cancel, a successful one with OK kCloseDelayMs later.
+// closes it with Cancel, a successful one with OK kCloseDelayMs later. Beside the bar, a
+// "Cancel" button asks an EDICT import to stop while the import allows it (AllowCancel); only
+// then does the dialog take the user's input during the work, and Escape or closing the
+// window asks the same. Neither ends the dialog while the work runs.
 class CLoadingDialog final : public QDialog, public CStartupDisplay {
 public:
     static constexpr int kStartDelayMs = 200;
@@ -36,9 +40,15 @@ public:
     void SetProgressValue(int value) override;
     void SetCompoundCount(int count) override;
     void SetKanaWordCount(int count) override;
+    bool CancelRequested() override;
+    void AllowCancel(bool allowed) override;
+
+    void reject() override;
 
 private:
     void RunWork();
+    // Lets the loop paint; takes the user's input too while Cancel is offered.
+    void ProcessEvents();
     // Sets a counter's text, repainting now and then while the work holds the event loop.
     void ShowCount(QLabel* label, int count);
 
@@ -49,8 +59,11 @@ private:
     QLabel* m_status;
     QLabel* m_edictLabel;
     QProgressBar* m_edictBar;
+    QPushButton* m_cancelButton;
     QTimer m_startTimer;
     QTimer m_closeTimer;
+    bool m_working = false;
+    bool m_cancelRequested = false;
 };
 
 }  // namespace brushly

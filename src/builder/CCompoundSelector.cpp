@@ -59,8 +59,9 @@ int CCompoundSelector::TargetOf(const CCompoundData& entry) const {
     return highest;
 }
 
-std::vector<std::vector<const CCompoundData*>> CCompoundSelector::Select(
-    const CCompoundLibrary& library, const ProgressCallback& progress) const {
+std::optional<std::vector<std::vector<const CCompoundData*>>> CCompoundSelector::Select(
+    const CCompoundLibrary& library, const ProgressCallback& progress,
+    CCancellation* cancel) const {
     std::vector<std::vector<const CCompoundData*>> chosen(m_targetCount);
     const long long total = library.TotalCount();
     long long examined = 0;
@@ -71,7 +72,10 @@ std::vector<std::vector<const CCompoundData*>> CCompoundSelector::Select(
             if (target != kNoTarget)
                 chosen[static_cast<std::size_t>(target)].push_back(entry.get());
             const int position = static_cast<int>(++examined * kProgressScale / total);
-            if (progress && position != reported) progress(reported = position);
+            if (position == reported) continue;
+            reported = position;
+            if (progress) progress(position);
+            if (cancel && cancel->CancelRequested()) return std::nullopt;
         }
     }
     return chosen;

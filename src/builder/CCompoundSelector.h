@@ -2,12 +2,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "dictionary/CCompoundLibrary.h"
 #include "document/BuilderSettings.h"
+#include "platform/CCancellation.h"
 
 namespace brushly {
 
@@ -50,9 +52,11 @@ public:
     // The target a compound goes to, or -1.
     int TargetOf(const CCompoundData& entry) const;
     // One pass over the library in its walking order (kCompoundLetters, then stored order):
-    // for each target, the entries that go to it, in that order.
-    std::vector<std::vector<const CCompoundData*>> Select(const CCompoundLibrary& library,
-                                                          const ProgressCallback& progress) const;
+    // for each target, the entries that go to it, in that order. cancel (may be null) is
+    // asked each time the progress position changes; nothing is returned once it says stop.
+    std::optional<std::vector<std::vector<const CCompoundData*>>> Select(
+        const CCompoundLibrary& library, const ProgressCallback& progress,
+        CCancellation* cancel = nullptr) const;
 
     // Appends to the group (which must exist) and the document's cards a compound card
     // (headword, romaji and meaning as the entry holds them) for each entry, except those

@@ -118,11 +118,33 @@ std::string CFlashcardBuilder::AddFreeGroup(CFlashcardSet& cards, const CBuilder
     return name;
 }
 
-std::vector<CBuiltGroup> CFlashcardBuilder::Build(CBrushly2Doc& document,
-                                                  const CBuilderSettings& settings,
-                                                  const ProgressCallback& progress) const {
+std::optional<std::vector<CBuiltGroup>> CFlashcardBuilder::Build(CBrushly2Doc& document,
+                                                                 const CBuilderSettings& settings,
+                                                                 const ProgressCallback& progress,
+                                                                 CCancellation* cancel) const {
     const std::vector<CKanjiSlice> slices = PlanGroups(settings);
     const int groupCount = static_cast<int>(slices.size());
+    std::vector<std::vector<const CCompoundData*>> chosen(slices.size());
+    if (!slices.empty() && AddsCompounds(settings)) {
+        std::vector<std::vector<std::string>> targetKanji;
+        for (const CKanjiSlice& slice : slices)
+            targetKanji.push_back(Characters(slice));
+        const std::vector<std::string> earlier =
+            settings.compoundRule == CBuilderSettings::kRuleLowerIndices
+                ? EarlierKanji(m_kanji, settings)
+                : std::vector<std::string>();
+        const CCompoundSelector selector(
+            targetKanji, earlier,
+            {settings.compoundRule, settings.includeKana, settings.commonOnly});
+        auto selected = selector.Select(*m_compounds, progress, cancel);
+        if (!selected) return std::nullopt;
+        chosen = std::move(*selected);
+    }
+    if (cancel) {
+        if (cancel->CancelRequested()) return std::nullopt;
+        cancel->AllowCancel(false);
+    }
+
     std::vector<CBuiltGroup> built;
     for (int group = 0; group < groupCount; ++group) {
         const CKanjiSlice& slice = slices[static_cast<std::size_t>(group)];
@@ -135,25 +157,12 @@ std::vector<CBuiltGroup> CFlashcardBuilder::Build(CBrushly2Doc& document,
             card->LinkTo(kanji);
             document.Cards().AddCard(std::move(card));
         }
-        built.push_back({name, static_cast<int>(slice.kanji.size()), 0});
+        const int compoundCards =
+            CCompoundSelector::AddCards(document, name, chosen[static_cast<std::size_t>(group)]);
+        built.push_back({name, static_cast<int>(slice.kanji.size()), compoundCards});
         if (progress) progress((group + 1) * CCompoundSelector::kProgressScale / groupCount);
     }
     if (!built.empty()) document.SetModified(true);
-    if (built.empty() || !AddsCompounds(settings)) return built;
-
-    std::vector<std::vector<std::string>> targetKanji;
-    for (const CKanjiSlice& slice : slices)
-        targetKanji.push_back(Characters(slice));
-    const std::vector<std::string> earlier =
-        settings.compoundRule == CBuilderSettings::kRuleLowerIndices
-            ? EarlierKanji(m_kanji, settings)
-            : std::vector<std::string>();
-    const CCompoundSelector selector(
-        targetKanji, earlier, {settings.compoundRule, settings.includeKana, settings.commonOnly});
-    const auto chosen = selector.Select(*m_compounds, progress);
-    for (std::size_t group = 0; group < built.size(); ++group)
-        built[group].compoundCards =
-            CCompoundSelector::AddCards(document, built[group].name, chosen[group]);
     return built;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,8 @@ public:
     static constexpr const char* kKanjiAndCompoundsText =
         "Brushly is now generating Kanji and Compound Flashcards...";
     static constexpr const char* kKanjiOnlyText = "Brushly is now generating Kanji Flashcards...";
+    static constexpr const char* kCancelledMessage =
+        "The Flashcard Builder was cancelled.\nNo Word Groups were added.";
     static constexpr int kIndexDigits = 4;
 
     using ProgressCallback = CCompoundSelector::ProgressCallback;
@@ -78,14 +81,19 @@ public:
     static std::string GroupName(const CBuilderSettings& settings, const std::string& root,
                                  int number, int groupCount, const CKanjiSlice& slice);
 
-    // Creates the planned groups in the document under free names, with their kanji cards,
-    // then, when AddsCompounds, their compound cards by the settings' rule (rule 2 also
-    // admits the EarlierKanji), common-only and include-kana options. The document is
-    // marked modified when a group was made. Progress runs from 0 to
-    // CCompoundSelector::kProgressScale over the groups made (groups * scale / count after
-    // each), then again over the compound library. Returns the groups made, in order.
-    std::vector<CBuiltGroup> Build(CBrushly2Doc& document, const CBuilderSettings& settings,
-                                   const ProgressCallback& progress) const;
+    // Creates the planned groups in the document under free names, with their kanji cards
+    // and, when AddsCompounds, their compound cards by the settings' rule (rule 2 also
+    // admits the EarlierKanji), common-only and include-kana options. The compounds are
+    // chosen before the document is touched: progress runs from 0 to
+    // CCompoundSelector::kProgressScale over the compound library, then again over the
+    // groups made (groups * scale / count after each). cancel (may be null) is asked during
+    // the choice and once more before the first group is made; a stop returns nothing and
+    // leaves the document as it was. The document is marked modified when a group was made.
+    // Returns the groups made, in order.
+    std::optional<std::vector<CBuiltGroup>> Build(CBrushly2Doc& document,
+                                                  const CBuilderSettings& settings,
+                                                  const ProgressCallback& progress,
+                                                  CCancellation* cancel = nullptr) const;
 
 private:
     std::vector<CKanjiSlice> PlanReferenceGroups(const CBuilderSettings& settings,

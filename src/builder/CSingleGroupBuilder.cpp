@@ -45,17 +45,12 @@ std::vector<std::string> CSingleGroupBuilder::OtherKanjiGroups() const {
     return names;
 }
 
-int CSingleGroupBuilder::Build(const CBuilderSettings& settings,
-                               const std::vector<std::string>& selectedGroups,
-                               const ProgressCallback& progress) {
+std::optional<int> CSingleGroupBuilder::Build(const CBuilderSettings& settings,
+                                              const std::vector<std::string>& selectedGroups,
+                                              const ProgressCallback& progress,
+                                              CCancellation* cancel) {
     CFlashcardSet& cards = m_document.Cards();
     const CWordGroup& group = *cards.FindGroup(m_groupName);
-    if (settings.eraseExisting && !group.compoundCards.empty()) {
-        // RemoveCard edits the list, so it is walked from a copy.
-        for (const CKanjiCompound* card : std::vector(group.compoundCards))
-            cards.RemoveCard(card);
-        m_document.SetModified(true);
-    }
     std::vector<std::vector<std::string>> targetKanji(1);
     AppendKanji(group, targetKanji.front());
     std::vector<std::string> outside;
@@ -67,8 +62,16 @@ int CSingleGroupBuilder::Build(const CBuilderSettings& settings,
     const CCompoundSelector selector(
         targetKanji, outside,
         {CBuilderSettings::kRuleEarlierGroups, settings.includeKana, settings.commonOnly});
-    return CCompoundSelector::AddCards(m_document, m_groupName,
-                                       selector.Select(*m_compounds, progress).front());
+    const auto chosen = selector.Select(*m_compounds, progress, cancel);
+    if (!chosen) return std::nullopt;
+    if (cancel) cancel->AllowCancel(false);
+    if (settings.eraseExisting && !group.compoundCards.empty()) {
+        // RemoveCard edits the list, so it is walked from a copy.
+        for (const CKanjiCompound* card : std::vector(group.compoundCards))
+            cards.RemoveCard(card);
+        m_document.SetModified(true);
+    }
+    return CCompoundSelector::AddCards(m_document, m_groupName, chosen->front());
 }
 
 }  // namespace brushly

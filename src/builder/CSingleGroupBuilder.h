@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,8 @@ class CSingleGroupBuilder {
 public:
     static constexpr const char* kDialogTitle = "Brushly Flashcard Builder";
     static constexpr const char* kProgressText = "Brushly is now generating Compound Flashcards...";
+    static constexpr const char* kCancelledMessage =
+        "The Flashcard Builder was cancelled.\nThis Word Group was not changed.";
     static constexpr const char* kInstallEdictMessage =
         "To add compound flashcards to this Word Group, install the EDICT file (see EDICT in "
         "help)";
@@ -43,13 +46,16 @@ public:
     std::vector<std::string> OtherKanjiGroups() const;
 
     // Adds the compounds with the settings' commonOnly and includeKana. With eraseExisting
-    // the group's compound cards are removed from it and the document first; any left are
-    // not added again. With kScopeSelectedGroups the kanji of the selectedGroups' kanji cards
-    // may also stand in a compound (names of no group are passed over). Progress as
-    // CCompoundSelector::Select reports it. Returns the number of cards added; the document
-    // is marked modified when one was added or erased. Call only after CanBuild.
-    int Build(const CBuilderSettings& settings, const std::vector<std::string>& selectedGroups,
-              const ProgressCallback& progress);
+    // the group's compound cards are removed from it and the document before the new ones are
+    // added; any left are not added again. With kScopeSelectedGroups the kanji of the
+    // selectedGroups' kanji cards may also stand in a compound (names of no group are passed
+    // over). Progress and cancel as CCompoundSelector::Select takes them; the document is
+    // touched only after the choice, so a stop returns nothing and changes nothing. Returns
+    // the number of cards added; the document is marked modified when one was added or
+    // erased. Call only after CanBuild.
+    std::optional<int> Build(const CBuilderSettings& settings,
+                             const std::vector<std::string>& selectedGroups,
+                             const ProgressCallback& progress, CCancellation* cancel = nullptr);
 
 private:
     CBrushly2Doc& m_document;

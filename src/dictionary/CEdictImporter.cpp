@@ -90,6 +90,7 @@ CEdictImporter::CEdictImporter(CCompoundLibrary& compounds, CCompoundLibrary& ka
 bool CEdictImporter::ImportEdict(bool askFirst, bool headerOnly) {
     const std::string path = DataFilePath(m_dataDirectory, kEdictFileName);
     m_saved = false;
+    m_cancelled = false;
     std::error_code ignored;
     if (!std::filesystem::exists(path, ignored)) return false;
     if (askFirst && !m_prompter.AskYesNo(kImportQuestion)) return false;
@@ -98,10 +99,21 @@ bool CEdictImporter::ImportEdict(bool askFirst, bool headerOnly) {
         m_display.ShowEdictBar(true);
         m_display.SetStatus(kImportStatus);
         m_display.SetProgressRange(0, kProgressEnd);
+        m_display.AllowCancel(true);
     }
     try {
-        if (!ReadEdict(path, headerOnly)) return false;
+        const bool read = ReadEdict(path, headerOnly);
+        if (!headerOnly) {
+            m_cancelled = m_display.CancelRequested();
+            m_display.AllowCancel(false);
+        }
+        if (m_cancelled) {
+            AbandonImport();
+            return false;
+        }
+        if (!read) return false;
     } catch (...) {
+        m_display.AllowCancel(false);
         m_prompter.Error(DescribeFailure(std::current_exception()));
         m_compounds.Clear();
         m_kanaWords.Clear();
@@ -139,6 +151,7 @@ bool CEdictImporter::ReadEdict(const std::string& path, bool headerOnly) {
         if (!headerOnly) {
             m_display.SetProgressValue(
                 length == 0 ? kProgressEnd : static_cast<int>(bytesRead * kProgressEnd / length));
+            if (m_display.CancelRequested()) return false;
         }
         std::string_view rest(block.data(), count);
         for (std::size_t end = rest.find('\n'); end != std::string_view::npos;
@@ -164,6 +177,13 @@ bool CEdictImporter::ReadEdict(const std::string& path, bool headerOnly) {
         if (count < kBlockSize) break;
     }
     return m_headerSeen;
+}
+
+void CEdictImporter::AbandonImport() {
+    m_compounds.Clear();
+    m_kanaWords.Clear();
+    m_display.ShowEdictBar(false);
+    m_display.ShowEdictLabel(false);
 }
 
 bool CEdictImporter::HandleLine(std::string_view line, bool headerOnly) {

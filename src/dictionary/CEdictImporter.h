@@ -70,6 +70,10 @@ public:
     // no file, the user declines, the file holds no complete header line, or reading
     // fails; a read failure is shown with its standard description and empties both
     // libraries, so that nothing half-imported is used or saved.
+    // A full import offers the display's Cancel while the file is read (asked after each
+    // block and once more at the end): a stop empties both libraries, hides the progress
+    // label and bar, replaces no file and returns false with Cancelled() set. Cancel is
+    // withdrawn before the two files are replaced; that replacement always runs to its end.
     bool ImportEdict(bool askFirst, bool headerOnly);
 
     // Adds the entry of one EDICT line (its line feed and carriage return optional) to one
@@ -87,6 +91,8 @@ public:
     const CEdictImportCounts& Counts() const { return m_counts; }
     // Whether the last full import saved both libraries.
     bool Saved() const { return m_saved; }
+    // Whether the last import was stopped by the display's Cancel.
+    bool Cancelled() const { return m_cancelled; }
 
 private:
     // Handles one complete line of the file; returns true once the header is done and
@@ -94,6 +100,8 @@ private:
     bool HandleLine(std::string_view line, bool headerOnly);
     void SetIdentification(std::string_view headerLine);
     bool ReadEdict(const std::string& path, bool headerOnly);
+    // Drops what a stopped import added and hides its progress.
+    void AbandonImport();
 
     CCompoundLibrary& m_compounds;
     CCompoundLibrary& m_kanaWords;
@@ -105,6 +113,7 @@ private:
     CEdictImportCounts m_counts;
     bool m_headerSeen = false;
     bool m_saved = false;
+    bool m_cancelled = false;
 };
 
 }  // namespace brushly

@@ -2,13 +2,17 @@
 
 #include <string>
 
+#include "platform/CCancellation.h"
+
 namespace brushly {
 
 // What the dictionary step of start-up shows in the loading dialog. The dialog implements
 // it; the engine never sees a widget. Calls arrive on the GUI thread while the dialog is
 // modal; the counts arrive once per entry added or array loaded, so an implementation may
-// choose to repaint less often.
-class CLoadingDisplay {
+// choose to repaint less often. As a CCancellation it offers the stop of an EDICT import while
+// the file is read: AllowCancel(true) when the reading starts, AllowCancel(false) before the
+// libraries' files are replaced or once the import has stopped.
+class CLoadingDisplay : public CCancellation {
 public:
     virtual ~CLoadingDisplay() = default;
 
@@ -36,6 +40,8 @@ public:
     void SetProgressValue(int) override {}
     void SetCompoundCount(int) override {}
     void SetKanaWordCount(int) override {}
+    bool CancelRequested() override { return false; }
+    void AllowCancel(bool) override {}
 };
 
 }  // namespace brushly

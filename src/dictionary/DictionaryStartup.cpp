@@ -40,6 +40,19 @@ bool WantsNewerEdict(const CDictionarySources& sources, CEdictImporter& importer
            sources.prompter.AskYesNo(kNewerEdictQuestion);
 }
 
+// The stored pair, each with its count shown as it loads.
+CDictionaryIndicators LoadStoredPair(const CDictionarySources& sources,
+                                     const std::string& compoundPath,
+                                     const std::string& kanaWordPath) {
+    ShowCounts(sources.compounds, sources.display, &CLoadingDisplay::SetCompoundCount);
+    ShowCounts(sources.kanaWords, sources.display, &CLoadingDisplay::SetKanaWordCount);
+    const CLibraryPairLoad loaded = LoadLibraryPair(
+        sources.compounds, compoundPath, sources.kanaWords, kanaWordPath, sources.prompter);
+    sources.compounds.SetProgress({});
+    sources.kanaWords.SetProgress({});
+    return {loaded.first, loaded.second};
+}
+
 }  // namespace
 
 CDictionaryIndicators LoadDictionaries(const CDictionarySources& sources) {
@@ -70,18 +83,19 @@ CDictionaryIndicators LoadDictionaries(const CDictionarySources& sources) {
                                   &CLoadingDisplay::SetKanaWordCount);
                 return indicators;
             }
-            ShowCounts(sources.compounds, display, &CLoadingDisplay::SetCompoundCount);
-            ShowCounts(sources.kanaWords, display, &CLoadingDisplay::SetKanaWordCount);
-            const CLibraryPairLoad loaded = LoadLibraryPair(
-                sources.compounds, compoundPath, sources.kanaWords, kanaWordPath, sources.prompter);
-            sources.compounds.SetProgress({});
-            sources.kanaWords.SetProgress({});
-            return {loaded.first, loaded.second};
+            return LoadStoredPair(sources, compoundPath, kanaWordPath);
         }
         askFirst = false;
     }
 
     const bool imported = importer.ImportEdict(askFirst, false);
+    if (importer.Cancelled()) {
+        sources.prompter.Information(kImportCancelledMessage);
+        if (PathExists(compoundPath)) {
+            display.SetStatus(kEdictDatabaseStatus);
+            return LoadStoredPair(sources, compoundPath, kanaWordPath);
+        }
+    }
     indicators = {imported, imported};
     if (!indicators.compounds) {
         display.SetStatus(kDemoDatabaseStatus);

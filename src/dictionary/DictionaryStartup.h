@@ -32,6 +32,8 @@ inline constexpr const char* kNewerEdictQuestion =
     "now?";
 inline constexpr const char* kEdictDatabaseStatus = "Loading the EDICT Compound Database...";
 inline constexpr const char* kDemoDatabaseStatus = "Loading Brushly Compound Database...";
+inline constexpr const char* kImportCancelledMessage =
+    "The EDICT import was cancelled.\nThe compound and kana word databases were not changed.";
 
 // The dictionary step of start-up, run after the kanji database has loaded. Loads the
 // abbreviation list when edictabbrev.txt exists. Then:
@@ -40,7 +42,9 @@ inline constexpr const char* kDemoDatabaseStatus = "Loading Brushly Compound Dat
 //     compound library and, when present, KanaDBedictdem.kdb2 into the kana-word library as
 //     one pair (LoadLibraryPair: an import between the two reads is read again);
 //   - without it: offers to import edict_SJIS.txt (CEdictImporter::kImportQuestion).
-// After an import that produced no compound library, loads the delivered CompDBdemo.kdb2
+// An import stopped by the display's Cancel is reported with kImportCancelledMessage; the
+// stored CompDBedictdem.kdb2 and KanaDBedictdem.kdb2, when there are, are then loaded as
+// above. After an import that produced no compound library, loads the delivered CompDBdemo.kdb2
 // into the compound library instead. An EDICT-built database that fails to load is reported
 // by the library and left empty, without the fallback.
 CDictionaryIndicators LoadDictionaries(const CDictionarySources& sources);

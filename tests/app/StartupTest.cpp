@@ -2,14 +2,21 @@
 
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
 #include <filesystem>
 
 #include "app/AppSettings.h"
 #include "app/CBrushlyApplication.h"
 #include "app/CLoadingDialog.h"
+#include "dictionary/CAbbreviationList.h"
+#include "dictionary/CCompoundLibrary.h"
+#include "dictionary/CEdictImporter.h"
+#include "dictionary/DictionaryStartup.h"
 #include "document/CBrushly2Doc.h"
 #include "platform/CMemorySettingsStore.h"
 #include "platform/CScriptedPrompter.h"
+#include "platform/ShiftJis.h"
 #include "support/CTempDirectory.h"
 #include "support/QtTestApplication.h"
 #include "support/SmallKanjiDatabase.h"
@@ -204,6 +211,87 @@ TEST(LoadingDialogTest, ShowsItsCountersAndHidesTheEdictProgress) {
     }
     EXPECT_FALSE(texts.contains(QStringLiteral("New EDICT Load progress:")));
     EXPECT_FALSE(dialog.findChild<QProgressBar*>()->isVisible());
+}
+
+// The button sits beside the bar, hidden with it, enabled only while the work allows a stop;
+// a click reaches the work at its next progress, and Escape during the work never ends the
+// dialog.
+TEST(LoadingDialogTest, CancelBesideTheEdictBarIsHeardOnlyWhileAllowed) {
+    testing::EnsureQtApplication();
+    std::vector<bool> visible, enabled, heard;
+    CLoadingDialog* shown = nullptr;
+    CLoadingDialog dialog([&](CStartupDisplay& display) {
+        const auto* button = shown->findChild<QPushButton*>(QStringLiteral("cancelImportButton"));
+        const auto look = [&] {
+            visible.push_back(button->isVisible());
+            enabled.push_back(button->isEnabled());
+            heard.push_back(display.CancelRequested());
+        };
+        look();
+        display.ShowEdictBar(true);
+        shown->reject();  // Escape before the import allows a stop: nothing happens
+        look();
+        display.AllowCancel(true);
+        QTimer::singleShot(0, button, &QPushButton::click);
+        look();
+        display.SetProgressValue(10);
+        look();
+        display.AllowCancel(false);
+        display.ShowEdictBar(false);
+        look();
+        return true;
+    });
+    shown = &dialog;
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+    EXPECT_EQ(dialog.findChild<QPushButton*>()->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(visible, (std::vector<bool>{false, true, true, true, false}));
+    EXPECT_EQ(enabled, (std::vector<bool>{false, false, true, false, false}));
+    EXPECT_EQ(heard, (std::vector<bool>{false, false, false, true, true}));
+}
+
+// The first start's import behind the real dialog, its Cancel pressed as soon as it is
+// enabled: the start goes on with the delivered database and says why.
+TEST(LoadingDialogTest, CancelledFirstImportGoesOnWithTheDemoDatabase) {
+    testing::EnsureQtApplication();
+    testing::CTempDirectory directory;
+    std::string edict = sjis::FromUtf8("　？？？ /EDICT, Version 05/001 Japanese-English/\n");
+    while (edict.size() < 5 * CEdictImporter::kBlockSize)
+        edict += sjis::FromUtf8("すし /(n) sushi/\n");
+    directory.Write("edict_SJIS.txt", edict);
+    CScriptedPrompter prompter;
+    CCompoundLibrary demo;
+    demo.SetIdentification("demo");
+    ASSERT_TRUE(demo.Save(directory.File("CompDBdemo.kdb2"), prompter));
+    prompter.ScriptAnswers({true});
+    const auto kanji = testing::MakeSmallKanjiLibrary();
+    CCompoundLibrary compounds, kanaWords;
+    CAbbreviationList abbreviations;
+    CDictionaryIndicators indicators;
+    bool pressed = false;
+    QTimer presser;
+    ASSERT_TRUE(CLoadingDialog::Run([&](CStartupDisplay& display) {
+        auto* dialog = dynamic_cast<CLoadingDialog*>(&display);
+        auto* button = dialog->findChild<QPushButton*>(QStringLiteral("cancelImportButton"));
+        QObject::connect(&presser, &QTimer::timeout, [&pressed, button] {
+            if (!pressed && button->isEnabled()) {
+                button->click();
+                pressed = true;
+            }
+        });
+        presser.start(0);
+        indicators = LoadDictionaries({compounds, kanaWords, *kanji, abbreviations, prompter,
+                                       display, directory.Path().string()});
+        presser.stop();
+        return true;
+    }));
+    EXPECT_TRUE(pressed);
+    EXPECT_EQ(prompter.Texts(),
+              (std::vector<std::string>{CEdictImporter::kImportQuestion, kImportCancelledMessage}));
+    EXPECT_TRUE(indicators.compounds && compounds.Identification() == "demo");
+    // Nothing of the import reached the folder: it holds the EDICT file and the demo alone.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory.Path()),
+                            std::filesystem::directory_iterator()),
+              2);
 }
 
 TEST(RecentFilesTest, KeepsFourPathsMostRecentFirstInTheStore) {

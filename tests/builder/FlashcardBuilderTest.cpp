@@ -13,6 +13,7 @@
 #include "platform/CScriptedPrompter.h"
 #include "platform/ShiftJis.h"
 #include "support/BuilderTestData.h"
+#include "support/CScriptedCancellation.h"
 
 namespace brushly {
 namespace {
@@ -67,7 +68,7 @@ class FlashcardBuilder : public ::testing::Test {
 protected:
     Groups Build(const CKanjiLibrary& library, const CBuilderSettings& settings,
                  const CCompoundLibrary* compounds = nullptr) {
-        return CFlashcardBuilder(library, compounds).Build(m_document, settings, {});
+        return *CFlashcardBuilder(library, compounds).Build(m_document, settings, {});
     }
 
     const CWordGroup& Group(const std::string& name) const {
@@ -197,12 +198,20 @@ class FlashcardBuilderCompounds : public FlashcardBuilder {
 protected:
     Groups BuildWith(const std::vector<CTestWord>& words, CBuilderSettings settings,
                      std::vector<int>* progress = nullptr) {
+        return *BuildOrStop(words, settings, nullptr, progress);
+    }
+    std::optional<Groups> BuildOrStop(const std::vector<CTestWord>& words,
+                                      CBuilderSettings settings, CCancellation* cancel,
+                                      std::vector<int>* progress = nullptr) {
         const auto compounds = testing::MakeTestCompoundLibrary("EDICT test", words);
         settings.addCompounds = true;
         return CFlashcardBuilder(*m_library, compounds.get())
-            .Build(m_document, settings, [progress](int position) {
-                if (progress) progress->push_back(position);
-            });
+            .Build(
+                m_document, settings,
+                [progress](int position) {
+                    if (progress) progress->push_back(position);
+                },
+                cancel);
     }
 
     static CTestWord Common(const std::string& headword, const std::string& romaji) {
@@ -280,14 +289,53 @@ TEST_F(FlashcardBuilderCompounds, RuleTwoAlsoAdmitsTheKanjiBeforeTheFirstIndex) 
     EXPECT_EQ(BuildWith(words, earlierGroups), (Groups{{"Rule 0 #1", 2, 0}, {"Rule 0 #2", 2, 1}}));
 }
 
-TEST_F(FlashcardBuilderCompounds, ProgressRunsOverTheGroupsThenOverEveryCompound) {
+TEST_F(FlashcardBuilderCompounds, ProgressRunsOverEveryCompoundThenOverTheGroups) {
     std::vector<CTestWord> words;
     for (int n = 0; n < 8; ++n)
         words.push_back(Common(K(n % 4) + K(3 - n % 4), "w" + std::to_string(n)));
     std::vector<int> progress;
     BuildWith(words, Heisig("1", "6", "2"), &progress);
-    EXPECT_EQ(progress, (std::vector<int>{3333, 6666, 10000, 1250, 2500, 3750, 5000, 6250, 7500,
-                                          8750, 10000}));
+    EXPECT_EQ(progress, (std::vector<int>{1250, 2500, 3750, 5000, 6250, 7500, 8750, 10000, 3333,
+                                          6666, 10000}));
+}
+
+// A Cancel anywhere before the groups are made: during the choice of compounds (once per
+// step of the bar: 8 questions for 8 compounds) or at the last look before the first group.
+TEST_F(FlashcardBuilderCompounds, CancelLeavesTheDocumentAsItWas) {
+    std::vector<CTestWord> words;
+    for (int n = 0; n < 8; ++n)
+        words.push_back(Common(K(n % 4) + K(3 - n % 4), "w" + std::to_string(n)));
+    const Groups first = BuildWith(words, Heisig("1", "4", "2"));
+    ASSERT_EQ(first, (Groups{{"Heisig #1", 2, 0}, {"Heisig #2", 2, 8}}));
+    m_document.SetModified(false);
+
+    for (const int stopAt : {1, 5, 8, 9}) {
+        SCOPED_TRACE(stopAt);
+        testing::CScriptedCancellation cancel(stopAt);
+        EXPECT_EQ(BuildOrStop(words, Heisig("1", "4", "2"), &cancel), std::nullopt);
+        EXPECT_EQ(cancel.questions, stopAt);
+        EXPECT_TRUE(cancel.allowances.empty());
+        EXPECT_EQ(m_document.Cards().GroupNames(), (Names{"Heisig #1", "Heisig #2"}));
+        EXPECT_EQ(m_document.Cards().KanjiCards().size(), 4u);
+        EXPECT_EQ(m_document.Cards().CompoundCards().size(), 8u);
+        EXPECT_FALSE(m_document.IsModified());
+    }
+    testing::CScriptedCancellation never(0);
+    EXPECT_EQ(BuildOrStop(words, Heisig("1", "4", "2"), &never),
+              (Groups{{"Heisig_1 #1", 2, 0}, {"Heisig_1 #2", 2, 8}}));
+    EXPECT_EQ(never.allowances, std::vector<bool>{false});
+    EXPECT_TRUE(m_document.IsModified());
+}
+
+TEST_F(FlashcardBuilder, KanjiOnlyBuildStopsAtItsOneLookBeforeTheFirstGroup) {
+    const auto library = testing::MakeTestKanjiLibrary(HeisigKanji(6));
+    testing::CScriptedCancellation cancel(1);
+    EXPECT_EQ(
+        CFlashcardBuilder(*library, nullptr).Build(m_document, Heisig("1", "6", "2"), {}, &cancel),
+        std::nullopt);
+    EXPECT_EQ(cancel.questions, 1);
+    EXPECT_TRUE(m_document.Cards().GroupNames().empty());
+    EXPECT_FALSE(m_document.IsModified());
 }
 
 TEST_F(FlashcardBuilderCompounds, OnlyAnEdictLibraryGivesCompounds) {

@@ -64,7 +64,7 @@ TEST_P(RealDataBuilder, JlptKyuuFourGroupsHoldItsKanjiAndCompoundsWrittenWithThe
     CScriptedPrompter prompter;
     CBrushly2Doc document(store, prompter, 1u);
     const std::vector<CBuiltGroup> built =
-        CFlashcardBuilder(libraries->kanji, &libraries->compounds).Build(document, settings, {});
+        *CFlashcardBuilder(libraries->kanji, &libraries->compounds).Build(document, settings, {});
     ASSERT_EQ(static_cast<int>(built.size()), settings.groupCount);
     EXPECT_EQ(built.front().name, "JLPT Kyuu 4 #1");
     EXPECT_EQ(built.back().name, "JLPT Kyuu 4 #" + std::to_string(settings.groupCount));

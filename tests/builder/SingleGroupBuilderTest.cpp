@@ -13,6 +13,7 @@
 #include "platform/CScriptedPrompter.h"
 #include "platform/ShiftJis.h"
 #include "support/BuilderTestData.h"
+#include "support/CScriptedCancellation.h"
 
 namespace brushly {
 namespace {
@@ -64,11 +65,18 @@ protected:
 
     int Build(const CBuilderSettings& settings, const Names& selected = {},
               std::vector<int>* progress = nullptr) {
+        return BuildOrStop(settings, selected, nullptr, progress).value_or(-1);
+    }
+    std::optional<int> BuildOrStop(const CBuilderSettings& settings, const Names& selected,
+                                   CCancellation* cancel, std::vector<int>* progress = nullptr) {
         CSingleGroupBuilder builder(m_document, m_compounds.get(), "Mine", m_prompter);
         EXPECT_TRUE(builder.CanBuild());
-        return builder.Build(settings, selected, [progress](int position) {
-            if (progress) progress->push_back(position);
-        });
+        return builder.Build(
+            settings, selected,
+            [progress](int position) {
+                if (progress) progress->push_back(position);
+            },
+            cancel);
     }
 
     Names Headwords(const std::string& group) const {
@@ -158,6 +166,27 @@ TEST_F(SingleGroupBuilder, EraseExistingReplacesTheGroupsCompounds) {
     EXPECT_EQ(m_document.Cards().FindGroup("Mine")->compoundCards.front()->meaning, "(n) ab/(P)");
     EXPECT_EQ(m_document.Cards().FindGroup("Mine")->cardCount, 5);
     EXPECT_EQ(Headwords("Words"), (Names{K(0) + K(2)}));
+}
+
+// Erasing waits for the choice: a Cancel during it leaves the group's own card in place.
+TEST_F(SingleGroupBuilder, CancelLeavesTheGroupAsItWasEvenWhenErasing) {
+    CBuilderSettings settings;
+    settings.eraseExisting = true;
+    for (const int stopAt : {1, 6}) {
+        SCOPED_TRACE(stopAt);
+        testing::CScriptedCancellation cancel(stopAt);
+        EXPECT_EQ(BuildOrStop(settings, {}, &cancel), std::nullopt);
+        EXPECT_EQ(cancel.questions, stopAt);
+        EXPECT_TRUE(cancel.allowances.empty());
+        EXPECT_EQ(Headwords("Mine"), (Names{K(0) + K(1)}));
+        EXPECT_EQ(m_document.Cards().FindGroup("Mine")->compoundCards.front()->meaning,
+                  "(n) my own meaning");
+        EXPECT_EQ(m_document.Cards().CompoundCards().size(), 2u);
+        EXPECT_FALSE(m_document.IsModified());
+    }
+    testing::CScriptedCancellation never(0);
+    EXPECT_EQ(BuildOrStop(settings, {}, &never), 2);
+    EXPECT_EQ(never.allowances, std::vector<bool>{false});
 }
 
 }  // namespace

@@ -25,23 +25,43 @@ std::string Sjis(const char* utf8) {
     return sjis::FromUtf8(utf8);
 }
 
-// Remembers what the loading dialog would show.
+// Remembers what the loading dialog would show, and presses its Cancel when told: after a
+// number of blocks, at a kana word's count, or as the saving begins.
 class CRecordingDisplay final : public CLoadingDisplay {
 public:
-    void SetStatus(const std::string& text) override { statuses.push_back(text); }
+    void SetStatus(const std::string& text) override {
+        statuses.push_back(text);
+        events.push_back(text);
+        if (cancelOnSaving && text == CEdictImporter::kSavingStatus) requested = true;
+    }
     void ShowEdictLabel(bool visible) override { labelVisible = visible; }
-    void ShowEdictBar(bool) override {}
+    void ShowEdictBar(bool visible) override { barVisible = visible; }
     void SetProgressRange(int low, int high) override { range = {low, high}; }
-    void SetProgressValue(int value) override { progress.push_back(value); }
+    void SetProgressValue(int value) override {
+        progress.push_back(value);
+        if (static_cast<int>(progress.size()) == cancelAfterBlocks) requested = true;
+    }
     void SetCompoundCount(int count) override { compoundCount = count; }
-    void SetKanaWordCount(int count) override { kanaWordCount = count; }
+    void SetKanaWordCount(int count) override {
+        kanaWordCount = count;
+        if (count == cancelAtKanaWord) requested = true;
+    }
+    bool CancelRequested() override { return requested; }
+    void AllowCancel(bool allowed) override { events.push_back(allowed ? "allow" : "withdraw"); }
 
     std::vector<std::string> statuses;
+    // The statuses and the AllowCancel calls, in order.
+    std::vector<std::string> events;
     bool labelVisible = false;
+    bool barVisible = false;
     std::pair<int, int> range{-1, -1};
     std::vector<int> progress;
     int compoundCount = -1;
     int kanaWordCount = -1;
+    int cancelAfterBlocks = -1;
+    int cancelAtKanaWord = -1;
+    bool cancelOnSaving = false;
+    bool requested = false;
 };
 
 // The small database with the kanji of the test lines added (人 is left out on purpose).
@@ -216,6 +236,81 @@ TEST_F(EdictImport, ReadFailureIsShownAndSavesNothing) {
     EXPECT_FALSE(std::filesystem::exists(directory.File("CompDBedictdem.kdb2")));
 }
 
+// An EDICT file of four blocks whose kana words are counted 1, 2, ...; returns their number.
+int WriteLongEdict(CTempDirectory& directory) {
+    std::string text = kHeader;
+    int lines = 0;
+    for (; text.size() < 4 * CEdictImporter::kBlockSize; ++lines)
+        text += kSushiLine;
+    directory.Write("edict_SJIS.txt", text);
+    return lines;
+}
+
+// What the folder holds, by name.
+std::vector<std::string> FolderNames(const CTempDirectory& directory) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(directory.Path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST_F(EdictImport, CancelWhileReadingReplacesNothingAndLeavesNoTemporaries) {
+    const int lines = WriteLongEdict(directory);
+    const std::string oldCompounds = "the old compound library";
+    const std::string oldKanaWords = "the old kana word library";
+    // After the first block, after the third, and on the last line, which only the look after
+    // the whole file catches.
+    for (const auto& [blocks, kanaWord] : {std::pair{1, -1}, {3, -1}, {-1, lines}}) {
+        SCOPED_TRACE(::testing::Message() << "blocks " << blocks << ", kana word " << kanaWord);
+        directory.Write("CompDBedictdem.kdb2", oldCompounds);
+        directory.Write("KanaDBedictdem.kdb2", oldKanaWords);
+        CRecordingDisplay pressed;
+        pressed.cancelAfterBlocks = blocks;
+        pressed.cancelAtKanaWord = kanaWord;
+        CEdictImporter cancelled(compounds, kanaWords, *kanji, prompter, pressed,
+                                 directory.Path().string());
+        EXPECT_FALSE(cancelled.ImportEdict(false, false));
+        EXPECT_TRUE(cancelled.Cancelled());
+        EXPECT_FALSE(cancelled.Saved());
+        const auto allBlocks = std::filesystem::file_size(directory.File("edict_SJIS.txt")) /
+                                   CEdictImporter::kBlockSize +
+                               1;
+        EXPECT_EQ(pressed.progress.size(),
+                  blocks < 0 ? allBlocks : static_cast<std::uintmax_t>(blocks));
+        EXPECT_EQ(compounds.TotalCount() + kanaWords.TotalCount(), 0);
+        EXPECT_EQ(pressed.events,
+                  (std::vector<std::string>{CEdictImporter::kImportStatus, "allow", "withdraw"}));
+        EXPECT_FALSE(pressed.barVisible);
+        EXPECT_FALSE(pressed.labelVisible);
+        EXPECT_EQ(CTempDirectory::Read(directory.File("CompDBedictdem.kdb2")), oldCompounds);
+        EXPECT_EQ(CTempDirectory::Read(directory.File("KanaDBedictdem.kdb2")), oldKanaWords);
+        EXPECT_EQ(FolderNames(directory),
+                  (std::vector<std::string>{"CompDBedictdem.kdb2", "KanaDBedictdem.kdb2",
+                                            "edict_SJIS.txt"}));
+        EXPECT_TRUE(prompter.Texts().empty());
+    }
+}
+
+TEST_F(EdictImport, CancelIsWithdrawnBeforeTheFilesAreReplaced) {
+    const int lines = WriteLongEdict(directory);
+    display.cancelOnSaving = true;
+    ASSERT_TRUE(importer.ImportEdict(false, false));
+    EXPECT_FALSE(importer.Cancelled());
+    EXPECT_TRUE(importer.Saved());
+    EXPECT_EQ(display.events,
+              (std::vector<std::string>{CEdictImporter::kImportStatus, "allow", "withdraw",
+                                        CEdictImporter::kSavingStatus}));
+    CCompoundLibrary reloaded;
+    ASSERT_TRUE(reloaded.Load(directory.File("KanaDBedictdem.kdb2"), false, prompter));
+    EXPECT_EQ(reloaded.TotalCount(), lines);
+
+    // Reading the header alone offers no Cancel.
+    display.events.clear();
+    ASSERT_TRUE(importer.ImportEdict(false, true));
+    EXPECT_TRUE(display.events.empty());
+}
+
 TEST(AbbreviationList, TakesTrimmedNonEmptyLinesEndedByLineFeeds) {
     CTempDirectory directory;
     CScriptedPrompter prompter;
@@ -342,6 +437,52 @@ TEST_F(DictionaryStartup, UnreadableStoredDatabaseIsReportedOnce) {
     ASSERT_EQ(prompter.Texts().size(), 2u);  // the failure, then the library's message
     EXPECT_EQ(prompter.Texts()[1],
               CCompoundLibrary::LoadFailureMessage(directory.File("CompDBedictdem.kdb2")));
+}
+
+TEST_F(DictionaryStartup, CancelledReimportGoesOnWithTheStoredPair) {
+    ImportEarlier(kHeader + kNipponLine + kSushiLine);
+    const std::string storedCompounds = CTempDirectory::Read(directory.File("CompDBedictdem.kdb2"));
+    const std::string storedKanaWords = CTempDirectory::Read(directory.File("KanaDBedictdem.kdb2"));
+    WriteLongEdict(directory);
+    std::string newer = CTempDirectory::Read(directory.File("edict_SJIS.txt"));
+    newer.replace(0, kHeader.size(), kNewerHeader);
+    directory.Write("edict_SJIS.txt", newer);
+    prompter.ScriptAnswers({true});
+    display.cancelAfterBlocks = 2;
+
+    const CDictionaryIndicators indicators = Run();
+    EXPECT_EQ(prompter.Texts(),
+              (std::vector<std::string>{kNewerEdictQuestion, kImportCancelledMessage}));
+    EXPECT_EQ(std::string(kImportCancelledMessage),
+              "The EDICT import was cancelled.\nThe compound and kana word databases were not "
+              "changed.");
+    EXPECT_TRUE(indicators.compounds && indicators.kanaWords);
+    EXPECT_EQ(compounds.Identification(), "EDICT, Version 05/001 Japanese-English/");
+    EXPECT_EQ(compounds.TotalCount(), 1);
+    EXPECT_EQ(kanaWords.TotalCount(), 1);
+    EXPECT_EQ(display.statuses.back(), kEdictDatabaseStatus);
+    EXPECT_EQ(CTempDirectory::Read(directory.File("CompDBedictdem.kdb2")), storedCompounds);
+    EXPECT_EQ(CTempDirectory::Read(directory.File("KanaDBedictdem.kdb2")), storedKanaWords);
+}
+
+TEST_F(DictionaryStartup, CancelledFirstImportFallsBackToTheDemoDatabase) {
+    CCompoundLibrary demo;
+    demo.SetIdentification("demo");
+    ASSERT_TRUE(demo.Save(directory.File("CompDBdemo.kdb2"), prompter));
+    WriteLongEdict(directory);
+    prompter.ScriptAnswers({true});
+    display.cancelAfterBlocks = 1;
+
+    const CDictionaryIndicators indicators = Run();
+    EXPECT_EQ(prompter.Texts(),
+              (std::vector<std::string>{CEdictImporter::kImportQuestion, kImportCancelledMessage}));
+    EXPECT_TRUE(indicators.compounds);
+    EXPECT_FALSE(indicators.kanaWords);
+    EXPECT_EQ(compounds.Identification(), "demo");
+    EXPECT_EQ(kanaWords.TotalCount(), 0);
+    EXPECT_EQ(display.statuses.back(), kDemoDatabaseStatus);
+    EXPECT_FALSE(std::filesystem::exists(directory.File("CompDBedictdem.kdb2")));
+    EXPECT_FALSE(std::filesystem::exists(directory.File("KanaDBedictdem.kdb2")));
 }
 
 // The generated EDICT file with the generated kanji database, imported as at start-up.

@@ -163,7 +163,7 @@ int RunBuildGroups(const CCommandLine& line, std::ostream& out, std::ostream& er
     if (!OpenOrCreateDocument(document, path, created)) return 1;
     document.BuilderSettings() = settings;
     const CFlashcardBuilder builder(*document.KanjiLibrary(), document.CompoundLibrary());
-    const std::vector<CBuiltGroup> built = builder.Build(document, settings, {});
+    const std::vector<CBuiltGroup> built = *builder.Build(document, settings, {});
     if (!(created ? document.SaveAs(path) : document.Save())) return 1;
 
     for (const CBuiltGroup& group : built) {

@@ -125,7 +125,7 @@ std::string DatabaseTitle(const std::string& kanjidicDate) {
            " KanjiVG 2.0.2 (CC BY-SA 3.0), KANJIDIC2 and EDICT (EDRDG)";
 }
 
-CKanjiDb BuildKanjiDb(const CKanjiDbSources& sources) {
+CKanjiDb BuildKanjiDb(const CKanjiDbSources& sources, const KanjiProgress& progress) {
     const CKanjidic kanjidic = ReadKanjidic(sources.kanjidicPath);
     const CEdictDictionary edict = CEdictDictionary::Read(sources.edictPath);
     if (!IsFolder(sources.kanjivgDir)) {
@@ -141,7 +141,11 @@ CKanjiDb BuildKanjiDb(const CKanjiDbSources& sources) {
     CStrokeReport strokeReport;
     CReadingReport readingReport;
     std::map<int, std::vector<std::string>> jlptLevels;
+    const int total = static_cast<int>(kanjidic.entries.size());
+    int done = 0;
     for (const CKanjidicEntry& entry : kanjidic.entries) {
+        if (progress && done > 0) progress(done, total);
+        ++done;
         const std::filesystem::path svg = KanjiVgFile(sources.kanjivgDir, entry.character);
         const std::string utf8 = sjis::ToUtf8(entry.character);
         if (!PathExists(svg.string())) {
@@ -167,6 +171,8 @@ CKanjiDb BuildKanjiDb(const CKanjiDbSources& sources) {
         if (entry.jlpt >= 1 && entry.jlpt <= 4) jlptLevels[entry.jlpt].push_back(entry.character);
         library.AddKanji(std::min(strokeCount, CKanjiLibrary::kKanjiGroups), std::move(record));
     }
+
+    if (progress) progress(done, total);
 
     std::vector<std::unique_ptr<CHiraganaData>> hiragana;
     std::vector<std::unique_ptr<CKatakanaData>> katakana;

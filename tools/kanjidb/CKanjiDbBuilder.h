@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -27,11 +28,14 @@ struct CKanjiDb {
 // KANJIDIC2 edition as YYMMDD (shown as "22/08/23").
 std::string DatabaseTitle(const std::string& kanjidicDate);
 
+// Told after each KANJIDIC2 character is handled: how many are done of how many in all.
+using KanjiProgress = std::function<void(int done, int total)>;
+
 // Builds the database from the sources: one record per kanji that both KANJIDIC2 and
 // KanjiVG have, in KANJIDIC2 order within its stroke-count group (above 24 strokes: group
 // 24), and the 104 + 104 kana records. Deterministic. Throws std::runtime_error naming the
-// source that cannot be read.
-CKanjiDb BuildKanjiDb(const CKanjiDbSources& sources);
+// source that cannot be read. progress may be empty.
+CKanjiDb BuildKanjiDb(const CKanjiDbSources& sources, const KanjiProgress& progress = {});
 
 // Writes MasterDB.kdb and blyjlptsjis.txt into the directory (created if missing); each
 // file is replaced only once it is completely written.

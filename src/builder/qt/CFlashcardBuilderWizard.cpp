@@ -10,7 +10,10 @@ namespace brushly {
 
 CFlashcardBuilderWizard::CFlashcardBuilderWizard(CBrushly2Doc& document, CPrompter& prompter,
                                                  QWidget* parent)
-    : QWizard(parent), m_document(document), m_settings(document.BuilderSettings()) {
+    : QWizard(parent),
+      m_document(document),
+      m_prompter(prompter),
+      m_settings(document.BuilderSettings()) {
     setWindowTitle(QString::fromLatin1(kTitle));
     setWizardStyle(QWizard::ClassicStyle);
     setOption(QWizard::NoBackButtonOnStartPage);
@@ -24,14 +27,18 @@ CFlashcardBuilderWizard::CFlashcardBuilderWizard(CBrushly2Doc& document, CPrompt
 std::vector<CBuiltGroup> CFlashcardBuilderWizard::BuildGroups(QWidget* parent) {
     m_document.BuilderSettings() = m_settings;
     const CFlashcardBuilder builder(*m_document.KanjiLibrary(), m_document.CompoundLibrary());
-    std::vector<CBuiltGroup> built;
+    std::optional<std::vector<CBuiltGroup>> built;
     CBuilderProgressDialog::Run(
         QString::fromLatin1(builder.ProgressText(m_settings)),
-        [&](const CBuilderProgressDialog::ProgressCallback& progress) {
-            built = builder.Build(m_document, m_settings, progress);
+        [&](const CBuilderProgressDialog::ProgressCallback& progress, CCancellation& cancel) {
+            built = builder.Build(m_document, m_settings, progress, &cancel);
         },
         parent);
-    return built;
+    if (!built) {
+        m_prompter.Information(CFlashcardBuilder::kCancelledMessage);
+        return {};
+    }
+    return std::move(*built);
 }
 
 std::vector<CBuiltGroup> CFlashcardBuilderWizard::Run(CBrushly2Doc& document, CPrompter& prompter,

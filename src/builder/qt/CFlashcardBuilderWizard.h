@@ -27,7 +27,8 @@ public:
     // The choices as the pages hold them.
     const CBuilderSettings& Settings() const { return m_settings; }
     // Stores the choices in the document and builds the groups, the progress dialog over
-    // `parent`. Returns the groups made.
+    // `parent`. Returns the groups made; none, after telling so through the prompter
+    // (CFlashcardBuilder::kCancelledMessage), when the progress dialog's Cancel stopped it.
     std::vector<CBuiltGroup> BuildGroups(QWidget* parent);
 
     // The whole command: the wizard over `parent` and, after Finish, BuildGroups. Returns
@@ -37,6 +38,7 @@ public:
 
 private:
     CBrushly2Doc& m_document;
+    CPrompter& m_prompter;
     CBuilderSettings m_settings;
 };
 

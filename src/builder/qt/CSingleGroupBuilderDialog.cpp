@@ -17,8 +17,6 @@
 
 namespace brushly {
 
-namespace {}  // namespace
-
 CSingleGroupBuilderDialog::CSingleGroupBuilderDialog(CBrushly2Doc& document,
                                                      CSingleGroupBuilder& builder,
                                                      const CJapaneseTextStyle& style,
@@ -86,7 +84,12 @@ int CSingleGroupBuilderDialog::Run(CBrushly2Doc& document, const std::string& gr
     if (!builder.CanBuild()) return -1;
     CSingleGroupBuilderDialog dialog(document, builder, style, parent);
     if (dialog.exec() != QDialog::Accepted) return -1;
-    return dialog.BuildCompounds(parent);
+    const std::optional<int> added = dialog.BuildCompounds(parent);
+    if (!added) {
+        prompter.Information(CSingleGroupBuilder::kCancelledMessage);
+        return -1;
+    }
+    return *added;
 }
 
 void CSingleGroupBuilderDialog::accept() {
@@ -103,12 +106,12 @@ void CSingleGroupBuilderDialog::accept() {
     QDialog::accept();
 }
 
-int CSingleGroupBuilderDialog::BuildCompounds(QWidget* parent) {
-    int added = 0;
+std::optional<int> CSingleGroupBuilderDialog::BuildCompounds(QWidget* parent) {
+    std::optional<int> added;
     CBuilderProgressDialog::Run(
         QString::fromLatin1(CSingleGroupBuilder::kProgressText),
-        [&](const CBuilderProgressDialog::ProgressCallback& progress) {
-            added = m_builder.Build(m_settings, m_selected, progress);
+        [&](const CBuilderProgressDialog::ProgressCallback& progress, CCancellation& cancel) {
+            added = m_builder.Build(m_settings, m_selected, progress, &cancel);
         },
         parent);
     return added;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,13 +39,14 @@ public:
                               const CJapaneseTextStyle& style, QWidget* parent = nullptr);
 
     // The whole command: the refusals of CanBuild through the prompter, else the dialog.
-    // Returns the number of compound cards added; -1 when refused or cancelled.
+    // Returns the number of compound cards added; -1 when refused or cancelled (a build
+    // stopped by the progress dialog's Cancel is told with CSingleGroupBuilder::kCancelledMessage).
     static int Run(CBrushly2Doc& document, const std::string& groupName, CPrompter& prompter,
                    const CJapaneseTextStyle& style, QWidget* parent);
 
     // After "Create Compounds": adds the cards, the progress dialog over `parent`. Returns
-    // the number added.
-    int BuildCompounds(QWidget* parent);
+    // the number added; nothing when its Cancel stopped the build.
+    std::optional<int> BuildCompounds(QWidget* parent);
 
     void accept() override;
 

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <memory>
@@ -393,6 +394,27 @@ TEST_F(FlashcardBuilderWizardTest, WithoutCompoundsTheProgressSaysKanjiOnly) {
     const std::vector<CBuiltGroup> built = wizard->BuildGroups(nullptr);
     EXPECT_EQ(text, QStringLiteral("Brushly is now generating Kanji Flashcards..."));
     EXPECT_EQ(built, (std::vector<CBuiltGroup>{{"JLPT Kyuu 3 #1", 15, 0}}));
+}
+
+// Cancel pressed as the progress dialog opens: the work stops at its first look.
+TEST_F(FlashcardBuilderWizardTest, CancelInTheProgressDialogAddsNoGroupAndSaysSo) {
+    auto wizard = OpenRange(kKeyHeisig);
+    SetText(*wizard, "lastIndex", "30");
+    wizard->next();
+    wizard->accept();
+    m_document.SetModified(false);
+    QTimer::singleShot(0, [] {
+        QApplication::activeModalWidget()
+            ->findChild<QPushButton*>(QStringLiteral("cancelButton"))
+            ->click();
+    });
+    EXPECT_TRUE(wizard->BuildGroups(nullptr).empty());
+    EXPECT_EQ(m_prompter.Texts(), std::vector<std::string>{CFlashcardBuilder::kCancelledMessage});
+    EXPECT_EQ(std::string(CFlashcardBuilder::kCancelledMessage),
+              "The Flashcard Builder was cancelled.\nNo Word Groups were added.");
+    EXPECT_TRUE(m_document.Cards().GroupNames().empty());
+    EXPECT_TRUE(m_document.Cards().KanjiCards().empty());
+    EXPECT_FALSE(m_document.IsModified());
 }
 
 TEST_F(FlashcardBuilderWizardTest, RunBuildsNothingWhenCancelled) {

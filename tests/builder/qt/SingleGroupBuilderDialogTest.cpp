@@ -165,6 +165,26 @@ TEST_F(SingleGroupBuilderDialogTest, EraseReplacesTheGroupsCompounds) {
     EXPECT_EQ(Headwords("Mine"), (Names{K(0) + K(0)}));
 }
 
+TEST_F(SingleGroupBuilderDialogTest, CancelInTheProgressDialogErasesNothingAndSaysSo) {
+    m_document.BuilderSettings().eraseExisting = true;
+    m_document.SetModified(false);
+    const Names before = Headwords("Mine");
+    const int added = Run([](CSingleGroupBuilderDialog& dialog) {
+        QTimer::singleShot(0, [] {
+            QApplication::activeModalWidget()
+                ->findChild<QPushButton*>(QStringLiteral("cancelButton"))
+                ->click();
+        });
+        Child<QPushButton>(dialog, "createButton").click();
+    });
+    EXPECT_EQ(added, -1);
+    EXPECT_EQ(m_prompter.Texts(), std::vector<std::string>{CSingleGroupBuilder::kCancelledMessage});
+    EXPECT_EQ(std::string(CSingleGroupBuilder::kCancelledMessage),
+              "The Flashcard Builder was cancelled.\nThis Word Group was not changed.");
+    EXPECT_EQ(Headwords("Mine"), before);
+    EXPECT_FALSE(m_document.IsModified());
+}
+
 TEST_F(SingleGroupBuilderDialogTest, CancelChangesNothing) {
     m_document.SetModified(false);
     const int added = Run([](CSingleGroupBuilderDialog& dialog) {

@@ -7,11 +7,13 @@
 #include <stdexcept>
 
 #include "support/CTempDirectory.h"
+#include "support/KanaTestFolder.h"
 
 namespace brushly::kanjidb {
 namespace {
 
 using testing::CTempDirectory;
+using testing::WriteKanaFolder;
 
 TEST(KanaTable, OrderAndKeys) {
     ASSERT_EQ(kKanaTable.size(), 104u);
@@ -86,23 +88,6 @@ TEST(KanaStrokes, CombinedKanaPutsTheSmallKanaToTheRight) {
     const double scale = 0.37 * 168 / (small.points[1].x - small.points[0].x);
     EXPECT_NEAR(combined[1].points[1].y - combined[1].points[0].y,
                 scale * (small.points[1].y - small.points[0].y), 1e-9);
-}
-
-// A kana folder of one-stroke files, one per kana the table needs, each stroke a diagonal
-// that starts at a point telling the kana apart.
-void WriteKanaFolder(const CTempDirectory& folder) {
-    std::set<char32_t> needed;
-    for (const CKanaTableEntry& entry : kKanaTable) {
-        for (const char32_t offset : {char32_t{0}, kKatakanaOffset}) {
-            needed.insert(entry.kana + offset);
-            if (entry.small != 0) needed.insert(entry.small + offset);
-        }
-    }
-    for (const char32_t kana : needed) {
-        const int x = static_cast<int>(kana % 50);
-        folder.Write(KanjiVgFileName(kana),
-                     "<svg><path d=\"M" + std::to_string(x) + ",10l40,40\"/></svg>");
-    }
 }
 
 TEST(KanaRecords, BuildsBothScriptsInTableOrder) {

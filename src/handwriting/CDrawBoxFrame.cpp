@@ -13,6 +13,7 @@
 #include <cmath>
 #include <utility>
 
+#include "platform/ScreenPixmap.h"
 #include "platform/ShiftJis.h"
 
 namespace brushly {
@@ -58,8 +59,7 @@ void PaintEraseIcon(QPainter& painter) {
 }
 
 QPixmap ButtonBitmap(void (*paintIcon)(QPainter&)) {
-    QPixmap bitmap(kIconWidth, kIconHeight);
-    bitmap.fill(Qt::transparent);
+    QPixmap bitmap = TransparentPixmap(kIconWidth, kIconHeight);
     QPainter painter(&bitmap);
     paintIcon(painter);
     return bitmap;

@@ -90,7 +90,7 @@ int CFlashCardWidget::LatinWidth(std::string_view text, int size) const {
     QFont font(QString::fromStdString(m_latinFace));
     font.setPixelSize(size);
     font.setWeight(QFont::Normal);
-    font.setStyleStrategy(QFont::NoAntialias);
+    font.setStyleStrategy(QFont::PreferAntialias);
     return QFontMetrics(font).horizontalAdvance(QString::fromLatin1(text.data(), text.size()));
 }
 

@@ -73,7 +73,7 @@ int LatinWidth(std::string_view text, int size) {
     // As the canvas sets up a CFont, so that the measure matches the drawing.
     QFont font(QString::fromLatin1(kLatinFace));
     font.setPixelSize(size);
-    font.setStyleStrategy(QFont::NoAntialias);
+    font.setStyleStrategy(QFont::PreferAntialias);
     return QFontMetrics(font).horizontalAdvance(
         QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
 }

@@ -1,4 +1,5 @@
 #include "dictionary/qt/CompoundRowIcons.h"
+#include "platform/ScreenPixmap.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -30,8 +31,7 @@ QPainterPath Star(QPointF centre, double outer, double inner) {
 }  // namespace
 
 QIcon CompoundRowIcon(CCompoundRowKind kind) {
-    QPixmap pixmap(kCompoundRowIconSize, kCompoundRowIconSize);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = TransparentPixmap(kCompoundRowIconSize, kCompoundRowIconSize);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(60, 60, 60), 1));

@@ -22,6 +22,7 @@
 #include "lookup/qt/CKanjiSearchControls.h"
 #include "lookup/qt/GradeIcons.h"
 #include "platform/QtSjisText.h"
+#include "platform/ScreenPixmap.h"
 #include "platform/ShiftJis.h"
 
 namespace brushly {
@@ -33,8 +34,9 @@ constexpr const char* kIdleCaption = "Draw a kanji, then search";
 
 // The handwriting search button's picture: a magnifying glass and "Search".
 QPixmap SearchButtonPicture() {
-    QPixmap pixmap(kSearchButtonWidth - 4, CDrawBoxFrame::kButtonHeight - 4);
-    pixmap.fill(Qt::transparent);
+    const int width = kSearchButtonWidth - 4;
+    const int height = CDrawBoxFrame::kButtonHeight - 4;
+    QPixmap pixmap = TransparentPixmap(width, height);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(30, 60, 140), 2));
@@ -45,8 +47,7 @@ QPixmap SearchButtonPicture() {
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    painter.drawText(QRect(20, 0, pixmap.width() - 20, pixmap.height()), Qt::AlignCenter,
-                     QStringLiteral("Search"));
+    painter.drawText(QRect(20, 0, width - 20, height), Qt::AlignCenter, QStringLiteral("Search"));
     return pixmap;
 }
 

@@ -1,4 +1,5 @@
 #include "lookup/qt/GradeIcons.h"
+#include "platform/ScreenPixmap.h"
 
 #include <QFont>
 #include <QPainter>
@@ -17,8 +18,7 @@ const std::array<QColor, 8> kGradeColours = {
 
 QPixmap GradeIconPixmap(int grade) {
     if (grade < 1 || grade > 8) return {};
-    QPixmap pixmap(kGradeIconSize, kGradeIconSize);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = TransparentPixmap(kGradeIconSize, kGradeIconSize);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
@@ -29,7 +29,7 @@ QPixmap GradeIconPixmap(int grade) {
     font.setPixelSize(grade == 8 ? 10 : 13);
     painter.setFont(font);
     painter.setPen(Qt::white);
-    painter.drawText(pixmap.rect(), Qt::AlignCenter,
+    painter.drawText(QRect(0, 0, kGradeIconSize, kGradeIconSize), Qt::AlignCenter,
                      grade == 8 ? QStringLiteral("7+") : QString::number(grade));
     return pixmap;
 }
@@ -37,8 +37,7 @@ QPixmap GradeIconPixmap(int grade) {
 QIcon GradeIcon(int grade) {
     QPixmap pixmap = GradeIconPixmap(grade);
     if (pixmap.isNull()) {
-        pixmap = QPixmap(kGradeIconSize, kGradeIconSize);
-        pixmap.fill(Qt::transparent);
+        pixmap = TransparentPixmap(kGradeIconSize, kGradeIconSize);
     }
     return QIcon(pixmap);
 }

@@ -14,6 +14,7 @@
 #include "app/CMainWindow.h"
 #include "app/CPracticeViews.h"
 #include "handwriting/CKanjiDrawBoxWidget.h"
+#include "platform/ScreenPixmap.h"
 #include "practice/CDrawView.h"
 
 namespace {
@@ -47,6 +48,7 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
     std::ofstream layout(folder / "layout.txt");
     layout << "ratio " << window.devicePixelRatioF() << '\n';
+    layout << "icon ratio " << brushly::TransparentPixmap(16, 16).devicePixelRatio() << '\n';
     Describe(window, "main", folder, layout);
 
     window.MainView().Refresh();

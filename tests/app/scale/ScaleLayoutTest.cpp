@@ -57,6 +57,8 @@ TEST(ScaleLayout, TheMainWindowAndTheDrawViewKeepTheirLayoutAndDoubleTheirPixels
     EXPECT_TRUE(has(two, "main picture 2000x1400"));
     EXPECT_TRUE(has(one, "draw picture 1000x700"));
     EXPECT_TRUE(has(two, "draw picture 2000x1400"));
+    EXPECT_TRUE(has(one, "icon ratio 1"));
+    EXPECT_TRUE(has(two, "icon ratio 2"));
     EXPECT_TRUE(has(one, "draw box picture ratio 1"));
     EXPECT_TRUE(has(two, "draw box picture ratio 2"));
 

@@ -236,35 +236,31 @@ void CImportRowReader::Read(const CTextRecord& record) {
     if (groupName.empty()) groupName = m_fallbackGroup;
 
     const std::string kind = KindOf(fields);
-    const std::size_t groupsBefore = m_plan.groups.size();
-    CImportGroup* group = nullptr;
-    const auto groupFor = [&]() -> CImportGroup& {
-        if (group == nullptr) group = &Group(groupName);
-        return *group;
-    };
     bool made = false;
     if (kind == "group") {
-        groupFor();
+        Group(groupName);
         made = true;
     } else if (kind == "kanji") {
-        made = MakeKanji(fields, groupFor(), reason);
+        made = Add(MakeKanji(fields, reason), groupName, &CImportGroup::kanjiCards);
     } else if (kind == "compound") {
-        made = MakeCompound(fields, groupFor(), reason);
+        made = Add(MakeCompound(fields, reason), groupName, &CImportGroup::compoundCards);
     } else if (kind == "kana") {
-        made = MakeKanaWord(fields, groupFor(), reason);
+        made = Add(MakeKanaWord(fields, reason), groupName, &CImportGroup::kanaWordCards);
     } else if (kind == "counter") {
-        made = MakeCounter(fields, groupFor(), reason);
+        made = Add(MakeCounter(fields, reason), groupName, &CImportGroup::counterCards);
     } else {
         reason =
             "the kind " + Quoted(kind) + " is none of kanji, compound, kana, counter and group";
     }
-    if (made) return;
-    m_plan.problems.push_back({record.line, reason});
-    // A group that only this failed row named is not offered.
-    if (m_plan.groups.size() > groupsBefore) {
-        m_groupIndex.erase(m_plan.groups.back().sourceName);
-        m_plan.groups.pop_back();
-    }
+    if (!made) m_plan.problems.push_back({record.line, reason});
+}
+
+template <class Card>
+bool CImportRowReader::Add(std::unique_ptr<Card> card, const std::string& groupName,
+                           std::vector<std::unique_ptr<Card>> CImportGroup::*cards) {
+    if (!card) return false;
+    (Group(groupName).*cards).push_back(std::move(card));
+    return true;
 }
 
 template <class Card>
@@ -304,15 +300,16 @@ std::string CImportRowReader::Romaji(const CFields& fields, std::string_view kan
     return converted;
 }
 
-bool CImportRowReader::MakeKanji(const CFields& fields, CImportGroup& group, std::string& reason) {
+std::unique_ptr<CKanjiCard> CImportRowReader::MakeKanji(const CFields& fields,
+                                                        std::string& reason) {
     auto card = std::make_unique<CKanjiCard>();
     card->character = TrimmedField(fields[static_cast<std::size_t>(CardColumn::kJapanese)]);
     if (card->character.size() != 2 || sjis::CharLength(card->character, 0) != 2 ||
         sjis::IsKanaText(card->character)) {
         reason = "a kanji card needs one kanji, not " + Quoted(card->character);
-        return false;
+        return nullptr;
     }
-    if (!SetCommon(fields, *card, reason)) return false;
+    if (!SetCommon(fields, *card, reason)) return nullptr;
     card->comments = fields[static_cast<std::size_t>(CardColumn::kComment)];
     const CKanjiRef record =
         m_kanji != nullptr ? m_kanji->FindByCharacter(card->character) : CKanjiRef{};
@@ -321,12 +318,12 @@ bool CImportRowReader::MakeKanji(const CFields& fields, CImportGroup& group, std
         auto readings = ParseReadings(readingsText);
         if (!readings) {
             reason = "the readings are not written as ON/Kun/meanings groups";
-            return false;
+            return nullptr;
         }
         for (CKanjiReading& reading : *readings) {
             for (auto* list : {&reading.onReadings, &reading.kunReadings, &reading.meanings}) {
                 for (std::string& item : *list) {
-                    if (!ItemToSjis(item, CardColumn::kReadings, reason)) return false;
+                    if (!ItemToSjis(item, CardColumn::kReadings, reason)) return nullptr;
                 }
             }
             card->readings.push_back(std::make_unique<CKanjiReading>(std::move(reading)));
@@ -347,8 +344,7 @@ bool CImportRowReader::MakeKanji(const CFields& fields, CImportGroup& group, std
                          !reading->meanings.empty();
         if (any) card->readings.push_back(std::move(reading));
     }
-    group.kanjiCards.push_back(std::move(card));
-    return true;
+    return card;
 }
 
 bool CImportRowReader::TakeMeaning(const CFields& fields, const char* kind,
@@ -360,41 +356,39 @@ bool CImportRowReader::TakeMeaning(const CFields& fields, const char* kind,
     return false;
 }
 
-bool CImportRowReader::MakeCompound(const CFields& fields, CImportGroup& group,
-                                    std::string& reason) const {
+std::unique_ptr<CKanjiCompound> CImportRowReader::MakeCompound(const CFields& fields,
+                                                               std::string& reason) const {
     auto card = std::make_unique<CKanjiCompound>();
     card->headword = TrimmedField(fields[static_cast<std::size_t>(CardColumn::kJapanese)]);
     if (card->headword.size() < 4) {
         reason = "a compound needs at least two characters, not " + Quoted(card->headword);
-        return false;
+        return nullptr;
     }
     card->romaji = Romaji(fields, {}, reason);
-    if (card->romaji.empty()) return false;
-    if (!TakeMeaning(fields, "compound", card->headword, card->meaning, reason)) return false;
-    if (!SetCommon(fields, *card, reason)) return false;
-    group.compoundCards.push_back(std::move(card));
-    return true;
+    if (card->romaji.empty()) return nullptr;
+    if (!TakeMeaning(fields, "compound", card->headword, card->meaning, reason)) return nullptr;
+    if (!SetCommon(fields, *card, reason)) return nullptr;
+    return card;
 }
 
-bool CImportRowReader::MakeKanaWord(const CFields& fields, CImportGroup& group,
-                                    std::string& reason) const {
+std::unique_ptr<CKanaWord> CImportRowReader::MakeKanaWord(const CFields& fields,
+                                                          std::string& reason) const {
     auto card = std::make_unique<CKanaWord>();
     card->kana = TrimmedField(fields[static_cast<std::size_t>(CardColumn::kJapanese)]);
     if (!card->kana.empty() && !IsKanaWord(card->kana)) {
         reason = "a kana word is written in kana only, not " + Quoted(card->kana);
-        return false;
+        return nullptr;
     }
     card->romaji = Romaji(fields, card->kana, reason);
-    if (card->romaji.empty()) return false;
+    if (card->romaji.empty()) return nullptr;
     if (card->kana.empty()) card->kana = RomajiToKana(card->romaji, true, false);
-    if (!TakeMeaning(fields, "kana word", card->kana, card->meaning, reason)) return false;
-    if (!SetCommon(fields, *card, reason)) return false;
-    group.kanaWordCards.push_back(std::move(card));
-    return true;
+    if (!TakeMeaning(fields, "kana word", card->kana, card->meaning, reason)) return nullptr;
+    if (!SetCommon(fields, *card, reason)) return nullptr;
+    return card;
 }
 
-bool CImportRowReader::MakeCounter(const CFields& fields, CImportGroup& group,
-                                   std::string& reason) {
+std::unique_ptr<CCounterCard> CImportRowReader::MakeCounter(const CFields& fields,
+                                                            std::string& reason) {
     const auto text = [&](CardColumn column) -> const std::string& {
         return fields[static_cast<std::size_t>(column)];
     };
@@ -402,21 +396,21 @@ bool CImportRowReader::MakeCounter(const CFields& fields, CImportGroup& group,
     card->character = TrimmedField(text(CardColumn::kJapanese));
     if (card->character.size() != 2 || sjis::CharLength(card->character, 0) != 2) {
         reason = "a counter card needs one kanji, not " + Quoted(card->character);
-        return false;
+        return nullptr;
     }
     card->romaji = Romaji(fields, {}, reason);
-    if (card->romaji.empty()) return false;
-    if (!TakeMeaning(fields, "counter", card->character, card->meaning, reason)) return false;
+    if (card->romaji.empty()) return nullptr;
+    if (!TakeMeaning(fields, "counter", card->character, card->meaning, reason)) return nullptr;
     const auto forms = ParseForms(text(CardColumn::kForms));
     if (!forms || forms->empty()) {
         reason = forms ? "the counter " + Quoted(card->character) + " has no forms"
                        : std::string("the forms are not written as number=romaji pairs");
-        return false;
+        return nullptr;
     }
     for (CCounterForm form : *forms) {
         if (!ItemToSjis(form.number, CardColumn::kForms, reason) ||
             !ItemToSjis(form.romaji, CardColumn::kForms, reason))
-            return false;
+            return nullptr;
         card->formNumbers.push_back(std::move(form.number));
         card->formRomaji.push_back(std::move(form.romaji));
     }
@@ -425,9 +419,9 @@ bool CImportRowReader::MakeCounter(const CFields& fields, CImportGroup& group,
         card->counterType = CCounterCard::kName;
     else if (!type.empty() && type != "count") {
         reason = "counter type is neither count nor name: " + Quoted(type);
-        return false;
+        return nullptr;
     }
-    if (!SetCommon(fields, *card, reason)) return false;
+    if (!SetCommon(fields, *card, reason)) return nullptr;
     card->comments = text(CardColumn::kComment);
     card->extraText1 = text(CardColumn::kExtra1);
     card->extraText2 = text(CardColumn::kExtra2);
@@ -437,8 +431,7 @@ bool CImportRowReader::MakeCounter(const CFields& fields, CImportGroup& group,
             card->dbIndex = record.index;
         }
     }
-    group.counterCards.push_back(std::move(card));
-    return true;
+    return card;
 }
 
 }  // namespace brushly

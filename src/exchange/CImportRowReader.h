@@ -2,9 +2,11 @@
 
 #include <array>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "exchange/CImportPlan.h"
 #include "exchange/CardColumns.h"
@@ -50,10 +52,16 @@ private:
     std::string KindOf(const CFields& fields) const;
     CImportGroup& Group(const std::string& name);
 
-    bool MakeKanji(const CFields& fields, CImportGroup& group, std::string& reason);
-    bool MakeCompound(const CFields& fields, CImportGroup& group, std::string& reason) const;
-    bool MakeKanaWord(const CFields& fields, CImportGroup& group, std::string& reason) const;
-    bool MakeCounter(const CFields& fields, CImportGroup& group, std::string& reason);
+    // The card of a record of that kind; null, with the reason, when it cannot be made.
+    std::unique_ptr<CKanjiCard> MakeKanji(const CFields& fields, std::string& reason);
+    std::unique_ptr<CKanjiCompound> MakeCompound(const CFields& fields, std::string& reason) const;
+    std::unique_ptr<CKanaWord> MakeKanaWord(const CFields& fields, std::string& reason) const;
+    std::unique_ptr<CCounterCard> MakeCounter(const CFields& fields, std::string& reason);
+    // Adds a card that was made to the cards of the group named, which is created then, so
+    // that a group that no record could fill is not offered; false for no card.
+    template <class Card>
+    bool Add(std::unique_ptr<Card> card, const std::string& groupName,
+             std::vector<std::unique_ptr<Card>> CImportGroup::*cards);
     // The statistics and practice flag shared by every kind.
     template <class Card>
     bool SetCommon(const CFields& fields, Card& card, std::string& reason) const;
